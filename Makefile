@@ -1,0 +1,52 @@
+# Every target does its own set-up: bootstrap (Debian packages), configure, build.
+# make run    build a release and run Quillbook on the demo device (headless tour without a display)
+# make test   build with ASan/UBSan, run all tests, short fuzz runs, thread tests under TSan
+# make bench  build a release and run the benchmarks
+
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 10
+DEMO_HOME ?= $(CURDIR)/out/demo/home
+DEMO_DEVICE ?= $(CURDIR)/out/demo/device
+
+.PHONY: all bootstrap build run test test-dev test-fuzz test-tsan bench format clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS)
+
+run: build
+	@scripts/run-demo "$(CURDIR)/build/release" "$(DEMO_HOME)" "$(DEMO_DEVICE)"
+
+test: bootstrap test-dev test-fuzz test-tsan
+	@echo "All test stages passed."
+
+test-dev:
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev -j $(JOBS)
+	ctest --preset dev
+
+test-fuzz:
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzz build/fuzz $(FUZZ_SECONDS)
+
+test-tsan:
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan -j $(JOBS)
+	ctest --preset tsan --no-tests=ignore
+
+bench: build
+	cmake --build --preset release --target benchmarks -j $(JOBS)
+	@for b in build/release/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+format:
+	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build out

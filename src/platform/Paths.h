@@ -1,0 +1,33 @@
+// Where data lives. The program folder holds themes, settings.ini, lang.ini, font files and
+// the contact cache; the device profile holds the platform's own data (registry, contacts,
+// messages, logs). Both are resolved once at start from the command line and environment.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Program folder: --home DIR, else $QUILLBOOK_HOME, else $XDG_DATA_HOME/quillbook
+// (or ~/.local/share/quillbook). Created when missing.
+const std::string& ProgramDir();
+void SetProgramDir(const std::string& dir);
+
+// Device profile: --device DIR, else $QUILLBOOK_DEVICE, else $XDG_DATA_HOME/quillbook/device.
+// Created when missing.
+const std::string& DeviceDir();
+void SetDeviceDir(const std::string& dir);
+
+// Folder for runtime endpoints: $XDG_RUNTIME_DIR, else /tmp.
+std::string RuntimeDir();
+
+// Creates a folder and its parents; true when it exists afterwards.
+bool MakeDirectories(const std::string& dir);
+
+// Writes a file safely: a temporary file in the same folder, every write checked, flushed,
+// fsynced and renamed over the old one. On any failure the old file stays and false returns.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// Reads a whole file of at most max_bytes; false when missing, unreadable or larger.
+bool ReadFileBytes(const std::string& path, std::string& out, size_t max_bytes);
+
+}  // namespace platform

@@ -1,0 +1,200 @@
+// ICU-backed implementation of the UTF-16 helpers.
+#include "platform/Text.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/uchar.h>
+#include <unicode/ucol.h>
+#include <unicode/udat.h>
+#include <unicode/ustring.h>
+
+#include <memory>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+struct CollatorDeleter {
+  void operator()(UCollator* c) const { ucol_close(c); }
+};
+using CollatorPtr = std::unique_ptr<UCollator, CollatorDeleter>;
+
+// ICU collators are not thread-safe for concurrent use; each thread gets its own clone.
+UCollator* ThreadCollator(UColAttributeValue strength) {
+  thread_local CollatorPtr primary;
+  thread_local CollatorPtr tertiary;
+  CollatorPtr& slot = strength == UCOL_SECONDARY ? primary : tertiary;
+  if (!slot) {
+    UErrorCode status = U_ZERO_ERROR;
+    slot.reset(ucol_open("", &status));
+    if (U_FAILURE(status)) return nullptr;
+    ucol_setStrength(slot.get(), strength);
+  }
+  return slot.get();
+}
+
+}  // namespace
+
+std::u16string FromUtf8(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  size_t i = 0;
+  const size_t n = utf8.size();
+  while (i < n) {
+    UChar32 c = 0;
+    int32_t offset = static_cast<int32_t>(i);
+    U8_NEXT(reinterpret_cast<const uint8_t*>(utf8.data()), offset, static_cast<int32_t>(n), c);
+    i = static_cast<size_t>(offset);
+    if (c < 0) c = 0xFFFD;
+    if (c <= 0xFFFF) {
+      out.push_back(static_cast<char16_t>(c));
+    } else {
+      out.push_back(static_cast<char16_t>(U16_LEAD(c)));
+      out.push_back(static_cast<char16_t>(U16_TRAIL(c)));
+    }
+  }
+  return out;
+}
+
+std::string ToUtf8(std::u16string_view utf16) {
+  std::string out;
+  out.reserve(utf16.size());
+  size_t i = 0;
+  const size_t n = utf16.size();
+  while (i < n) {
+    UChar32 c = 0;
+    U16_NEXT(utf16.data(), i, n, c);
+    if (U_IS_SURROGATE(c)) c = 0xFFFD;
+    uint8_t buf[4];
+    int32_t len = 0;
+    UBool error = false;
+    U8_APPEND(buf, len, 4, c, error);
+    if (error) continue;
+    out.append(reinterpret_cast<const char*>(buf), static_cast<size_t>(len));
+  }
+  return out;
+}
+
+std::u16string FromWindows1252(std::string_view bytes) {
+  static constexpr char16_t kHigh[32] = {
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  std::u16string out;
+  out.reserve(bytes.size());
+  for (unsigned char b : bytes) {
+    out.push_back(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : static_cast<char16_t>(b));
+  }
+  return out;
+}
+
+char16_t ToUpperUnit(char16_t c) {
+  if (U16_IS_SURROGATE(c)) return c;
+  UChar32 u = u_toupper(c);
+  return u <= 0xFFFF ? static_cast<char16_t>(u) : c;
+}
+
+char16_t ToLowerUnit(char16_t c) {
+  if (U16_IS_SURROGATE(c)) return c;
+  UChar32 u = u_tolower(c);
+  return u <= 0xFFFF ? static_cast<char16_t>(u) : c;
+}
+
+std::u16string ToUpper(std::u16string_view text) {
+  std::u16string out(text);
+  for (auto& c : out) c = ToUpperUnit(c);
+  return out;
+}
+
+std::u16string ToLower(std::u16string_view text) {
+  std::u16string out(text);
+  for (auto& c : out) c = ToLowerUnit(c);
+  return out;
+}
+
+bool IsSpaceUnit(char16_t c) { return u_isUWhiteSpace(c) || c == u'\t'; }
+bool IsDigitUnit(char16_t c) { return u_isdigit(c); }
+bool IsAlphaUnit(char16_t c) { return u_isalpha(c); }
+
+int CompareNoCase(std::u16string_view a, std::u16string_view b) {
+  UCollator* coll = ThreadCollator(UCOL_SECONDARY);
+  if (!coll) return CompareOrdinalNoCase(a, b);
+  return static_cast<int>(ucol_strcoll(coll, a.data(), static_cast<int32_t>(a.size()), b.data(),
+                                       static_cast<int32_t>(b.size())));
+}
+
+int CompareOrdinalNoCase(std::u16string_view a, std::u16string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    char16_t x = ToUpperUnit(a[i]);
+    char16_t y = ToUpperUnit(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+int CompareCollated(std::u16string_view a, std::u16string_view b) {
+  UCollator* coll = ThreadCollator(UCOL_TERTIARY);
+  if (!coll) return a.compare(b);
+  return static_cast<int>(ucol_strcoll(coll, a.data(), static_cast<int32_t>(a.size()), b.data(),
+                                       static_cast<int32_t>(b.size())));
+}
+
+std::string CollationKey(std::u16string_view text) {
+  UCollator* coll = ThreadCollator(UCOL_TERTIARY);
+  if (!coll) return ToUtf8(text);
+  std::string key(text.size() * 4 + 16, '\0');
+  for (;;) {
+    int32_t need = ucol_getSortKey(coll, text.data(), static_cast<int32_t>(text.size()),
+                                   reinterpret_cast<uint8_t*>(key.data()),
+                                   static_cast<int32_t>(key.size()));
+    if (need <= static_cast<int32_t>(key.size())) {
+      key.resize(need > 0 ? static_cast<size_t>(need - 1) : 0);  // drop the terminating 0
+      return key;
+    }
+    key.resize(static_cast<size_t>(need));
+  }
+}
+
+std::u16string Trim(std::u16string_view text) {
+  size_t b = 0;
+  size_t e = text.size();
+  while (b < e && IsSpaceUnit(text[b])) ++b;
+  while (e > b && IsSpaceUnit(text[e - 1])) --e;
+  return std::u16string(text.substr(b, e - b));
+}
+
+namespace {
+
+std::u16string FormatWith(int64_t unix_seconds, UDateFormatStyle time_style,
+                          UDateFormatStyle date_style) {
+  UErrorCode status = U_ZERO_ERROR;
+  UDateFormat* fmt = udat_open(time_style, date_style, nullptr, nullptr, -1, nullptr, 0, &status);
+  if (U_FAILURE(status)) return {};
+  UChar buf[64];
+  int32_t len = udat_format(fmt, static_cast<UDate>(unix_seconds) * 1000.0, buf, 64, nullptr,
+                            &status);
+  udat_close(fmt);
+  if (U_FAILURE(status) || len < 0) return {};
+  return std::u16string(reinterpret_cast<const char16_t*>(buf),
+                        static_cast<size_t>(std::min(len, 63)));
+}
+
+}  // namespace
+
+std::u16string FormatShortDate(int64_t unix_seconds) {
+  return FormatWith(unix_seconds, UDAT_NONE, UDAT_SHORT);
+}
+
+std::u16string FormatShortTime(int64_t unix_seconds) {
+  return FormatWith(unix_seconds, UDAT_SHORT, UDAT_NONE);
+}
+
+std::u16string ToU16(int64_t value) {
+  std::string s = std::to_string(value);
+  return std::u16string(s.begin(), s.end());
+}
+
+}  // namespace platform
