@@ -1,0 +1,100 @@
+// RAII over SQLite for the platform's stores (registry, contacts, messages). Each Database
+// belongs to one thread. Every database is opened in WAL mode with a busy timeout so that
+// several processes share it; every writing transaction starts with BEGIN IMMEDIATE (a read
+// that upgrades to a write would fail at once despite the timeout) and is retried whole
+// while the database is busy.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform {
+
+class Statement;
+
+class Database {
+ public:
+  // Opens (creating when missing) the database file. Check ok() afterwards; error() names
+  // the file and SQLite's message when opening failed.
+  explicit Database(const std::string& path, int busy_timeout_ms = 5000);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  bool ok() const { return db_ != nullptr; }
+  const std::string& error() const { return error_; }
+  const std::string& path() const { return path_; }
+
+  // Runs SQL without results (several statements allowed). False on error (see error()).
+  bool Exec(std::string_view sql);
+  // Prepares one statement; an invalid statement (ok() false) on error.
+  Statement Prepare(std::string_view sql);
+
+  // Runs body inside BEGIN IMMEDIATE ... COMMIT. body returns false to roll back. The whole
+  // transaction is retried while SQLite reports the database busy or locked (bounded by
+  // the busy timeout). Returns whether it committed.
+  bool WriteTransaction(const std::function<bool()>& body);
+
+  int64_t LastInsertRowId() const;
+  int Changes() const;
+  // PRAGMA data_version: changes when another connection committed.
+  int64_t DataVersion();
+  // Whether the database passes "PRAGMA quick_check".
+  bool QuickCheck();
+
+  sqlite3* handle() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+  std::string path_;
+  std::string error_;
+  int busy_timeout_ms_;
+};
+
+class Statement {
+ public:
+  Statement() = default;
+  Statement(sqlite3* db, sqlite3_stmt* stmt);
+  ~Statement();
+  Statement(Statement&& other) noexcept;
+  Statement& operator=(Statement&& other) noexcept;
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  bool ok() const { return stmt_ != nullptr; }
+
+  // Binding by 1-based index; returns *this for chaining.
+  Statement& Bind(int index, int64_t value);
+  Statement& Bind(int index, std::string_view text);  // UTF-8 text
+  Statement& BindBlob(int index, const void* data, size_t size);
+  Statement& BindNull(int index);
+
+  // Advances: true when a row is available, false at the end or on error (see failed()).
+  bool Step();
+  // Runs to completion; true when it finished without error.
+  bool Run();
+  bool failed() const { return failed_; }
+  int last_code() const { return last_code_; }
+  void Reset();
+
+  // Columns, 0-based.
+  bool IsNull(int column) const;
+  int64_t Int(int column) const;
+  std::string Text(int column) const;
+  std::string Blob(int column) const;
+
+ private:
+  sqlite3* db_ = nullptr;
+  sqlite3_stmt* stmt_ = nullptr;
+  bool failed_ = false;
+  int last_code_ = 0;
+};
+
+}  // namespace platform
