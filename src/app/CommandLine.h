@@ -1,0 +1,30 @@
+// The command line of quillbook.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app {
+
+struct CommandLine {
+  std::string home;    // --home DIR
+  std::string device;  // --device DIR
+  int screen_width = 240;
+  int screen_height = 320;
+  int zoom = 1;
+  bool headless = false;  // also set by --script
+  std::string script;
+  std::string shots;
+  bool help = false;
+};
+
+inline constexpr char kUsage[] =
+    "usage: quillbook [--home DIR] [--device DIR] [--screen WxH] [--zoom N]\n"
+    "                 [--headless] [--script FILE] [--shots DIR] [--help]\n";
+
+// Parses the arguments after the program name; nullopt (with `error` set) when malformed.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            std::string& error);
+
+}  // namespace app

@@ -1,0 +1,78 @@
+// quillbook: reads the command line, selects the program folder and device profile, makes the
+// window manager (an SDL window, or in-memory when headless), and runs the shell. Headless
+// runs use the virtual clock and may run a script; a script that cannot be read or parsed
+// ends the program with exit code 2 before anything starts.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/SignalWatcher.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/ui/ScriptRunner.h"
+#include "platform/ui/WindowManager.h"
+#include "shell/Entry.h"
+
+namespace {
+
+namespace ui = platform::ui;
+
+constexpr size_t kMaxScriptBytes = 16u << 20;
+constexpr int kScriptErrorExit = 2;
+
+std::unique_ptr<ui::ScriptRunner> LoadScript(const app::CommandLine& line) {
+  std::string source;
+  if (!platform::ReadFileBytes(line.script, source, kMaxScriptBytes)) {
+    std::fprintf(stderr, "quillbook: cannot read script %s\n", line.script.c_str());
+    return nullptr;
+  }
+  ui::ScriptParseResult parsed = ui::ParseScript(source);
+  if (!parsed.ok()) {
+    std::fprintf(stderr, "quillbook: %s: %s\n", line.script.c_str(), parsed.error.c_str());
+    return nullptr;
+  }
+  return std::make_unique<ui::ScriptRunner>(std::move(parsed.commands), line.shots);
+}
+
+std::unique_ptr<ui::Display> MakeDisplay(const app::CommandLine& line) {
+  if (line.headless) return ui::CreateHeadlessDisplay();
+  auto display = ui::CreateSdlDisplay(line.screen_width, line.screen_height, line.zoom);
+  if (!display) std::fprintf(stderr, "quillbook: no display; running headless\n");
+  return display ? std::move(display) : ui::CreateHeadlessDisplay();
+}
+
+int Run(const app::CommandLine& line) {
+  if (!line.home.empty()) platform::SetProgramDir(line.home);
+  if (!line.device.empty()) platform::SetDeviceDir(line.device);
+  std::unique_ptr<ui::ScriptRunner> script;
+  if (!line.script.empty() && !(script = LoadScript(line))) return kScriptErrorExit;
+  if (line.headless) platform::Clock::UseVirtual();
+  ui::WindowManager manager(ui::WindowManagerOptions{line.screen_width, line.screen_height},
+                            MakeDisplay(line));
+  app::SignalWatcher signals([&manager] { manager.PostTask([&manager] { manager.OnCloseRequest(); }); });
+  if (script) manager.SetInputSource(script.get());
+  const int exit_code = shell::RunQuillbook();
+  if (script && script->Failed()) {
+    std::fprintf(stderr, "quillbook: %s: %s\n", line.script.c_str(), script->Error().c_str());
+    return kScriptErrorExit;
+  }
+  return exit_code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  auto line = app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!line) {
+    std::fprintf(stderr, "quillbook: %s\n%s", error.c_str(), app::kUsage);
+    return 2;
+  }
+  if (line->help) {
+    std::fputs(app::kUsage, stdout);
+    return 0;
+  }
+  return Run(*line);
+}

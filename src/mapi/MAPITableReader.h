@@ -1,0 +1,11 @@
+// Reads a stores or contents table into entries: columns PR_DISPLAY_NAME, PR_ENTRYID,
+// PR_SENDER_EMAIL_ADDRESS and PR_MESSAGE_FLAGS, one row at a time, stopping quietly at the
+// first failure. Returns true once the table was there, even if rows stopped early.
+#pragma once
+
+#include <vector>
+
+#include "mapi/MAPIEntry.h"
+#include "platform/msgstore/Table.h"
+
+bool MAPIReadTable(platform::msgstore::Table& table, std::vector<CMAPIEntry>& entries);

@@ -1,0 +1,149 @@
+#include "platform/msgstore/Folder.h"
+
+#include "platform/Text.h"
+#include "platform/msgstore/Message.h"
+#include "platform/msgstore/MessageRows.h"
+#include "platform/msgstore/Session.h"
+#include "platform/msgstore/StoreConnection.h"
+#include "platform/msgstore/Table.h"
+
+namespace platform::msgstore {
+
+namespace {
+
+// Every message of the folder, in contents order, each with its entry id and all its
+// properties. One statement, grouped by message as the rows come.
+HRESULT ReadContents(Database& db, const EntryId& folder, std::vector<PropRow>& rows) {
+  Statement s = db.Prepare(
+      "SELECT m.id, m.nonce, p.tag, p.value FROM messages m "
+      "LEFT JOIN props p ON p.message_id = m.id "
+      "WHERE m.folder_id = ? ORDER BY m.sort_time, m.id");
+  s.Bind(1, folder.object_id);
+  int64_t current = 0;
+  while (s.Step()) {
+    if (s.Int(0) != current) {
+      current = s.Int(0);
+      EntryId id{EntryKind::kMessage, folder.store_id, current, NonceFromBlob(s.Blob(1))};
+      rows.push_back(PropRow{PropValue::Binary(PR_ENTRYID, id.Encode())});
+    }
+    if (s.IsNull(2)) continue;
+    auto tag = static_cast<uint32_t>(s.Int(2));
+    PropValue value = ValueFromColumn(s, 3, tag);
+    if (!value.IsError()) rows.back().push_back(std::move(value));
+  }
+  return s.failed() ? MAPI_E_DISK_ERROR : S_OK;
+}
+
+HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t& unread) {
+  Statement s = db.Prepare(
+      "SELECT count(*), coalesce(sum(coalesce((SELECT value & 1 FROM props "
+      "WHERE message_id = m.id AND tag = ?), 0) = 0), 0) FROM messages m WHERE m.folder_id = ?");
+  s.Bind(1, int64_t{PR_MESSAGE_FLAGS}).Bind(2, folder_id);
+  if (!s.Step()) return MAPI_E_DISK_ERROR;
+  total = static_cast<uint32_t>(s.Int(0));
+  unread = static_cast<uint32_t>(s.Int(1));
+  return S_OK;
+}
+
+}  // namespace
+
+Folder::Folder(std::shared_ptr<StoreConnection> connection, EntryId id)
+    : connection_(std::move(connection)), id_(id) {}
+
+HRESULT Folder::ReadAll(PropRow& values) {
+  Database& db = connection_->db();
+  FolderRow row;
+  HRESULT hr = LookupFolder(db, id_, row);
+  if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+  if (Failed(hr)) return hr;
+  Statement s = db.Prepare("SELECT display_name FROM folders WHERE id = ?");
+  s.Bind(1, id_.object_id);
+  if (!s.Step()) return MAPI_E_DISK_ERROR;
+  uint32_t total = 0;
+  uint32_t unread = 0;
+  hr = CountMessages(db, id_.object_id, total, unread);
+  if (Failed(hr)) return hr;
+  values = {PropValue::String(PR_DISPLAY_NAME, FromUtf8(s.Text(0))),
+            PropValue::Binary(PR_ENTRYID, id_.Encode()), PropValue::Long(PR_CONTENT_COUNT, total),
+            PropValue::Long(PR_CONTENT_UNREAD, unread)};
+  return S_OK;
+}
+
+HRESULT Folder::GetProps(std::span<const uint32_t> tags, uint32_t /*flags*/, PropRow& values) {
+  values.clear();
+  PropRow all;
+  HRESULT hr = connection_->Read([&] { return ReadAll(all); });
+  if (Failed(hr)) return hr;
+  return SelectProps(all, tags, values);
+}
+
+HRESULT Folder::GetContentsTable(uint32_t /*flags*/, std::unique_ptr<Table>& table) {
+  std::shared_ptr<StoreConnection> connection = connection_;
+  EntryId folder = id_;
+  auto loader = [connection, folder](std::vector<PropRow>& rows) {
+    return connection->Read([&]() -> HRESULT {
+      rows.clear();
+      FolderRow row;
+      HRESULT hr = LookupFolder(connection->db(), folder, row);
+      if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+      if (Failed(hr)) return hr;
+      return ReadContents(connection->db(), folder, rows);
+    });
+  };
+  table = std::make_unique<Table>(loader, std::vector<uint32_t>(std::begin(kDefaultTableColumns),
+                                                                std::end(kDefaultTableColumns)));
+  return S_OK;
+}
+
+HRESULT Folder::OpenEntry(std::span<const uint8_t> entry_id, uint32_t /*flags*/,
+                          std::unique_ptr<Message>& message) {
+  message.reset();
+  if (entry_id.size() > kMaxEntryIdBytes) return MAPI_E_INVALID_ENTRYID;
+  std::optional<EntryId> id = EntryId::Decode(entry_id);
+  if (!id || id->store_id != id_.store_id) return MAPI_E_INVALID_ENTRYID;
+  MessageRow row;
+  HRESULT hr = connection_->Read([&] { return LookupMessage(connection_->db(), *id, row); });
+  if (Failed(hr)) return hr;
+  message = std::make_unique<Message>(connection_, *id);
+  return S_OK;
+}
+
+HRESULT Folder::CreateMessage(uint32_t /*flags*/, std::unique_ptr<Message>& message) {
+  message = std::make_unique<Message>(connection_, id_.store_id, id_.object_id);
+  return S_OK;
+}
+
+HRESULT Folder::DeleteMessages(const std::vector<std::vector<uint8_t>>& entry_ids,
+                               uint32_t /*flags*/) {
+  std::vector<EntryId> ids;
+  for (const auto& bytes : entry_ids) {
+    std::optional<EntryId> id =
+        bytes.size() <= kMaxEntryIdBytes ? EntryId::Decode(bytes) : std::nullopt;
+    if (!id || id->kind != EntryKind::kMessage) return MAPI_E_INVALID_ENTRYID;
+    ids.push_back(*id);
+  }
+  bool partial = false;
+  HRESULT hr = connection_->Write([&]() -> HRESULT {
+    partial = false;
+    Database& db = connection_->db();
+    for (const EntryId& id : ids) {
+      MessageRow row;
+      HRESULT found = LookupMessage(db, id, row);
+      if (found == MAPI_E_NOT_FOUND || (!Failed(found) && row.folder.id != id_.object_id)) {
+        partial = true;
+        continue;
+      }
+      if (Failed(found)) return found;
+      bool unread = false;
+      if (Failed(CountsAsUnread(db, row, unread))) return MAPI_E_DISK_ERROR;
+      Statement remove = db.Prepare("DELETE FROM messages WHERE id = ?");
+      if (!remove.Bind(1, row.id).Run()) return MAPI_E_DISK_ERROR;
+      if (unread) connection_->AddUnreadDelta(-1);
+    }
+    return S_OK;
+  });
+  if (Failed(hr)) return hr;
+  return partial ? MAPI_W_PARTIAL_COMPLETION : S_OK;
+}
+
+}  // namespace platform::msgstore

@@ -1,0 +1,44 @@
+// A folder of a store: its name, entry id and counts as properties, its contents table
+// (messages in the store's default order: oldest first by delivery time, else creation time,
+// else the time the message was filed), and the creation, opening and deletion of messages.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/msgstore/EntryId.h"
+#include "platform/msgstore/PropObject.h"
+
+namespace platform::msgstore {
+
+class StoreConnection;
+class Table;
+class Message;
+
+class Folder : public PropObject {
+ public:
+  Folder(std::shared_ptr<StoreConnection> connection, EntryId id);
+
+  // PR_DISPLAY_NAME, PR_ENTRYID, PR_CONTENT_COUNT, PR_CONTENT_UNREAD.
+  HRESULT GetProps(std::span<const uint32_t> tags, uint32_t flags, PropRow& values) override;
+  HRESULT GetContentsTable(uint32_t flags, std::unique_ptr<Table>& table);
+  // Opens a message of this folder's store.
+  HRESULT OpenEntry(std::span<const uint8_t> entry_id, uint32_t flags,
+                    std::unique_ptr<Message>& message);
+  // A new message of this folder; it is stored by its first SaveChanges.
+  HRESULT CreateMessage(uint32_t flags, std::unique_ptr<Message>& message);
+  // Deletes the listed messages of this folder. An entry id that is malformed fails the whole
+  // call before anything is deleted; messages that are not in this folder are left alone and
+  // make the result MAPI_W_PARTIAL_COMPLETION.
+  HRESULT DeleteMessages(const std::vector<std::vector<uint8_t>>& entry_ids, uint32_t flags);
+
+  const EntryId& id() const { return id_; }
+
+ private:
+  HRESULT ReadAll(PropRow& values);
+
+  std::shared_ptr<StoreConnection> connection_;
+  EntryId id_;
+};
+
+}  // namespace platform::msgstore

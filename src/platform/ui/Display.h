@@ -1,0 +1,35 @@
+// Where the composed phone screen goes and where input comes from. Two implementations: an SDL
+// window on the desktop, and a pure in-memory display for headless and test runs.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "platform/Surface.h"
+#include "platform/ui/InputSink.h"
+
+namespace platform::ui {
+
+class Display {
+ public:
+  virtual ~Display() = default;
+  virtual void Present(const Surface& screen) = 0;
+  // Delivers every pending desktop event to the sink; never blocks.
+  virtual void PollEvents(InputSink& sink) = 0;
+  // Sleeps until an event or a Wake arrives, or the timeout (none: no limit) passes.
+  virtual void Wait(std::optional<uint32_t> timeout_ms) = 0;
+  // Ends a Wait; safe from any thread.
+  virtual void Wake() = 0;
+  // The phone screen changed size (rotation).
+  virtual void Resize(int width, int height) = 0;
+};
+
+// The in-memory display: presenting keeps nothing (the manager holds the screen), waiting
+// sleeps on a condition variable.
+std::unique_ptr<Display> CreateHeadlessDisplay();
+
+// An SDL window of the screen size times zoom; null when SDL cannot open one.
+std::unique_ptr<Display> CreateSdlDisplay(int width, int height, int zoom);
+
+}  // namespace platform::ui

@@ -1,0 +1,23 @@
+// The window manager's input side: what a display (SDL events) or a script delivers. Points
+// are in screen pixels of the simulated phone display (zoom already removed). UI thread only.
+#pragma once
+
+#include <cstdint>
+
+namespace platform::ui {
+
+class InputSink {
+ public:
+  enum class Pointer { kDown, kMove, kUp };
+
+  virtual ~InputSink() = default;
+  virtual void OnPointer(Pointer kind, int x, int y) = 0;
+  virtual void OnKey(uint32_t virtual_key) = 0;
+  virtual void OnChar(char16_t unit) = 0;
+  // The desktop gave the phone display the focus (true) or took it away (false).
+  virtual void OnActivate(bool active) = 0;
+  // The desktop asked to close the display window.
+  virtual void OnCloseRequest() = 0;
+};
+
+}  // namespace platform::ui

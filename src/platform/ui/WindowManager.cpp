@@ -1,0 +1,260 @@
+// Window lifetime, the message queue and the loop of the window manager. Input translation is
+// in WindowManagerInput.cpp, geometry and screen composition in WindowManagerScreen.cpp.
+#include "platform/ui/WindowManager.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/Clock.h"
+#include "platform/ui/MessageBoxWindow.h"
+
+namespace platform::ui {
+
+namespace {
+
+std::atomic<WindowManager*> g_current{nullptr};
+
+bool DebugChannelOn(const char* channel) {
+  const char* value = std::getenv("QUILLBOOK_DEBUG");
+  return value && std::strstr(value, channel) != nullptr;
+}
+
+}  // namespace
+
+WindowManager::WindowManager(const WindowManagerOptions& options,
+                             std::unique_ptr<Display> display)
+    : ui_thread_(std::this_thread::get_id()),
+      screen_width_(std::clamp(options.screen_width, 16, 4096)),
+      screen_height_(std::clamp(options.screen_height, 16, 4096)),
+      display_(display ? std::move(display) : CreateHeadlessDisplay()),
+      debug_repaint_(DebugChannelOn("repaint")) {
+  queue_.SetWakeCallback([this] { display_->Wake(); });
+  g_current.store(this, std::memory_order_release);
+}
+
+WindowManager::~WindowManager() {
+  WindowManager* self = this;
+  g_current.compare_exchange_strong(self, nullptr, std::memory_order_acq_rel);
+}
+
+WindowManager* WindowManager::Current() { return g_current.load(std::memory_order_acquire); }
+
+Window* WindowManager::Resolve(HWND hwnd) const {
+  return hwnd && !hwnd->IsDestroyed() ? hwnd : nullptr;
+}
+
+bool WindowManager::IsWindow(HWND hwnd) const {
+  if (!hwnd) return false;
+  for (const auto& window : windows_) {
+    if (window.get() == hwnd) return !hwnd->IsDestroyed();
+  }
+  return false;
+}
+
+HWND WindowManager::CreateWindow(std::u16string class_name, std::u16string title,
+                                 std::optional<RECT> rect, bool visible, HWND parent,
+                                 WindowProc proc) {
+  if (parent && !IsWindow(parent)) return nullptr;
+  auto window = std::make_unique<Window>(std::move(class_name), std::move(title), parent,
+                                         std::move(proc));
+  HWND hwnd = window.get();
+  hwnd->rect_ = rect ? *rect : (parent ? RECT{} : WorkArea());
+  windows_.push_back(std::move(window));
+  if (parent) {
+    parent->children_.push_back(hwnd);
+  } else {
+    top_level_.push_back(hwnd);
+  }
+  hwnd->Call(WM_CREATE, 0, 0);
+  if (visible && IsWindow(hwnd)) ShowWindow(hwnd, SW_SHOW);
+  return hwnd;
+}
+
+void WindowManager::DestroyWindow(HWND hwnd) {
+  if (!IsWindow(hwnd)) return;
+  hwnd->Call(WM_DESTROY, 0, 0);
+  for (HWND child : std::vector<HWND>(hwnd->children_)) DestroyWindow(child);
+  hwnd->destroyed_ = true;
+  hwnd->visible_ = false;
+  hwnd->backing_.reset();
+  timers_.KillAll(hwnd);
+  if (capture_ == hwnd) capture_ = nullptr;
+  if (focus_ == hwnd) focus_ = nullptr;
+  if (modal_ == hwnd) modal_ = nullptr;
+  if (hwnd->parent_) {
+    std::erase(hwnd->parent_->children_, hwnd);
+  } else {
+    RemoveFromZOrder(hwnd);
+  }
+  if (foreground_ == hwnd) {
+    foreground_ = nullptr;
+    for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
+      if ((*it)->visible_) {
+        SetForegroundWindow(*it);
+        break;
+      }
+    }
+  }
+  MarkStale();
+}
+
+void WindowManager::RemoveFromZOrder(HWND hwnd) { std::erase(top_level_, hwnd); }
+
+HWND WindowManager::FindWindow(std::u16string_view class_name, std::u16string_view title) const {
+  for (HWND hwnd : top_level_) {
+    if (hwnd->class_name_ == class_name && hwnd->title_ == title) return hwnd;
+  }
+  return nullptr;
+}
+
+HWND WindowManager::MainWindow() const {
+  for (const auto& window : windows_) {
+    if (!window->destroyed_ && !window->parent_ && window.get() != modal_) return window.get();
+  }
+  return nullptr;
+}
+
+bool WindowManager::IsChild(HWND parent, HWND hwnd) const {
+  if (!IsWindow(parent) || !IsWindow(hwnd)) return false;
+  for (HWND up = hwnd->parent_; up; up = up->parent_) {
+    if (up == parent) return true;
+  }
+  return false;
+}
+
+HWND WindowManager::RootOf(HWND hwnd) const {
+  while (hwnd && hwnd->parent_) hwnd = hwnd->parent_;
+  return hwnd;
+}
+
+void WindowManager::PostMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  queue_.Post(MSG{hwnd, message, wparam, lparam});
+}
+
+void WindowManager::PostTask(std::function<void()> task) { queue_.PostTask(std::move(task)); }
+
+LRESULT WindowManager::SendMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  assert(std::this_thread::get_id() == ui_thread_);
+  if (!IsWindow(hwnd)) return 0;
+  return hwnd->Call(message, wparam, lparam);
+}
+
+void WindowManager::PostQuitMessage(int exit_code) {
+  queue_.Post(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exit_code), 0});
+}
+
+size_t WindowManager::FlushKeyMessages(HWND hwnd) {
+  return queue_.Remove([hwnd](const MSG& msg) {
+    return (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && (!hwnd || msg.hwnd == hwnd);
+  });
+}
+
+void WindowManager::SetTimer(HWND hwnd, uintptr_t id, uint32_t interval_ms) {
+  if (IsWindow(hwnd)) timers_.Set(hwnd, id, interval_ms, Clock::TickCount());
+}
+
+bool WindowManager::KillTimer(HWND hwnd, uintptr_t id) { return timers_.Kill(hwnd, id); }
+
+std::optional<uint32_t> WindowManager::TimeToNextTimer() const {
+  return timers_.TimeToNext(Clock::TickCount());
+}
+
+bool WindowManager::TakeDirtyWindow(MSG& msg) {
+  for (const auto& window : windows_) {
+    Window* w = window.get();
+    if (w->destroyed_ || IsRectEmpty(w->dirty_)) continue;
+    if (!w->visible_ || (w->parent_ && !w->parent_->visible_)) continue;
+    msg = MSG{w, WM_PAINT, 0, 0};
+    return true;
+  }
+  return false;
+}
+
+// One non-blocking step of the loop: true with the next message, false when idle.
+bool WindowManager::PeekNext(MSG& msg) {
+  for (;;) {
+    if (modal_depth_ == 0) {
+      for (size_t i = 0; i < loop_hooks_.size(); ++i) loop_hooks_[i]();
+    }
+    display_->PollEvents(*this);
+    if (auto item = queue_.TryTake()) {
+      if (item->task) {
+        item->task();
+        continue;
+      }
+      msg = item->msg;
+      return true;
+    }
+    if (TakeDirtyWindow(msg)) return true;
+    if (auto due = timers_.TakeDue(Clock::TickCount())) {
+      msg = MSG{due->hwnd, WM_TIMER, due->id, 0};
+      return true;
+    }
+    return false;
+  }
+}
+
+std::optional<uint32_t> WindowManager::WaitTimeout() const {
+  // The virtual clock moves only when told to, so a timer can never come due while asleep.
+  if (Clock::IsVirtual()) return std::nullopt;
+  return TimeToNextTimer();
+}
+
+bool WindowManager::GetMessage(MSG& msg) {
+  for (;;) {
+    if (PeekNext(msg)) return msg.message != WM_QUIT;
+    Screen();
+    if (input_source_ && input_source_->Feed(*this)) continue;
+    display_->Wait(WaitTimeout());
+  }
+}
+
+bool WindowManager::PumpUntilIdle() {
+  MSG msg;
+  while (PeekNext(msg)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    DispatchMessage(msg);
+  }
+  Screen();
+  return true;
+}
+
+LRESULT WindowManager::DispatchMessage(const MSG& msg) {
+  if (!IsWindow(msg.hwnd)) return 0;
+  if (msg.message != WM_PAINT) return msg.hwnd->Call(msg.message, msg.wParam, msg.lParam);
+  painted_ = false;
+  LRESULT result = msg.hwnd->Call(WM_PAINT, msg.wParam, msg.lParam);
+  // A procedure that does not paint must not make the loop spin on the same WM_PAINT.
+  if (!painted_ && IsWindow(msg.hwnd)) msg.hwnd->dirty_ = RECT{};
+  return result;
+}
+
+int WindowManager::MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption,
+                              uint32_t type) {
+  (void)owner;  // the box is modal for the whole screen, whoever owns it
+  MessageBoxWindow box(*this, std::u16string(text), std::u16string(caption), type);
+  HWND previous_modal = modal_;
+  capture_ = nullptr;
+  modal_ = box.Handle();
+  ShowWindow(modal_, SW_SHOW);
+  ++modal_depth_;
+  MSG msg;
+  while (box.Result() == 0) {
+    if (!GetMessage(msg)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // let the outer loop end too
+      break;
+    }
+    DispatchMessage(msg);
+  }
+  --modal_depth_;
+  modal_ = previous_modal;
+  MarkStale();
+  return box.Result() != 0 ? box.Result() : box.DefaultResult();
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,12 @@
+// ContactContainerPanel: the contact list screen. For now a container panel that paints the
+// theme's plain background under its children.
+#pragma once
+
+#include "toolkit/ContainerPanel.h"
+
+class ContactContainerPanel : public ContainerPanel {
+ public:
+  explicit ContactContainerPanel(const RECT& initial_rect) : ContainerPanel(initial_rect) {}
+
+  bool Paint(platform::Surface& dc, int left, int top, int right, int bottom) override;
+};

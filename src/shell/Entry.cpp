@@ -1,0 +1,72 @@
+#include "shell/Entry.h"
+
+#include "platform/Paths.h"
+#include "platform/Text.h"
+#include "platform/ipc/InstanceEndpoint.h"
+#include "platform/ui/WindowApi.h"
+#include "shell/AppGlobals.h"
+#include "shell/MainWindowProc.h"
+#include "shell/ShellMessages.h"
+#include "toolkit/LightControl.h"
+
+namespace shell {
+
+namespace {
+
+namespace ui = platform::ui;
+using platform::ipc::InstanceEndpoint;
+using platform::ipc::InstanceRequest;
+
+// Runs on the endpoint's thread: hand the request to the UI thread.
+void OnSecondStart(ui::WindowManager* manager, const InstanceRequest& request) {
+  manager->PostTask([manager, request] {
+    ui::HWND main = App().main_window;
+    if (!manager->IsWindow(main)) return;
+    if (request.bring_forward) manager->BringToFront(main);
+    if (request.post_message.empty()) return;
+    if (auto id = ui::FindRegisteredMessage(platform::FromUtf8(request.post_message))) {
+      manager->PostMessage(main, *id, 0, 0);
+    }
+  });
+}
+
+int RunLoop() {
+  ui::MSG msg;
+  while (ui::GetMessage(msg)) ui::DispatchMessage(msg);
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+ui::HWND CreateMainWindow() {
+  ui::WindowManager* manager = ui::WindowManager::Current();
+  if (!manager) return nullptr;
+  ui::HWND main = manager->CreateWindow(kMainWindowClass, kMainWindowTitle, std::nullopt, false,
+                                        nullptr, MainWindowProc);
+  if (!main) return nullptr;
+  App().main_window = main;
+  RegisterShellDump();
+  manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
+  ui::ShowWindow(main, ui::SW_SHOW);
+  return main;
+}
+
+int RunQuillbook() {
+  ui::WindowManager* manager = ui::WindowManager::Current();
+  if (!manager) return 0;
+  // Another instance in this process (the window manager knows it) or in another process
+  // (the endpoint finds it): bring it forward and end.
+  if (ui::HWND running = manager->FindWindow(kMainWindowClass, kMainWindowTitle)) {
+    manager->BringToFront(running);
+    return 0;
+  }
+  InstanceEndpoint endpoint(kMainWindowClass, kMainWindowTitle, platform::DeviceDir());
+  const auto role = endpoint.Start(InstanceRequest{true, {}}, [manager](const InstanceRequest& r) {
+    OnSecondStart(manager, r);
+  });
+  if (role == InstanceEndpoint::Role::kSecondary) return 0;
+  if (!CreateMainWindow()) return 0;
+  return RunLoop();
+}
+
+}  // namespace shell

@@ -1,0 +1,93 @@
+#include "shell/MainWindowProc.h"
+
+#include <cstring>
+
+#include "platform/ui/WindowApi.h"
+#include "shell/AppGlobals.h"
+#include "shell/Dispatch.h"
+#include "shell/FullScreen.h"
+#include "shell/Initialisation.h"
+#include "shell/Painting.h"
+#include "shell/Preferences.h"
+#include "shell/Relayout.h"
+#include "shell/ShellMessages.h"
+
+namespace shell {
+
+namespace {
+
+namespace ui = platform::ui;
+
+void OnActivate(WPARAM wparam) {
+  RunFirstActivation();
+  const uint32_t state = ui::LowWord(wparam);
+  if (state == WA_INACTIVE) {
+    ApplyFullScreen(false);
+  } else if (state == WA_ACTIVE || state == WA_CLICKACTIVE) {
+    AppGlobals& app = App();
+    app.fullscreen_preference = ReadFullscreen();
+    ApplyFullScreen(app.fullscreen_preference);
+  }
+}
+
+void OnCreate() {
+  AppGlobals& app = App();
+  std::memset(app.shell_activation_info, 0, sizeof app.shell_activation_info);
+  app.shell_activation_info[0] = sizeof app.shell_activation_info;
+}
+
+void OnRepaint(ui::HWND hwnd, WPARAM wparam) {
+  if (wparam == 0) {
+    ui::InvalidateRect(hwnd, nullptr);
+    return;
+  }
+  // The sender passes the address of a rectangle that lives as long as the program.
+  const RECT area = *reinterpret_cast<const RECT*>(wparam);
+  ui::InvalidateRect(hwnd, &area);
+}
+
+bool HandleRegistered(UINT message) {
+  if (message == kMsgRefreshSmsCounter) {
+    RefreshSmsCounter();
+  } else if (message == kMsgDoFullScreen) {
+    HandleFullScreenRequest();
+  } else {
+    return false;  // "QuillbookNewSMS" is handled once the SMS bridge exists
+  }
+  return true;
+}
+
+}  // namespace
+
+LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message >= ui::kFirstRegisteredMessage && HandleRegistered(message)) return 0;
+  switch (message) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_DESTROY: ui::PostQuitMessage(0); return 0;
+    case WM_SIZE:
+      if (App().layout_ready) {
+        RECT client{};
+        ui::GetClientRect(hwnd, client);
+        Relayout(client, false);
+      }
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(wparam);
+      return ui::DefWindowProc(hwnd, message, wparam, lparam);
+    case WM_PAINT: PaintMainWindow(hwnd); return 0;
+    case WM_ERASEBKGND: return 0;
+    case WM_KEYDOWN: DispatchKey(hwnd, static_cast<uint32_t>(wparam), 0); return 0;
+    case WM_CHAR:
+    case WM_IME_CHAR: DispatchKey(hwnd, 0, static_cast<char16_t>(ui::LowWord(wparam))); return 0;
+    case WM_TIMER: DispatchTimer(wparam); return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      DispatchPointer(hwnd, message, ui::GetXParam(lparam), ui::GetYParam(lparam));
+      return 0;
+    case kMsgRepaint: OnRepaint(hwnd, wparam); return 0;
+    default: return ui::DefWindowProc(hwnd, message, wparam, lparam);
+  }
+}
+
+}  // namespace shell

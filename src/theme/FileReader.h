@@ -1,0 +1,69 @@
+// Reads a text file line by line: plain settings.ini and lang.ini overrides and the contact
+// cache. The first two bytes choose the decoding:
+//   FF FE  UTF-16 little-endian; FE FF  UTF-16 big-endian. Lines end at CR or LF, and a CR or
+//          LF right after it belongs to the same line end (CR LF, LF CR, CR CR, LF LF each end
+//          one line); the line is returned without its line end.
+//   other  no byte-order mark: UTF-8 text (invalid sequences become U+FFFD), read from byte 0.
+//          Each line is returned whole WITH its line end ("\n" or "\r\n"), the way the
+//          wide-character line reader of the runtime returns it; callers trim.
+// A line longer than kMaxLineUnits is cut there and continues as the next line, so a file
+// without line ends cannot make one line grow without bound.
+//
+// Thread use: a reader belongs to the thread that made it.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace theme {
+
+class FileReader {
+ public:
+  enum class Mode { kUtf16LittleEndian, kUtf16BigEndian, kNoMark };
+
+  static constexpr size_t kMaxLineUnits = 1u << 20;
+
+  // Opens a name in the program folder, or a path (a name containing '/'). A file that fails to
+  // open reads nothing.
+  explicit FileReader(std::u16string_view name);
+  explicit FileReader(const std::string& path);
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  bool IsOpen() const { return file_ != nullptr; }
+  Mode GetMode() const { return mode_; }
+  // True while the file is open and bytes or read-ahead characters remain.
+  bool HasMore();
+  // The next line (see the file comment); empty at the end of the file or on a read error.
+  std::u16string ReadLine();
+  // Bytes consumed by the lines read so far: 2 per UTF-16 unit taken, or the raw bytes of
+  // no-mark lines. The byte-order mark is not counted.
+  uint64_t BytesConsumed() const { return bytes_consumed_; }
+
+ private:
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+
+  void Open(const std::string& path);
+  bool FillBytes();
+  bool FillUnits();
+  std::u16string ReadUtf16Line();
+  std::u16string ReadNoMarkLine();
+
+  std::unique_ptr<std::FILE, FileCloser> file_;
+  Mode mode_ = Mode::kNoMark;
+  std::vector<uint8_t> bytes_;  // raw read-ahead
+  size_t byte_pos_ = 0;
+  bool at_end_ = false;
+  std::deque<char16_t> units_;  // decoded read-ahead (UTF-16 modes)
+  uint64_t bytes_consumed_ = 0;
+};
+
+}  // namespace theme

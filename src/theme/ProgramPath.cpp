@@ -1,0 +1,18 @@
+// Program-folder path resolution.
+#include "theme/ProgramPath.h"
+
+#include "platform/Paths.h"
+#include "platform/Text.h"
+
+namespace theme {
+
+std::string MakeProgramPath(std::string_view name) {
+  if (name.find('/') != std::string_view::npos) return std::string(name);
+  return platform::ProgramDir() + "/" + std::string(name);
+}
+
+std::string MakeProgramPath(std::u16string_view name) {
+  return MakeProgramPath(std::string_view(platform::ToUtf8(name)));
+}
+
+}  // namespace theme

@@ -1,0 +1,75 @@
+// Contents tables, opening, creating and deleting messages through a folder.
+#include "MapiTestStore.h"
+
+using platform::msgstore::FileTimeFromUnixSeconds;
+
+using MAPIFolderTest = MapiTestStore;
+
+TEST_F(MAPIFolderTest, ContentsRowsCarryTheFourColumnsOldestFirst) {
+  auto inbox = Folder(SpecialFolder::kInbox);
+  CMAPIEntry late = FileSms(*inbox, u"late", MSGFLAG_READ, FileTimeFromUnixSeconds(2000), u"+1");
+  CMAPIEntry early = FileSms(*inbox, u"early", 0u, FileTimeFromUnixSeconds(1000), u"+2");
+  std::vector<CMAPIEntry> rows;
+  ASSERT_TRUE(inbox->GetContents(rows));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].entry_id, early.entry_id);
+  EXPECT_EQ(rows[0].address, u"+2");
+  EXPECT_EQ(rows[0].flags, 0u);
+  EXPECT_FALSE(rows[0].IsRead());
+  EXPECT_EQ(rows[1].entry_id, late.entry_id);
+  EXPECT_EQ(rows[1].flags, MSGFLAG_READ);
+  EXPECT_EQ(rows[1].name, u"");  // messages carry no display name
+}
+
+TEST_F(MAPIFolderTest, TableThatFailsAfterSomeRowsYieldsThoseRowsAndSuccess) {
+  auto inbox = Folder(SpecialFolder::kInbox);
+  for (int i = 0; i < 5; ++i) FileSms(*inbox, u"m", MSGFLAG_READ);
+  platform::msgstore::faults::FailQueryRowsAfter(3);
+  std::vector<CMAPIEntry> rows;
+  EXPECT_TRUE(inbox->GetContents(rows));
+  EXPECT_EQ(rows.size(), 3u);
+}
+
+TEST_F(MAPIFolderTest, OpenMessageReadsItBack) {
+  auto outbox = Folder(SpecialFolder::kOutbox);
+  CMAPIEntry entry = FileSms(*outbox, u"out", MSGFLAG_READ);
+  auto message = outbox->OpenMessage(entry);
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(message->GetSubject(), u"out");
+}
+
+TEST_F(MAPIFolderTest, DeleteRemovesOnlyFromItsOwnFolder) {
+  auto inbox = Folder(SpecialFolder::kInbox);
+  auto sent = Folder(SpecialFolder::kSentItems);
+  CMAPIEntry entry = FileSms(*inbox, u"x", MSGFLAG_READ);
+  EXPECT_FALSE(sent->DeleteMessage(entry));
+  ASSERT_NE(session_->OpenEntry(entry), nullptr);
+  EXPECT_TRUE(inbox->DeleteMessage(entry));
+  EXPECT_EQ(session_->OpenEntry(entry), nullptr);
+  EXPECT_FALSE(inbox->DeleteMessage(entry));  // already gone
+  std::vector<CMAPIEntry> rows;
+  ASSERT_TRUE(inbox->GetContents(rows));
+  EXPECT_TRUE(rows.empty());
+}
+
+TEST_F(MAPIFolderTest, MalformedAndOversizedEntryIdsOpenAndDeleteNothing) {
+  auto inbox = Folder(SpecialFolder::kInbox);
+  CMAPIEntry good = FileSms(*inbox, u"x", MSGFLAG_READ);
+  std::vector<CMAPIEntry> bad(4, good);
+  bad[0].entry_id.clear();
+  bad[1].entry_id.resize(537, 0);
+  bad[2].entry_id.resize(536, 0xFF);
+  bad[3].entry_id[0] ^= 1;
+  for (const CMAPIEntry& entry : bad) {
+    EXPECT_EQ(inbox->OpenMessage(entry), nullptr);
+    EXPECT_EQ(session_->OpenEntry(entry), nullptr);
+    EXPECT_FALSE(inbox->DeleteMessage(entry));
+  }
+  EXPECT_NE(session_->OpenEntry(good), nullptr);
+}
+
+TEST_F(MAPIFolderTest, FolderEntryIdDoesNotOpenAsAMessage) {
+  auto inbox = Folder(SpecialFolder::kInbox);
+  EXPECT_EQ(session_->OpenEntry(inbox->entry()), nullptr);
+  EXPECT_EQ(inbox->OpenMessage(inbox->entry()), nullptr);
+}

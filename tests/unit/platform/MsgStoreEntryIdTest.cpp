@@ -1,0 +1,81 @@
+// Entry ids: the only message references that travel between processes, so decoding must
+// refuse every malformed or oversized byte string and accept exactly what encoding makes.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/msgstore/EntryId.h"
+
+using namespace platform::msgstore;
+
+namespace {
+
+EntryId Sample() {
+  EntryId id;
+  id.kind = EntryKind::kMessage;
+  id.store_id = 3;
+  id.object_id = 0x0102030405060708;
+  for (size_t i = 0; i < id.nonce.size(); ++i) id.nonce[i] = static_cast<uint8_t>(0xA0 + i);
+  return id;
+}
+
+}  // namespace
+
+TEST(MsgStoreEntryId, RoundTripsEveryKindWithinTheBridgeFieldSize) {
+  for (EntryKind kind : {EntryKind::kStore, EntryKind::kFolder, EntryKind::kMessage}) {
+    EntryId id = Sample();
+    id.kind = kind;
+    std::vector<uint8_t> bytes = id.Encode();
+    ASSERT_EQ(bytes.size(), kEntryIdBytes);
+    EXPECT_LE(bytes.size(), kMaxEntryIdBytes);
+    auto back = EntryId::Decode(bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, id);
+  }
+}
+
+TEST(MsgStoreEntryId, RefusesWrongSizes) {
+  std::vector<uint8_t> bytes = Sample().Encode();
+  for (size_t size : {size_t{0}, size_t{1}, kEntryIdBytes - 1, kEntryIdBytes + 1, kMaxEntryIdBytes,
+                      kMaxEntryIdBytes + 1, size_t{100000}}) {
+    std::vector<uint8_t> resized = bytes;
+    resized.resize(size, 0);
+    EXPECT_FALSE(EntryId::Decode(resized).has_value()) << size;
+  }
+}
+
+TEST(MsgStoreEntryId, RefusesDamagedHeaderBytesAndNonPositiveIds) {
+  const std::vector<uint8_t> good = Sample().Encode();
+  for (size_t at = 0; at < 8; ++at) {  // magic, version, kind, reserved
+    std::vector<uint8_t> bad = good;
+    bad[at] ^= 0x40;
+    EXPECT_FALSE(EntryId::Decode(bad).has_value()) << at;
+  }
+  for (int64_t store : {int64_t{0}, int64_t{-1}}) {
+    EntryId id = Sample();
+    id.store_id = store;
+    EXPECT_FALSE(EntryId::Decode(id.Encode()).has_value());
+  }
+  EntryId id = Sample();
+  id.object_id = INT64_MIN;
+  EXPECT_FALSE(EntryId::Decode(id.Encode()).has_value());
+}
+
+TEST(MsgStoreEntryId, RandomBytesNeverDecodeUnlessTheyReEncodeIdentically) {
+  std::mt19937 random(1234);
+  std::vector<uint8_t> base = Sample().Encode();
+  for (int round = 0; round < 20000; ++round) {
+    std::vector<uint8_t> bytes = base;
+    int flips = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < flips; ++i) bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+    if (random() % 8 == 0) bytes.resize(random() % 64);
+    auto decoded = EntryId::Decode(bytes);
+    if (decoded) {
+      EXPECT_EQ(decoded->Encode(), bytes);
+    }
+  }
+}
+
+TEST(MsgStoreEntryId, NoncesDiffer) {
+  EXPECT_NE(MakeNonce(), MakeNonce());
+}

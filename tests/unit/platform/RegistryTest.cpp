@@ -1,0 +1,204 @@
+// The registry's key tree and typed values: lookups without case, paths checked as untrusted
+// input, data returned byte for byte, old query semantics for short buffers.
+#include "platform/registry/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/TempDir.h"
+
+using namespace platform;
+using testing_support::TempDir;
+
+namespace {
+
+constexpr RegistryRoot kUser = HKEY_CURRENT_USER;
+constexpr RegistryRoot kMachine = HKEY_LOCAL_MACHINE;
+
+class RegistryTest : public ::testing::Test {
+ protected:
+  TempDir dir_;
+  Registry reg_{dir_.File("registry.db")};
+
+  RegResult SetBytes(RegistryRoot root, std::u16string_view key, std::u16string_view name,
+                     uint32_t type, const std::string& bytes) {
+    return reg_.SetValue(root, key, name, type, bytes.data(), static_cast<uint32_t>(bytes.size()));
+  }
+};
+
+std::string Utf16Bytes(std::u16string_view text) {
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+}  // namespace
+
+TEST_F(RegistryTest, KeysAndValueNamesMatchWithoutCaseAndLeadingBackslash) {
+  ASSERT_EQ(SetBytes(kUser, u"Software\\Quillbook\\Contact", u"Theme", REG_SZ, "ab"),
+            ERROR_SUCCESS);
+  for (std::u16string_view key :
+       {u"\\Software\\Quillbook\\Contact", u"SOFTWARE\\quillbook\\CONTACT",
+        u"software\\QUILLBOOK\\contact"}) {
+    auto value = reg_.GetValue(kUser, key, u"tHEME");
+    ASSERT_TRUE(value) << std::string(key.begin(), key.end());
+    EXPECT_EQ(value->data, "ab");
+    EXPECT_EQ(value->name, u"Theme");  // the spelling first written
+  }
+  // Unicode case folding, not only ASCII.
+  ASSERT_EQ(SetBytes(kUser, u"Ärger\\ÉTÉ", u"Ñame", REG_BINARY, "x"), ERROR_SUCCESS);
+  EXPECT_TRUE(reg_.GetValue(kUser, u"ärger\\été", u"ñAME"));
+  // Rewriting with another spelling updates the one value.
+  ASSERT_EQ(SetBytes(kUser, u"software\\quillbook\\contact", u"THEME", REG_SZ, "cd"),
+            ERROR_SUCCESS);
+  std::vector<RegistryValue> values;
+  ASSERT_EQ(reg_.EnumValues(kUser, u"Software\\Quillbook\\Contact", values), ERROR_SUCCESS);
+  ASSERT_EQ(values.size(), 1u);
+  EXPECT_EQ(values[0].data, "cd");
+}
+
+TEST_F(RegistryTest, RootsAreSeparate) {
+  ASSERT_EQ(SetBytes(kMachine, u"System\\State\\Phone", u"Signal Strength Raw", REG_DWORD,
+                     std::string("\x40\0\0\0", 4)),
+            ERROR_SUCCESS);
+  EXPECT_FALSE(reg_.GetValue(kUser, u"System\\State\\Phone", u"Signal Strength Raw"));
+  EXPECT_EQ(reg_.OpenKey(kUser, u"System"), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(reg_.OpenKey(kMachine, u"system\\STATE"), ERROR_SUCCESS);
+  EXPECT_EQ(reg_.OpenKey(static_cast<RegistryRoot>(7), u"System"), ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(RegistryTest, DataAndTypeAreKeptExactly) {
+  // A string without terminator, with an odd length, with embedded NULs, any type number.
+  const std::string cases[] = {Utf16Bytes(u"abc"), std::string("abc"),
+                               std::string("a\0b\0\0\0c\0", 8), std::string()};
+  uint32_t type = 1;
+  for (const auto& bytes : cases) {
+    ASSERT_EQ(SetBytes(kUser, u"K", u"V", type, bytes), ERROR_SUCCESS);
+    auto value = reg_.GetValue(kUser, u"K", u"V");
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->type, type);
+    EXPECT_EQ(value->data, bytes);
+    ++type;
+  }
+  ASSERT_EQ(SetBytes(kUser, u"K", u"V", 0xDEADBEEF, "z"), ERROR_SUCCESS);
+  EXPECT_EQ(reg_.GetValue(kUser, u"K", u"V")->type, 0xDEADBEEFu);
+}
+
+TEST_F(RegistryTest, QueryValueReportsLengthAndShortBuffers) {
+  const std::string bytes = Utf16Bytes(std::u16string(u"Touch.qbt") + u'\0');
+  ASSERT_EQ(SetBytes(kUser, u"K", u"Theme", REG_SZ, bytes), ERROR_SUCCESS);
+  uint32_t type = 0;
+  uint32_t size = 0;
+  // Length only.
+  EXPECT_EQ(reg_.QueryValue(kUser, u"K", u"Theme", &type, nullptr, &size), ERROR_SUCCESS);
+  EXPECT_EQ(type, REG_SZ);
+  EXPECT_EQ(size, bytes.size());
+  // Too short: nothing copied, the needed length reported.
+  char small[4] = {'q', 'q', 'q', 'q'};
+  size = sizeof small;
+  EXPECT_EQ(reg_.QueryValue(kUser, u"K", u"Theme", &type, small, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(size, bytes.size());
+  EXPECT_EQ(std::string(small, 4), "qqqq");
+  // Exactly long enough.
+  std::string buffer(bytes.size(), '\x7f');
+  size = static_cast<uint32_t>(buffer.size());
+  EXPECT_EQ(reg_.QueryValue(kUser, u"K", u"Theme", &type, buffer.data(), &size), ERROR_SUCCESS);
+  EXPECT_EQ(buffer, bytes);
+  // Missing value, missing key, and a buffer without its size.
+  EXPECT_EQ(reg_.QueryValue(kUser, u"K", u"Other", &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(reg_.QueryValue(kUser, u"Nope", u"Theme", &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(reg_.QueryValue(kUser, u"K", u"Theme", &type, buffer.data(), nullptr),
+            ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(RegistryTest, DeletingValuesAndKeys) {
+  ASSERT_EQ(SetBytes(kUser, u"A\\B\\C", u"v", REG_SZ, "1"), ERROR_SUCCESS);
+  ASSERT_EQ(SetBytes(kUser, u"A\\B", u"w", REG_SZ, "2"), ERROR_SUCCESS);
+  ASSERT_EQ(SetBytes(kUser, u"A\\D", u"x", REG_SZ, "3"), ERROR_SUCCESS);
+  EXPECT_EQ(reg_.DeleteValue(kUser, u"a\\b", u"W"), ERROR_SUCCESS);
+  EXPECT_EQ(reg_.DeleteValue(kUser, u"a\\b", u"W"), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(reg_.DeleteValue(kUser, u"a\\zz", u"W"), ERROR_FILE_NOT_FOUND);
+  // Deleting a key takes its whole subtree and nothing beside it.
+  EXPECT_EQ(reg_.DeleteKey(kUser, u"\\A\\b"), ERROR_SUCCESS);
+  EXPECT_EQ(reg_.OpenKey(kUser, u"A\\B\\C"), ERROR_FILE_NOT_FOUND);
+  EXPECT_FALSE(reg_.GetValue(kUser, u"A\\B\\C", u"v"));
+  EXPECT_TRUE(reg_.GetValue(kUser, u"A\\D", u"x"));
+  EXPECT_EQ(reg_.DeleteKey(kUser, u"A\\B"), ERROR_FILE_NOT_FOUND);
+  // A root is never deleted.
+  EXPECT_EQ(reg_.DeleteKey(kUser, u""), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(reg_.DeleteKey(kUser, u"\\"), ERROR_INVALID_PARAMETER);
+  // Recreating a deleted key starts empty.
+  ASSERT_EQ(reg_.CreateKey(kUser, u"A\\B"), ERROR_SUCCESS);
+  std::vector<RegistryValue> values;
+  EXPECT_EQ(reg_.EnumValues(kUser, u"A\\B", values), ERROR_SUCCESS);
+  EXPECT_TRUE(values.empty());
+}
+
+TEST_F(RegistryTest, EnumerationListsDirectChildrenByName) {
+  ASSERT_EQ(reg_.CreateKey(kUser, u"P\\beta\\deep"), ERROR_SUCCESS);
+  ASSERT_EQ(reg_.CreateKey(kUser, u"P\\Alpha"), ERROR_SUCCESS);
+  ASSERT_EQ(reg_.CreateKey(kUser, u"P\\ALPHA"), ERROR_SUCCESS);  // same key
+  ASSERT_EQ(SetBytes(kUser, u"P", u"zeta", REG_SZ, ""), ERROR_SUCCESS);
+  ASSERT_EQ(SetBytes(kUser, u"P", u"Eta", REG_DWORD, "1234"), ERROR_SUCCESS);
+  std::vector<std::u16string> keys;
+  ASSERT_EQ(reg_.EnumSubKeys(kUser, u"p", keys), ERROR_SUCCESS);
+  EXPECT_EQ(keys, (std::vector<std::u16string>{u"Alpha", u"beta"}));
+  std::vector<RegistryValue> values;
+  ASSERT_EQ(reg_.EnumValues(kUser, u"P", values), ERROR_SUCCESS);
+  ASSERT_EQ(values.size(), 2u);
+  EXPECT_EQ(values[0].name, u"Eta");
+  EXPECT_EQ(values[1].name, u"zeta");
+  EXPECT_EQ(reg_.EnumSubKeys(kUser, u"Q", keys), ERROR_FILE_NOT_FOUND);
+  EXPECT_TRUE(keys.empty());
+  // The root's own subkeys.
+  ASSERT_EQ(reg_.EnumSubKeys(kUser, u"", keys), ERROR_SUCCESS);
+  EXPECT_EQ(keys, (std::vector<std::u16string>{u"P"}));
+}
+
+TEST_F(RegistryTest, MalformedPathsAndNamesAreRefused) {
+  const std::u16string long_component(kMaxRegistryKeyComponent + 1, u'k');
+  std::u16string deep;
+  for (size_t i = 0; i <= kMaxRegistryDepth; ++i) deep += u"a\\";
+  deep += u"a";
+  const std::u16string bad_paths[] = {u"A\\\\B",
+                                      u"A\\B\\",
+                                      u"\\\\A",
+                                      long_component,
+                                      std::u16string(u"A\0B", 3),
+                                      std::u16string(1, char16_t(0xD800)),
+                                      std::u16string(u"x") + char16_t(0xDC00),
+                                      deep,
+                                      std::u16string(kMaxRegistryPath + 1, u'a')};
+  for (const auto& path : bad_paths) {
+    EXPECT_EQ(SetBytes(kUser, path, u"v", REG_SZ, "1"), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(reg_.OpenKey(kUser, path), ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(reg_.GetValue(kUser, path, u"v"));
+    EXPECT_EQ(reg_.Watch(kUser, path, u"v", [] {}), nullptr);
+  }
+  const std::u16string bad_names[] = {std::u16string(kMaxRegistryValueName + 1, u'n'),
+                                      std::u16string(u"a\0", 2),
+                                      std::u16string(1, char16_t(0xDBFF))};
+  for (const auto& name : bad_names) {
+    EXPECT_EQ(SetBytes(kUser, u"K", name, REG_SZ, "1"), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(reg_.DeleteValue(kUser, u"K", name), ERROR_INVALID_PARAMETER);
+  }
+  // Limits themselves are accepted, and a surrogate pair is fine.
+  const std::u16string at_limit(kMaxRegistryKeyComponent, u'k');
+  EXPECT_EQ(SetBytes(kUser, at_limit, std::u16string(kMaxRegistryValueName, u'n'), REG_SZ, "1"),
+            ERROR_SUCCESS);
+  EXPECT_EQ(SetBytes(kUser, u"\U0001F600", u"\U0001F600", REG_SZ, "1"), ERROR_SUCCESS);
+  // Oversized data and a null buffer with a length.
+  std::string big(kMaxRegistryValueBytes + 1, 'b');
+  EXPECT_EQ(SetBytes(kUser, u"K", u"big", REG_BINARY, big), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(reg_.SetValue(kUser, u"K", u"v", REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(reg_.SetValue(kUser, u"K", u"v", REG_BINARY, nullptr, 0), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, ChangesPersistAndAreSharedBetweenConnections) {
+  ASSERT_EQ(SetBytes(kUser, u"K", u"V", REG_SZ, "one"), ERROR_SUCCESS);
+  Registry other(dir_.File("registry.db"));
+  EXPECT_EQ(other.GetValue(kUser, u"k", u"v")->data, "one");
+  ASSERT_EQ(other.SetValue(kUser, u"K", u"V", REG_SZ, "two", 3), ERROR_SUCCESS);
+  EXPECT_EQ(reg_.GetValue(kUser, u"K", u"V")->data, "two");
+  ASSERT_EQ(other.DeleteKey(kUser, u"K"), ERROR_SUCCESS);
+  EXPECT_FALSE(reg_.GetValue(kUser, u"K", u"V"));
+}

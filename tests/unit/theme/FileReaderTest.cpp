@@ -1,0 +1,108 @@
+// Line reading: byte-order marks, line-end pairing, the no-mark mode and missing files.
+#include <gtest/gtest.h>
+
+#include "platform/Paths.h"
+#include "support/TempDir.h"
+#include "theme/FileReader.h"
+#include "theme/ProgramPath.h"
+
+namespace theme {
+namespace {
+
+std::string Utf16(std::u16string_view text, bool big_endian) {
+  std::string out = big_endian ? std::string("\xFE\xFF", 2) : std::string("\xFF\xFE", 2);
+  for (char16_t c : text) {
+    const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+    out += big_endian ? hi : lo;
+    out += big_endian ? lo : hi;
+  }
+  return out;
+}
+
+std::vector<std::u16string> ReadAll(FileReader& reader) {
+  std::vector<std::u16string> lines;
+  while (reader.HasMore()) lines.push_back(reader.ReadLine());
+  return lines;
+}
+
+class FileReaderTest : public ::testing::Test {
+ protected:
+  testing_support::TempDir dir_;
+};
+
+TEST_F(FileReaderTest, Utf16LinesEndAtAnyPairOfLineEnds) {
+  using Lines = std::vector<std::u16string>;
+  const std::pair<std::u16string, Lines> cases[] = {
+      {u"a=1\r\nb=2", {u"a=1", u"b=2"}},          {u"a=1\nb=2\n", {u"a=1", u"b=2"}},
+      {u"a=1\n\rb=2\r\n", {u"a=1", u"b=2"}},      {u"a=1\r\rb=2", {u"a=1", u"b=2"}},
+      {u"a=1\r\n\r\nb=2", {u"a=1", u"", u"b=2"}}, {u"\u00e9t\u00e9\r\n", {u"\u00e9t\u00e9"}},
+  };
+  for (bool big_endian : {false, true}) {
+    for (const auto& [text, lines] : cases) {
+      FileReader reader(dir_.Write("f.ini", Utf16(text, big_endian)));
+      EXPECT_EQ(reader.GetMode(), big_endian ? FileReader::Mode::kUtf16BigEndian
+                                             : FileReader::Mode::kUtf16LittleEndian);
+      EXPECT_EQ(ReadAll(reader), lines);
+    }
+  }
+}
+
+TEST_F(FileReaderTest, Utf16CountsTwoBytesPerUnitAndPairsAcrossReadAhead) {
+  // A CR LF pair that straddles the 2048-unit read-ahead still ends one line.
+  std::u16string text(2047, u'x');
+  text += u"\r\nend";
+  FileReader reader(dir_.Write("f.ini", Utf16(text, false)));
+  EXPECT_EQ(reader.ReadLine(), std::u16string(2047, u'x'));
+  EXPECT_EQ(reader.BytesConsumed(), 2049u * 2);
+  EXPECT_EQ(reader.ReadLine(), u"end");
+  EXPECT_FALSE(reader.HasMore());
+}
+
+TEST_F(FileReaderTest, OddTrailingByteIsDropped) {
+  FileReader reader(dir_.Write("f.ini", Utf16(u"ab", false) + "\x41"));
+  EXPECT_EQ(ReadAll(reader), std::vector<std::u16string>{u"ab"});
+}
+
+TEST_F(FileReaderTest, NoMarkReadsUtf8LinesWholeWithTheirLineEnds) {
+  const std::string long_line(5000, 'y');
+  FileReader reader(dir_.Write("f.txt", "v0.15\r\n" + long_line + "\n\xC3\xA9t\xC3\xA9\n\xFFlast"));
+  EXPECT_EQ(reader.GetMode(), FileReader::Mode::kNoMark);
+  EXPECT_EQ(reader.ReadLine(), u"v0.15\r\n");
+  EXPECT_EQ(reader.BytesConsumed(), 7u);
+  EXPECT_EQ(reader.ReadLine(), std::u16string(5000, u'y') + u"\n");
+  EXPECT_EQ(reader.ReadLine(), u"\u00e9t\u00e9\n");
+  EXPECT_EQ(reader.ReadLine(), u"\uFFFDlast");
+  EXPECT_FALSE(reader.HasMore());
+  EXPECT_EQ(reader.ReadLine(), u"");
+}
+
+TEST_F(FileReaderTest, OverlongLineIsCutAndContinues) {
+  const std::string text(FileReader::kMaxLineUnits + 10, 'z');
+  FileReader reader(dir_.Write("f.txt", text));
+  EXPECT_EQ(reader.ReadLine().size(), FileReader::kMaxLineUnits);
+  EXPECT_EQ(reader.ReadLine().size(), 10u);
+}
+
+TEST_F(FileReaderTest, MissingFileOrFolderReadsNothing) {
+  FileReader missing(dir_.File("absent.ini"));
+  EXPECT_FALSE(missing.IsOpen());
+  EXPECT_FALSE(missing.HasMore());
+  EXPECT_EQ(missing.ReadLine(), u"");
+  FileReader folder(dir_.path());
+  EXPECT_FALSE(folder.HasMore());
+  FileReader empty(dir_.Write("empty.ini", ""));
+  EXPECT_FALSE(empty.HasMore());
+}
+
+TEST_F(FileReaderTest, NamesResolveAgainstTheProgramFolder) {
+  platform::SetProgramDir(dir_.path());
+  EXPECT_EQ(MakeProgramPath(u"Touch.qbt"), dir_.path() + "/Touch.qbt");
+  EXPECT_EQ(MakeProgramPath(u"/media/card/Themes/Dark.qbt"), "/media/card/Themes/Dark.qbt");
+  EXPECT_EQ(MakeProgramPath(u"sub/x.png"), "sub/x.png");
+  dir_.Write("lang.ini", "txt_Back=Retour\n");
+  FileReader reader(std::u16string_view(u"lang.ini"));
+  EXPECT_EQ(reader.ReadLine(), u"txt_Back=Retour\n");
+}
+
+}  // namespace
+}  // namespace theme

@@ -1,0 +1,48 @@
+// Helpers of the theme tests: ZIP archives built with minizip's writer, hand-made ZIP bytes
+// for damaged cases, and small PNG images encoded here so the tests need no image files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace theme_test {
+
+struct Member {
+  std::string name;
+  std::string bytes;
+  bool stored = false;  // no compression
+};
+
+// Writes a ZIP archive with the members in order; returns its path.
+std::string WriteArchive(const std::string& path, const std::vector<Member>& members);
+
+// Stored-only ZIP bytes built by hand, so tests can damage any header field afterwards.
+struct RawZip {
+  std::string bytes;
+  std::vector<size_t> local_offsets;    // offset of each local header
+  std::vector<size_t> central_offsets;  // offset of each central directory header
+};
+RawZip BuildStoredZip(const std::vector<Member>& members);
+void Put16(std::string& bytes, size_t offset, uint16_t value);
+void Put32(std::string& bytes, size_t offset, uint32_t value);
+
+// An RGBA PNG of w x h; `pixel(x, y)` returns 0xAARRGGBB.
+template <typename F>
+std::string EncodePng(int w, int h, F pixel);
+std::string EncodePngRgba(int w, int h, const std::vector<uint32_t>& argb);
+
+template <typename F>
+std::string EncodePng(int w, int h, F pixel) {
+  std::vector<uint32_t> argb(static_cast<size_t>(w) * static_cast<size_t>(h));
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) argb[static_cast<size_t>(y) * w + x] = pixel(x, y);
+  }
+  return EncodePngRgba(w, h, argb);
+}
+
+// A PNG of one opaque colour.
+std::string SolidPng(int w, int h, uint32_t argb);
+
+}  // namespace theme_test
