@@ -156,7 +156,6 @@ void AddressBook(cairo_t* cr) {
   }
   cairo_fill(cr);
   EndCut(cr);
-  cairo_set_line_width(cr, 0.07);
   for (int i = -1; i <= 1; ++i) {
     cairo_move_to(cr, -0.46, i * 0.27);
     cairo_line_to(cr, -0.3, i * 0.27);

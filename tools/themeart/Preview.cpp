@@ -260,11 +260,7 @@ void DrawBackButton(const Screen& s) {
   }
 }
 
-void DrawDetailScreen(const Screen& s) {
-  Paint(s.cr, s.theme.Image("background_image_detail"), 0, 0);
-  DrawBackButton(s);
-  Text(s, "Beth Adams", s.theme.BoxOf("contact_title_box", ScreenBox{1, 1, 239, 31}),
-       "contact_font_header", "text_color", Align::kCentre, Align::kCentre);
+void DrawPhoto(const Screen& s) {
   const ScreenBox photo = s.theme.BoxOf("contact_photo_box", ScreenBox{10, 40, 81, 141});
   Fill(s.cr, ScreenBox{photo.left - 1, photo.top - 1, photo.right + 1, photo.bottom + 1},
        s.theme.ColourOf("contact_photo_favorite_border_color", Rgb(0, 0, 0)));
@@ -273,12 +269,18 @@ void DrawDetailScreen(const Screen& s) {
     Paint(s.cr, star, photo.right - cairo_image_surface_get_width(star),
           photo.bottom - cairo_image_surface_get_height(star));
   }
+}
+
+void DrawAddress(const Screen& s) {
   ScreenBox text = s.theme.BoxOf("contact_description_box", ScreenBox{83, 33, 240, 141});
   const int line = int(s.theme.FontSize("contact_detail_font", 12) * 1.3);
   for (const char* part : {"12 Harbour Road", "Kingsbridge TQ7 1AB", "Devon", "United Kingdom"}) {
     Text(s, part, text, "contact_detail_font", "text_color", Align::kStart, Align::kStart);
     text.top += line;
   }
+}
+
+void DrawDetailButtons(const Screen& s) {
   const ScreenBox list = s.theme.BoxOf("contact_button_list_box", ScreenBox{5, 116, 234, 320});
   const int height = ImageHeight(s.theme.Image("large_button_image"), 42);
   const char* captions[] = {"Mobile - +44 7700 900123", "SMS - +44 7700 900123",
@@ -296,6 +298,16 @@ void DrawDetailScreen(const Screen& s) {
          Align::kCentre);
   }
   cairo_restore(s.cr);
+}
+
+void DrawDetailScreen(const Screen& s) {
+  Paint(s.cr, s.theme.Image("background_image_detail"), 0, 0);
+  DrawBackButton(s);
+  Text(s, "Beth Adams", s.theme.BoxOf("contact_title_box", ScreenBox{1, 1, 239, 31}),
+       "contact_font_header", "text_color", Align::kCentre, Align::kCentre);
+  DrawPhoto(s);
+  DrawAddress(s);
+  DrawDetailButtons(s);
 }
 
 void DrawBubble(const Screen& s, ScreenBox box, const std::string& text, bool sent) {
@@ -317,8 +329,7 @@ void DrawBubble(const Screen& s, ScreenBox box, const std::string& text, bool se
   Text(s, "06/12/2026 18:51", inner, "index_font", prefix + "_text_color", align, Align::kEnd);
 }
 
-void DrawSmsScreen(const Screen& s) {
-  Paint(s.cr, s.theme.Image("sms_background_image"), 0, 0);
+void DrawSmsHeader(const Screen& s) {
   const ScreenBox header = s.theme.BoxOf("sms_header_box", ScreenBox{1, 1, 239, 38});
   const int distance = s.theme.Integer("sms_header_list_distance", 6);
   Text(s, "Beth Adams", header, "contact_font_header", "text_color", Align::kCentre, Align::kStart);
@@ -335,7 +346,9 @@ void DrawSmsScreen(const Screen& s) {
     Paint(s.cr, signal, gauge.left, gauge.top);
     cairo_restore(s.cr);
   }
-  DrawBackButton(s);
+}
+
+void DrawConversation(const Screen& s) {
   const int box_height = s.theme.Integer("sms_textbox_height", 38);
   const int list_bottom =
       s.height - box_height - s.theme.Integer("sms_textbox_separator_height", 4);
@@ -354,8 +367,15 @@ void DrawSmsScreen(const Screen& s) {
   Text(s, "Send", send, "button_font", "button_text_color", Align::kCentre, Align::kCentre);
 }
 
-void DrawMenuScreen(const Screen& s) {
-  DrawListScreen(s, ListBox(s).bottom, -1);
+void DrawSmsScreen(const Screen& s) {
+  Paint(s.cr, s.theme.Image("sms_background_image"), 0, 0);
+  DrawSmsHeader(s);
+  DrawBackButton(s);
+  DrawConversation(s);
+}
+
+// The symbol pad opened over the darkened list, its rightmost symbol under the pen.
+void DrawSymbolPad(const Screen& s) {
   cairo_set_source_rgba(s.cr, 0, 0, 0, 100 / 255.0);
   cairo_paint(s.cr);
   const int bar = s.theme.Integer("icon_panel_height", 40);
@@ -365,6 +385,9 @@ void DrawMenuScreen(const Screen& s) {
     PaintInto(s.cr, s.theme.Image(keys[i]),
               ScreenBox{i * cell, s.height - 2 * bar, (i + 1) * cell, s.height - bar});
   }
+}
+
+void DrawOptionsMenu(const Screen& s) {
   const int width = s.theme.Integer("small_button_width", 150);
   const int height = ImageHeight(s.theme.Image("small_button_image"), 30);
   const int margin = s.theme.Integer("button_panel_border_margin", 4);
@@ -382,6 +405,12 @@ void DrawMenuScreen(const Screen& s) {
          pressed ? "button_text_color_pressed" : "button_text_color", Align::kCentre,
          Align::kCentre);
   }
+}
+
+void DrawMenuScreen(const Screen& s) {
+  DrawListScreen(s, ListBox(s).bottom, -1);
+  DrawSymbolPad(s);
+  DrawOptionsMenu(s);
 }
 
 using ScreenDrawing = std::function<void(const Screen&)>;
