@@ -104,15 +104,21 @@ PimResult PimSession::ReadProps(ObjectId oid, const std::vector<PropertyId>& ids
   bool exists = false;
   {
     std::lock_guard lock(mutex_);
-    Statement s = db_.Prepare(
-        "SELECT p.prop, p.text, p.num FROM contacts c LEFT JOIN props p ON p.oid = c.oid "
-        "WHERE c.oid = ?");
+    if (!read_props_.ok()) {
+      read_props_ = db_.Prepare(
+          "SELECT p.prop, p.text, p.num FROM contacts c LEFT JOIN props p ON p.oid = c.oid "
+          "WHERE c.oid = ?");
+    }
+    Statement& s = read_props_;
+    s.Reset();
     s.Bind(1, static_cast<int64_t>(oid));
     while (s.Step()) {
       exists = true;
       if (!s.IsNull(0)) found.push_back(ValueFromRow(static_cast<PropertyId>(s.Int(0)), s));
     }
-    if (s.failed() || !s.ok()) return Fail();
+    bool failed = s.failed() || !s.ok();
+    s.Reset();  // ends the statement's read transaction
+    if (failed) return Fail();
   }
   if (!exists) return PimResult::kNotFound;
   values->reserve(ids.size());

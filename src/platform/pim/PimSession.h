@@ -71,6 +71,7 @@ class PimSession {
   mutable std::mutex mutex_;
   Database db_;
   std::string last_error_;  // guarded by mutex_
+  Statement read_props_;    // the bulk read, prepared once; guarded by mutex_
 
   std::mutex sink_mutex_;
   NotificationSink sink_;  // guarded by sink_mutex_
