@@ -24,13 +24,20 @@ bool ParseScreen(const std::string& text, CommandLine& line) {
 
 // Options with a value; false when the value is malformed.
 bool ApplyValue(const std::string& option, const std::string& value, CommandLine& line) {
-  if (option == "--home") line.home = value;
-  else if (option == "--device") line.device = value;
-  else if (option == "--script") line.script = value, line.headless = true;
-  else if (option == "--shots") line.shots = value;
-  else if (option == "--screen") return ParseScreen(value, line);
-  else if (option == "--zoom") return ParseInt(value, 1, 8, line.zoom);
-  else return false;
+  if (option == "--home")
+    line.home = value;
+  else if (option == "--device")
+    line.device = value;
+  else if (option == "--script")
+    line.script = value, line.headless = true;
+  else if (option == "--shots")
+    line.shots = value;
+  else if (option == "--screen")
+    return ParseScreen(value, line);
+  else if (option == "--zoom")
+    return ParseInt(value, 1, 8, line.zoom);
+  else
+    return false;
   return !value.empty();
 }
 

@@ -51,7 +51,8 @@ int Run(const app::CommandLine& line) {
   if (line.headless) platform::Clock::UseVirtual();
   ui::WindowManager manager(ui::WindowManagerOptions{line.screen_width, line.screen_height},
                             MakeDisplay(line));
-  app::SignalWatcher signals([&manager] { manager.PostTask([&manager] { manager.OnCloseRequest(); }); });
+  app::SignalWatcher signals(
+      [&manager] { manager.PostTask([&manager] { manager.OnCloseRequest(); }); });
   if (script) manager.SetInputSource(script.get());
   const int exit_code = shell::RunQuillbook();
   if (script && script->Failed()) {

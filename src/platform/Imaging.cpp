@@ -125,8 +125,8 @@ std::unique_ptr<Surface> ScaleImage(const Surface& image, int width, int height)
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
   cairo_paint(cr);
   gfx::CairoSurfacePtr source = gfx::SourceFor(image, result.get(), gfx::SourceAlpha::kKeep);
-  gfx::PaintScaled(cr, source.get(), image.Bounds(), result->Bounds(), CAIRO_OPERATOR_SOURCE,
-                   1.0, CAIRO_FILTER_GOOD);
+  gfx::PaintScaled(cr, source.get(), image.Bounds(), result->Bounds(), CAIRO_OPERATOR_SOURCE, 1.0,
+                   CAIRO_FILTER_GOOD);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   result->SetHasAlpha(image.HasAlpha());
   return result;

@@ -21,7 +21,9 @@ namespace {
 // Coordinates beyond this are faults upstream; clamping keeps the arithmetic in range.
 constexpr int kCoordinateLimit = 1 << 24;
 
-int ClampCoordinate(int v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); }
+int ClampCoordinate(int v) {
+  return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
+}
 
 RECT ClampRect(const RECT& r) {
   return RECT{ClampCoordinate(r.left), ClampCoordinate(r.top), ClampCoordinate(r.right),
@@ -45,14 +47,30 @@ Surface::~Surface() = default;
 Surface::Surface(Surface&&) noexcept = default;
 Surface& Surface::operator=(Surface&&) noexcept = default;
 
-int Surface::Width() const { return impl_->width; }
-int Surface::Height() const { return impl_->height; }
-uint32_t* Surface::Pixels() { return impl_->PixelsForWriting(); }
-const uint32_t* Surface::Pixels() const { return impl_->PixelsForReading(); }
-int Surface::StridePixels() const { return impl_->stride_pixels; }
-void Surface::MarkDirty() { cairo_surface_mark_dirty(impl_->surface.get()); }
-bool Surface::HasAlpha() const { return impl_->has_alpha; }
-void Surface::SetHasAlpha(bool has_alpha) { impl_->has_alpha = has_alpha; }
+int Surface::Width() const {
+  return impl_->width;
+}
+int Surface::Height() const {
+  return impl_->height;
+}
+uint32_t* Surface::Pixels() {
+  return impl_->PixelsForWriting();
+}
+const uint32_t* Surface::Pixels() const {
+  return impl_->PixelsForReading();
+}
+int Surface::StridePixels() const {
+  return impl_->stride_pixels;
+}
+void Surface::MarkDirty() {
+  cairo_surface_mark_dirty(impl_->surface.get());
+}
+bool Surface::HasAlpha() const {
+  return impl_->has_alpha;
+}
+void Surface::SetHasAlpha(bool has_alpha) {
+  impl_->has_alpha = has_alpha;
+}
 
 COLORREF Surface::GetPixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return kInvalidColor;
@@ -72,9 +90,8 @@ void Surface::GradientFill(const RECT& rect, COLORREF from, COLORREF to, Gradien
   RECT r = ClampRect(rect);
   if (from == kInvalidColor || to == kInvalidColor || IsRectEmpty(r)) return;
   bool vertical = direction == Gradient::kVertical;
-  gfx::CairoPatternPtr pattern(
-      vertical ? cairo_pattern_create_linear(0, r.top, 0, r.bottom)
-               : cairo_pattern_create_linear(r.left, 0, r.right, 0));
+  gfx::CairoPatternPtr pattern(vertical ? cairo_pattern_create_linear(0, r.top, 0, r.bottom)
+                                        : cairo_pattern_create_linear(r.left, 0, r.right, 0));
   gfx::AddColorStop(pattern.get(), 0.0, from);
   gfx::AddColorStop(pattern.get(), 1.0, to);
   cairo_t* cr = impl_->cr.get();
@@ -83,8 +100,7 @@ void Surface::GradientFill(const RECT& rect, COLORREF from, COLORREF to, Gradien
   cairo_fill(cr);
 }
 
-void Surface::BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy,
-                     uint32_t rop) {
+void Surface::BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, uint32_t rop) {
   x = ClampCoordinate(x), y = ClampCoordinate(y), sx = ClampCoordinate(sx);
   sy = ClampCoordinate(sy), w = std::clamp(w, 0, kCoordinateLimit);
   h = std::clamp(h, 0, kCoordinateLimit);
@@ -105,7 +121,8 @@ void Surface::BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int
   for (const RECT& clip : impl_->clip.Region()) {
     RECT part = IntersectRect(target, clip);
     for (int row = part.top; row < part.bottom; ++row) {
-      const uint32_t* in = from + size_t(row - target.top) * from_stride + (part.left - target.left);
+      const uint32_t* in =
+          from + size_t(row - target.top) * from_stride + (part.left - target.left);
       gfx::RasterRow(pixels + size_t(row) * StridePixels() + part.left, in, RectWidth(part), rop);
     }
   }
@@ -128,8 +145,7 @@ void Surface::StretchBlt(const RECT& dst_rect, const Surface& src, const RECT& s
   gfx::CairoSurfacePtr view = gfx::SourceFor(src, &scratch, gfx::SourceAlpha::kIgnore);
   gfx::PaintScaled(scratch.impl().cr.get(), view.get(), from,
                    OffsetRect(dst, -visible.left, -visible.top), CAIRO_OPERATOR_SOURCE, 1.0);
-  BitBlt(visible.left, visible.top, RectWidth(visible), RectHeight(visible), scratch, 0, 0,
-         rop);
+  BitBlt(visible.left, visible.top, RectWidth(visible), RectHeight(visible), scratch, 0, 0, rop);
 }
 
 void Surface::AlphaBlend(const RECT& dst, const Surface& src, const RECT& src_rect,
@@ -184,8 +200,8 @@ void Surface::PopClip() {
 
 void Surface::RoundRect(const RECT& rect, int corner_width, int corner_height, COLORREF pen,
                         int pen_width, COLORREF brush) {
-  gfx::DrawRoundedShape(impl_->cr.get(), ClampRect(rect), corner_width / 2.0,
-                        corner_height / 2.0, gfx::ShapeStyle{pen, pen_width, brush});
+  gfx::DrawRoundedShape(impl_->cr.get(), ClampRect(rect), corner_width / 2.0, corner_height / 2.0,
+                        gfx::ShapeStyle{pen, pen_width, brush});
 }
 
 void Surface::Ellipse(const RECT& rect, COLORREF pen, int pen_width, COLORREF brush) {

@@ -16,7 +16,9 @@ std::unique_ptr<AppGlobals>& Slot() {
 
 }  // namespace
 
-AppGlobals& App() { return *Slot(); }
+AppGlobals& App() {
+  return *Slot();
+}
 
 void ResetAppGlobals() {
   Slot().reset();

@@ -52,9 +52,8 @@ void DispatchPointer(HWND hwnd, UINT message, int x, int y) {
 }
 
 void DispatchKey(HWND hwnd, uint32_t virtual_key, char16_t character) {
-  FirstConsumer(hwnd, [virtual_key, character](LightControl& c) {
-    return c.OnKey(virtual_key, character);
-  });
+  FirstConsumer(
+      hwnd, [virtual_key, character](LightControl& c) { return c.OnKey(virtual_key, character); });
 }
 
 void DispatchTimer(uintptr_t timer_id) {

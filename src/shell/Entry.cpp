@@ -23,10 +23,12 @@ void OnSecondStart(ui::WindowManager* manager, const InstanceRequest& request) {
     ui::HWND main = App().main_window;
     if (!manager->IsWindow(main)) return;
     if (request.bring_forward) manager->BringToFront(main);
-    if (request.post_message.empty()) return;
-    if (auto id = ui::FindRegisteredMessage(platform::FromUtf8(request.post_message))) {
-      manager->PostMessage(main, *id, 0, 0);
+    if (!request.post_message.empty()) {
+      if (auto id = ui::FindRegisteredMessage(platform::FromUtf8(request.post_message))) {
+        manager->PostMessage(main, *id, 0, 0);
+      }
     }
+    if (request.close) manager->PostMessage(main, WM_CLOSE, 0, 0);
   });
 }
 
@@ -61,9 +63,9 @@ int RunQuillbook() {
     return 0;
   }
   InstanceEndpoint endpoint(kMainWindowClass, kMainWindowTitle, platform::DeviceDir());
-  const auto role = endpoint.Start(InstanceRequest{true, {}}, [manager](const InstanceRequest& r) {
-    OnSecondStart(manager, r);
-  });
+  const auto role =
+      endpoint.Start(InstanceRequest{true, {}, false},
+                     [manager](const InstanceRequest& r) { OnSecondStart(manager, r); });
   if (role == InstanceEndpoint::Role::kSecondary) return 0;
   if (!CreateMainWindow()) return 0;
   return RunLoop();

@@ -36,6 +36,8 @@ void HandleFullScreenRequest() {
   Relayout(RECT{0, 0, width, height}, false);
 }
 
-void RequestFullScreen() { ui::PostMessage(App().main_window, kMsgDoFullScreen, 0, 0); }
+void RequestFullScreen() {
+  ui::PostMessage(App().main_window, kMsgDoFullScreen, 0, 0);
+}
 
 }  // namespace shell

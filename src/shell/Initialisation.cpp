@@ -60,7 +60,9 @@ void WatchRegistry(AppGlobals& app) {
 
 // One pass of the counter thread. The per-contact recount arrives with the contact list;
 // the pass reports by asking for a repaint of the whole window.
-void CounterPass(ui::HWND main) { ui::PostMessage(main, kMsgRepaint, 0, 0); }
+void CounterPass(ui::HWND main) {
+  ui::PostMessage(main, kMsgRepaint, 0, 0);
+}
 
 }  // namespace
 

@@ -62,8 +62,12 @@ bool HandleRegistered(UINT message) {
 LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message >= ui::kFirstRegisteredMessage && HandleRegistered(message)) return 0;
   switch (message) {
-    case WM_CREATE: OnCreate(); return 0;
-    case WM_DESTROY: ui::PostQuitMessage(0); return 0;
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_DESTROY:
+      ui::PostQuitMessage(0);
+      return 0;
     case WM_SIZE:
       if (App().layout_ready) {
         RECT client{};
@@ -74,19 +78,31 @@ LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
     case WM_ACTIVATE:
       OnActivate(wparam);
       return ui::DefWindowProc(hwnd, message, wparam, lparam);
-    case WM_PAINT: PaintMainWindow(hwnd); return 0;
-    case WM_ERASEBKGND: return 0;
-    case WM_KEYDOWN: DispatchKey(hwnd, static_cast<uint32_t>(wparam), 0); return 0;
+    case WM_PAINT:
+      PaintMainWindow(hwnd);
+      return 0;
+    case WM_ERASEBKGND:
+      return 0;
+    case WM_KEYDOWN:
+      DispatchKey(hwnd, static_cast<uint32_t>(wparam), 0);
+      return 0;
     case WM_CHAR:
-    case WM_IME_CHAR: DispatchKey(hwnd, 0, static_cast<char16_t>(ui::LowWord(wparam))); return 0;
-    case WM_TIMER: DispatchTimer(wparam); return 0;
+    case WM_IME_CHAR:
+      DispatchKey(hwnd, 0, static_cast<char16_t>(ui::LowWord(wparam)));
+      return 0;
+    case WM_TIMER:
+      DispatchTimer(wparam);
+      return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
       DispatchPointer(hwnd, message, ui::GetXParam(lparam), ui::GetYParam(lparam));
       return 0;
-    case kMsgRepaint: OnRepaint(hwnd, wparam); return 0;
-    default: return ui::DefWindowProc(hwnd, message, wparam, lparam);
+    case kMsgRepaint:
+      OnRepaint(hwnd, wparam);
+      return 0;
+    default:
+      return ui::DefWindowProc(hwnd, message, wparam, lparam);
   }
 }
 

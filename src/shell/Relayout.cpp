@@ -20,15 +20,17 @@ void LoadThemeForPrefix(const std::u16string& prefix) {
   ++app.theme_loads;
 }
 
-void LoadStartupLanguageTexts() { ++App().language_loads; }
+void LoadStartupLanguageTexts() {
+  ++App().language_loads;
+}
 
 void Relayout(const RECT& rect, bool force) {
   AppGlobals& app = App();
   if (!force && rect == app.last_layout_rect) return;
   RECT window_rect{};
   platform::ui::GetWindowRect(app.main_window, window_rect);
-  const std::u16string prefix = OrientationPrefix(
-      rect, RectHeight(window_rect), platform::ui::GetSystemMetrics(SM_CXSCREEN));
+  const std::u16string prefix =
+      OrientationPrefix(rect, RectHeight(window_rect), platform::ui::GetSystemMetrics(SM_CXSCREEN));
   if (prefix != app.orientation_prefix || force) {
     LoadThemeForPrefix(prefix);
     app.orientation_prefix = prefix;

@@ -73,6 +73,8 @@ void WriteShell(ui::JsonWriter& json) {
 
 }  // namespace
 
-void RegisterShellDump() { ui::DumpRegistry::Instance().Add("shell", WriteShell); }
+void RegisterShellDump() {
+  ui::DumpRegistry::Instance().Add("shell", WriteShell);
+}
 
 }  // namespace shell

@@ -15,8 +15,7 @@ namespace shell {
 inline constexpr uint32_t kMaxTransitionMs = 10000;
 
 // `area` null: the whole client rectangle. Returns the number of frames drawn.
-int RunScreenTransition(platform::ui::HWND hwnd, TransitionAnimation& animation,
-                        const RECT* area);
+int RunScreenTransition(platform::ui::HWND hwnd, TransitionAnimation& animation, const RECT* area);
 
 // OnTransitionStart / OnTransitionEnd on every ContainerPanel of the panel list.
 void SendTransitionStart();

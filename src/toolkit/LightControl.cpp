@@ -14,19 +14,33 @@ std::vector<std::unique_ptr<LightControl>>& Pending() {
 
 void LightControl::Resize(const RECT&) {}
 
-bool LightControl::Paint(platform::Surface&, int, int, int, int) { return false; }
+bool LightControl::Paint(platform::Surface&, int, int, int, int) {
+  return false;
+}
 
-RECT LightControl::OnPenDown(int, int) { return kEmptyRect; }
+RECT LightControl::OnPenDown(int, int) {
+  return kEmptyRect;
+}
 
-RECT LightControl::OnPenMove(int, int) { return kEmptyRect; }
+RECT LightControl::OnPenMove(int, int) {
+  return kEmptyRect;
+}
 
-RECT LightControl::OnPenUp(int, int) { return kEmptyRect; }
+RECT LightControl::OnPenUp(int, int) {
+  return kEmptyRect;
+}
 
-RECT LightControl::OnPenReleased(int, int) { return kEmptyRect; }
+RECT LightControl::OnPenReleased(int, int) {
+  return kEmptyRect;
+}
 
-RECT LightControl::OnKey(uint32_t, char16_t) { return kEmptyRect; }
+RECT LightControl::OnKey(uint32_t, char16_t) {
+  return kEmptyRect;
+}
 
-bool LightControl::OnTimer(uintptr_t) { return false; }
+bool LightControl::OnTimer(uintptr_t) {
+  return false;
+}
 
 void LightControl::DeleteLater(std::unique_ptr<LightControl> control) {
   if (control) Pending().push_back(std::move(control));
@@ -41,4 +55,6 @@ void LightControl::DrainDeferredDeletions() {
   }
 }
 
-size_t LightControl::PendingDeletions() { return Pending().size(); }
+size_t LightControl::PendingDeletions() {
+  return Pending().size();
+}

@@ -9,6 +9,7 @@
 
 #include "Command.h"
 #include "DemoContacts.h"
+#include "DemoMessages.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimFolder.h"
 #include "platform/pim/PimItem.h"
@@ -43,6 +44,18 @@ bool DeleteAll(PimApplication& app) {
   return true;
 }
 
+// The name and the phone numbers of a demo contact, for its demo conversations.
+DemoContact ConversationPartner(const VCardContact& contact) {
+  static constexpr PropertyId kPhones[] = {kMobilePhone, kHomePhone,     kBusinessPhone,
+                                           kHomePhone2,  kBusinessPhone2, kCarPhone};
+  DemoContact partner;
+  partner.display_name = contact.Text(kFileAs);
+  for (PropertyId id : kPhones) {
+    if (!contact.Text(id).empty()) partner.numbers.push_back(contact.Text(id));
+  }
+  return partner;
+}
+
 int Run(const std::vector<std::string>& args) {
   int count = kDefaultDemoContacts;
   uint64_t seed = 1;
@@ -71,12 +84,20 @@ int Run(const std::vector<std::string>& args) {
   }
   if (existing > 0 && !DeleteAll(*app)) return Fail(3, app->LastError());
   int seeded = 0;
+  std::vector<DemoContact> senders;
   for (const VCardContact& contact : MakeDemoContacts(count, seed)) {
     ObjectId oid = 0;
     if (SaveVCardContact(*app, contact, &oid) != PimResult::kOk) return Fail(3, app->LastError());
     ++seeded;
+    senders.push_back(ConversationPartner(contact));
   }
   std::printf("seeded %d contacts (seed %llu)\n", seeded, static_cast<unsigned long long>(seed));
+  DemoMessageCounts counts;
+  if (!FillDemoMessages(senders, static_cast<uint32_t>(seed), &counts)) {
+    return Fail(3, "the SMS store could not be filled");
+  }
+  std::printf("seeded %d received and %d sent SMS, %d unread\n", counts.received, counts.sent,
+              counts.unread);
   return 0;
 }
 

@@ -2,13 +2,16 @@
 //   qbtheme pack DIR OUT.qbt
 //   qbtheme check FILE.qbt [--home DIR] [--orientation portrait|landscape] [--json]
 //   qbtheme docs
+//   qbtheme rows [THEME.qbt] [--home DIR] [--device DIR] [--orientation ...] [--json]
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "Check.h"
 #include "Docs.h"
 #include "Pack.h"
+#include "contacts/RowsReport.h"
 
 namespace {
 
@@ -17,7 +20,9 @@ int Usage() {
                "usage: qbtheme pack DIR OUT.qbt\n"
                "       qbtheme check FILE.qbt [--home DIR] [--orientation portrait|landscape] "
                "[--json]\n"
-               "       qbtheme docs\n");
+               "       qbtheme docs\n"
+               "       qbtheme rows [THEME.qbt] [--home DIR] [--device DIR] "
+               "[--orientation portrait|landscape] [--json]\n");
   return 2;
 }
 
@@ -30,5 +35,6 @@ int main(int argc, char** argv) {
   if (command == "pack") return qbtheme::PackCommand(args);
   if (command == "check") return qbtheme::CheckCommand(args);
   if (command == "docs") return qbtheme::DocsCommand(args);
+  if (command == "rows") return RowsCommand(args, std::cout, std::cerr);
   return Usage();
 }

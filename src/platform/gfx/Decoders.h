@@ -15,7 +15,7 @@ struct DecodeTarget {
   int height = 0;
   uint8_t* pixels = nullptr;  // height rows of stride bytes
   int stride = 0;
-  uint8_t** rows = nullptr;   // height row pointers into pixels, filled by the caller
+  uint8_t** rows = nullptr;  // height row pointers into pixels, filled by the caller
 };
 
 // PNG: straight (not premultiplied) alpha; transparency of palettes and colour keys kept.

@@ -42,8 +42,8 @@ int MeasureLineHeight(const PangoFontDescription* pd) {
   auto lock = engine.Lock();
   gfx::PangoFontMetricsPtr metrics(pango_context_get_metrics(engine.Context(), pd, nullptr));
   if (!metrics) return 1;
-  int units = pango_font_metrics_get_ascent(metrics.get()) +
-              pango_font_metrics_get_descent(metrics.get());
+  int units =
+      pango_font_metrics_get_ascent(metrics.get()) + pango_font_metrics_get_descent(metrics.get());
   return std::max(1, static_cast<int>(std::ceil(units / double(PANGO_SCALE))));
 }
 
@@ -56,11 +56,14 @@ Font::Impl::Impl(const FontDescription& d)
 
 Font::Font() : Font(FontDescription{}) {}
 
-Font::Font(const FontDescription& description)
-    : impl_(std::make_shared<const Impl>(description)) {}
+Font::Font(const FontDescription& description) : impl_(std::make_shared<const Impl>(description)) {}
 
-const FontDescription& Font::Description() const { return impl_->description; }
+const FontDescription& Font::Description() const {
+  return impl_->description;
+}
 
-int Font::LineHeight() const { return impl_->line_height; }
+int Font::LineHeight() const {
+  return impl_->line_height;
+}
 
 }  // namespace platform

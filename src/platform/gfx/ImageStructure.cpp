@@ -14,9 +14,13 @@ constexpr uint32_t kMaxPngChunkLength = 0x7FFFFFFFu;  // the format's own limit
 uint32_t ReadBig32(const uint8_t* p) {
   return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
 }
-int ReadBig16(const uint8_t* p) { return (int(p[0]) << 8) | p[1]; }
+int ReadBig16(const uint8_t* p) {
+  return (int(p[0]) << 8) | p[1];
+}
 
-bool DimensionOk(uint32_t v) { return v >= 1 && v <= uint32_t(kMaxImageDimension); }
+bool DimensionOk(uint32_t v) {
+  return v >= 1 && v <= uint32_t(kMaxImageDimension);
+}
 
 bool IsTextChunk(const uint8_t* type) {
   return std::memcmp(type, "tEXt", 4) == 0 || std::memcmp(type, "zTXt", 4) == 0 ||
@@ -58,10 +62,14 @@ std::optional<CheckedPng> CheckPng(std::span<const uint8_t> bytes, bool keep_byt
 namespace {
 
 // Markers that stand alone (no length field): TEM, RST0..RST7, SOI, EOI.
-bool IsStandalone(uint8_t m) { return m == 0x01 || (m >= 0xD0 && m <= 0xD9); }
+bool IsStandalone(uint8_t m) {
+  return m == 0x01 || (m >= 0xD0 && m <= 0xD9);
+}
 
 // Start-of-frame markers (C0..CF without DHT C4, JPG C8 and DAC CC).
-bool IsFrameHeader(uint8_t m) { return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC; }
+bool IsFrameHeader(uint8_t m) {
+  return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+}
 
 // After a scan header, skips the entropy-coded data to the next real marker (an 0xFF that is
 // not a stuffed zero or a restart marker). Returns the position of that 0xFF or size.

@@ -36,9 +36,9 @@ CairoSurfacePtr SourceFor(const Surface& source, const Surface* target, SourceAl
   }
   // Same memory, read as RGB24: cairo then ignores the alpha byte.
   auto* data = const_cast<uint32_t*>(impl.PixelsForReading());
-  return CairoSurfacePtr(cairo_image_surface_create_for_data(
-      reinterpret_cast<unsigned char*>(data), CAIRO_FORMAT_RGB24, impl.width, impl.height,
-      impl.stride_pixels * 4));
+  return CairoSurfacePtr(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(data),
+                                                             CAIRO_FORMAT_RGB24, impl.width,
+                                                             impl.height, impl.stride_pixels * 4));
 }
 
 void PaintScaled(cairo_t* cr, cairo_surface_t* source, const RECT& from, const RECT& to,
@@ -52,7 +52,8 @@ void PaintScaled(cairo_t* cr, cairo_surface_t* source, const RECT& from, const R
   cairo_rectangle(cr, to.left, to.top, RectWidth(to), RectHeight(to));
   cairo_clip(cr);
   cairo_translate(cr, to.left, to.top);
-  cairo_scale(cr, double(RectWidth(to)) / RectWidth(from), double(RectHeight(to)) / RectHeight(from));
+  cairo_scale(cr, double(RectWidth(to)) / RectWidth(from),
+              double(RectHeight(to)) / RectHeight(from));
   cairo_set_source_surface(cr, part.get(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), filter);
   cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);

@@ -19,8 +19,7 @@ CairoSurfacePtr SourceFor(const Surface& source, const Surface* target, SourceAl
 // Paints `from` (a rectangle inside `source`) scaled onto `to` with bilinear filtering and
 // edge pixels repeated outward, with the operator and a constant alpha (0..1).
 void PaintScaled(cairo_t* cr, cairo_surface_t* source, const RECT& from, const RECT& to,
-                 cairo_operator_t op, double alpha,
-                 cairo_filter_t filter = CAIRO_FILTER_BILINEAR);
+                 cairo_operator_t op, double alpha, cairo_filter_t filter = CAIRO_FILTER_BILINEAR);
 
 // Whether any pixel of the surface is not fully opaque.
 bool AnyTranslucentPixel(const Surface& surface);

@@ -28,7 +28,9 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
   reader->pos += length;
 }
 
-void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
 void OnWarning(png_structp, png_const_charp) {}
 
 void SetLimits(png_structp png) {

@@ -3,10 +3,10 @@
 // result is remembered and returned for later calls.
 #include <fontconfig/fontconfig.h>
 
+#include <sys/stat.h>
 #include <map>
 #include <mutex>
 #include <string>
-#include <sys/stat.h>
 
 #include "platform/Surface.h"
 #include "platform/gfx/TextEngine.h"
@@ -29,8 +29,8 @@ bool IsReadableFontFile(const std::string& path) {
 bool AddToFontconfig(const std::string& path) {
   if (!IsReadableFontFile(path)) return false;
   int count = 0;
-  FcPattern* pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(path.c_str()), 0,
-                                       nullptr, &count);
+  FcPattern* pattern =
+      FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(path.c_str()), 0, nullptr, &count);
   if (pattern == nullptr) return false;
   FcPatternDestroy(pattern);
   FcConfig* config = FcConfigGetCurrent();

@@ -11,7 +11,9 @@ namespace {
 
 constexpr int kMaxPenWidth = 256;
 
-int PenWidth(int width) { return std::clamp(width, 1, kMaxPenWidth); }
+int PenWidth(int width) {
+  return std::clamp(width, 1, kMaxPenWidth);
+}
 
 // Adds a rounded-rectangle path to cr; radii are limited to half the sides.
 void AddRoundedPath(cairo_t* cr, double x, double y, double w, double h, double rx, double ry) {

@@ -9,15 +9,14 @@
 namespace platform::gfx {
 
 struct ShapeStyle {
-  COLORREF pen = kInvalidColor;  // outline colour; kInvalidColor draws no outline
-  int pen_width = 1;             // 0 or less draws a one-pixel outline
+  COLORREF pen = kInvalidColor;    // outline colour; kInvalidColor draws no outline
+  int pen_width = 1;               // 0 or less draws a one-pixel outline
   COLORREF brush = kInvalidColor;  // fill colour; kInvalidColor draws no fill
 };
 
 // A rectangle whose corners are quarter ellipses with radii (rx, ry); with radii of half the
 // width and height it is an ellipse.
-void DrawRoundedShape(cairo_t* cr, const RECT& rect, double rx, double ry,
-                      const ShapeStyle& style);
+void DrawRoundedShape(cairo_t* cr, const RECT& rect, double rx, double ry, const ShapeStyle& style);
 
 // A line from `from` towards `to`, the end point itself not drawn; horizontal and vertical
 // lines cover whole pixels exactly.

@@ -28,7 +28,9 @@ struct PreparedText {
   int underline_end = -1;
 };
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsHighSurrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
 
 // Without DT_NOPREFIX, "&x" underlines x and "&&" is a literal '&'; a trailing '&' is
 // dropped. With DT_SINGLELINE, line breaks are shown as spaces.
@@ -54,8 +56,8 @@ PreparedText Prepare(std::u16string_view text, uint32_t flags) {
   if (underline < out.size()) {
     size_t units = IsHighSurrogate(out[underline]) && underline + 1 < out.size() ? 2 : 1;
     prepared.underline_start = int(ToUtf8(std::u16string_view(out).substr(0, underline)).size());
-    prepared.underline_end =
-        prepared.underline_start + int(ToUtf8(std::u16string_view(out).substr(underline, units)).size());
+    prepared.underline_end = prepared.underline_start +
+                             int(ToUtf8(std::u16string_view(out).substr(underline, units)).size());
   }
   return prepared;
 }
@@ -134,24 +136,28 @@ int EmptyText(RECT& rect, uint32_t flags, const Font& font) {
 }
 
 // Top-left corner where the layout is drawn so that it sits in rect as the flags ask.
-void Place(PangoLayout* layout, const RECT& rect, uint32_t flags, int text_height,
-           bool has_width, double& x, double& y) {
+void Place(PangoLayout* layout, const RECT& rect, uint32_t flags, int text_height, bool has_width,
+           double& x, double& y) {
   PangoRectangle logical;
   pango_layout_get_pixel_extents(layout, nullptr, &logical);
   x = rect.left;
   if (!has_width) {
     int spare = RectWidth(rect) - logical.width;
-    if (flags & DT_CENTER) x += spare / 2;
-    else if (flags & DT_RIGHT) x += spare;
+    if (flags & DT_CENTER)
+      x += spare / 2;
+    else if (flags & DT_RIGHT)
+      x += spare;
     x -= logical.x;
   }
   y = rect.top;
-  if (flags & DT_VCENTER) y += (RectHeight(rect) - text_height) / 2;
-  else if (flags & DT_BOTTOM) y += RectHeight(rect) - text_height;
+  if (flags & DT_VCENTER)
+    y += (RectHeight(rect) - text_height) / 2;
+  else if (flags & DT_BOTTOM)
+    y += RectHeight(rect) - text_height;
 }
 
-void Show(cairo_t* cr, PangoLayout* layout, const RECT& rect, uint32_t flags, double x,
-          double y, COLORREF color) {
+void Show(cairo_t* cr, PangoLayout* layout, const RECT& rect, uint32_t flags, double x, double y,
+          COLORREF color) {
   cairo_save(cr);
   if (!(flags & DT_NOCLIP)) {
     cairo_rectangle(cr, rect.left, rect.top, RectWidth(rect), RectHeight(rect));

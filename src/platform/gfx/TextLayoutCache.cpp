@@ -4,7 +4,9 @@ namespace platform::gfx {
 
 namespace {
 
-void Mix(size_t& seed, size_t value) { seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2); }
+void Mix(size_t& seed, size_t value) {
+  seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2);
+}
 
 }  // namespace
 

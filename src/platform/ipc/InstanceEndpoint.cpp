@@ -93,6 +93,7 @@ bool IsPrintableName(std::string_view name) {
 std::string EncodeRequest(const InstanceRequest& request) {
   std::string bytes;
   if (request.bring_forward) bytes += "FOREGROUND\n";
+  if (request.close) bytes += "CLOSE\n";
   if (IsPrintableName(request.post_message)) bytes += "POST " + request.post_message + "\n";
   return bytes;
 }
@@ -126,6 +127,8 @@ InstanceRequest ParseInstanceRequest(std::string_view bytes) {
     bytes.remove_prefix(end + 1);
     if (line == "FOREGROUND") {
       request.bring_forward = true;
+    } else if (line == "CLOSE") {
+      request.close = true;
     } else if (line.starts_with("POST ") && IsPrintableName(line.substr(5))) {
       request.post_message = std::string(line.substr(5));
     }
@@ -197,8 +200,7 @@ InstanceEndpoint::~InstanceEndpoint() {
   ::unlink(socket_path_.c_str());
 }
 
-InstanceEndpoint::Role InstanceEndpoint::Start(const InstanceRequest& request,
-                                               Handler handler) {
+InstanceEndpoint::Role InstanceEndpoint::Start(const InstanceRequest& request, Handler handler) {
   sockaddr_un address;
   if (!MakeAddress(socket_path_, address)) return Role::kUnavailable;
   FileLock lock(lock_path_);

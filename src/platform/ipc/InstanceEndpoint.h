@@ -7,7 +7,7 @@
 // starts at the same moment leave exactly one listener. A socket file left by a killed process
 // refuses connections (ECONNREFUSED) and is taken over.
 //
-// Wire format, client to server: lines "FOREGROUND" and "POST <name>" (at most 1 KiB in all,
+// Wire format, client to server: lines "FOREGROUND", "CLOSE" and "POST <name>" (at most 1 KiB,
 // names of printable ASCII up to 255 bytes); the server answers "OK\n". Anything else is
 // ignored. The server side runs on its own thread and calls the handler there.
 #pragma once
@@ -22,6 +22,7 @@ namespace platform::ipc {
 struct InstanceRequest {
   bool bring_forward = false;
   std::string post_message;  // a registered message name, or empty
+  bool close = false;        // ask the running instance to close (WM_CLOSE)
 };
 
 class InstanceEndpoint {

@@ -60,6 +60,8 @@ bool SharedMemory::Unlink(const std::string& name) {
   return !scoped.empty() && ::shm_unlink(scoped.c_str()) == 0;
 }
 
-SharedMemory::~SharedMemory() { ::munmap(data_, size_); }
+SharedMemory::~SharedMemory() {
+  ::munmap(data_, size_);
+}
 
 }  // namespace platform::ipc

@@ -1,8 +1,5 @@
 #include "platform/msgstore/SmsState.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "platform/registry/Registry.h"
 
 namespace platform::msgstore {
@@ -18,13 +15,10 @@ void WriteSmsAccountName(const std::u16string& name) {
   WriteRegistryString(HKEY_CURRENT_USER, kSmsKey, u"Account Name", name);
 }
 
-// Read, change and write back: two processes changing the count at the same instant may lose
-// one step, which the next change of the Inbox does not repair; the count is a hint for the
-// user, the Inbox's flags stay the truth.
+// One writing transaction adds the change, so concurrent arrivals and reads from several
+// processes are all counted; the count never goes below 0.
 void AdjustSmsUnreadCount(int delta) {
-  int64_t count = ReadRegistryDword(HKEY_CURRENT_USER, kUnreadKey, u"Count").value_or(0);
-  count = std::clamp<int64_t>(count + delta, 0, UINT32_MAX);
-  WriteRegistryDword(HKEY_CURRENT_USER, kUnreadKey, u"Count", static_cast<uint32_t>(count));
+  Registry::ForDevice().AddToDword(HKEY_CURRENT_USER, kUnreadKey, u"Count", delta, nullptr);
 }
 
 }  // namespace platform::msgstore

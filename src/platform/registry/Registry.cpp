@@ -136,6 +136,19 @@ RegResult Registry::SetValue(RegistryRoot root, std::u16string_view key, std::u1
   return result;
 }
 
+RegResult Registry::AddToDword(RegistryRoot root, std::u16string_view key, std::u16string_view name,
+                               int64_t delta, uint32_t* result) {
+  auto path = CheckedPath(root, key);
+  if (!path || !IsValidRegistryValueName(name)) return ERROR_INVALID_PARAMETER;
+  RegResult code = impl_->WithStore(ERROR_CANTWRITE, [&](RegistryStore& store) {
+    auto number = store.AddToDword(root, *path, name, delta);
+    if (number && result) *result = *number;
+    return number ? ERROR_SUCCESS : ERROR_CANTWRITE;
+  });
+  if (code == ERROR_SUCCESS) impl_->watcher_->Poke();
+  return code;
+}
+
 RegResult Registry::DeleteValue(RegistryRoot root, std::u16string_view key,
                                 std::u16string_view name) {
   auto path = CheckedPath(root, key);

@@ -102,6 +102,11 @@ class Registry {
   // Stores the bytes and type exactly as given, creating the key when missing.
   RegResult SetValue(RegistryRoot root, std::u16string_view key, std::u16string_view name,
                      uint32_t type, const void* data, uint32_t size);
+  // Adds delta to a REG_DWORD counter atomically across threads and processes (a missing
+  // value, or one that is not a 4-byte REG_DWORD, counts as 0), clamped to 0..0xFFFFFFFF and
+  // creating the key when missing. *result (may be null) receives the new number.
+  RegResult AddToDword(RegistryRoot root, std::u16string_view key, std::u16string_view name,
+                       int64_t delta, uint32_t* result);
   RegResult DeleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name);
   // Deletes the key with all its subkeys and values. A root cannot be deleted.
   RegResult DeleteKey(RegistryRoot root, std::u16string_view key);

@@ -1,5 +1,8 @@
 #include "platform/registry/RegistryStore.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/Text.h"
 #include "platform/registry/RegistryPath.h"
 
@@ -62,19 +65,45 @@ std::optional<int64_t> RegistryStore::FindKey(RegistryRoot root,
   return id;
 }
 
+std::optional<int64_t> RegistryStore::CreatePath(RegistryRoot root,
+                                                 const std::vector<std::u16string>& path) {
+  int64_t id = RegistryRootId(root);
+  for (const auto& component : path) {
+    auto child = FindChild(id, component);
+    if (!child) child = InsertChild(id, component);
+    if (!child) return std::nullopt;
+    id = *child;
+  }
+  return id;
+}
+
 std::optional<int64_t> RegistryStore::CreateKey(RegistryRoot root,
                                                 const std::vector<std::u16string>& path) {
   std::optional<int64_t> result;
   bool committed = db_.WriteTransaction([&] {
-    int64_t id = RegistryRootId(root);
-    for (const auto& component : path) {
-      auto child = FindChild(id, component);
-      if (!child) child = InsertChild(id, component);
-      if (!child) return false;
-      id = *child;
+    result = CreatePath(root, path);
+    return result.has_value();
+  });
+  return committed ? result : std::nullopt;
+}
+
+std::optional<uint32_t> RegistryStore::AddToDword(RegistryRoot root,
+                                                  const std::vector<std::u16string>& path,
+                                                  std::u16string_view name, int64_t delta) {
+  std::optional<uint32_t> result;
+  bool committed = db_.WriteTransaction([&] {
+    auto key = CreatePath(root, path);
+    if (!key) return false;
+    int64_t number = 0;
+    auto value = GetValue(*key, name);
+    if (value && value->type == REG_DWORD && value->data.size() == 4) {
+      for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<uint8_t>(value->data[i]);
     }
-    result = id;
-    return true;
+    number = std::clamp<int64_t>(number + delta, 0, UINT32_MAX);
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
+    result = static_cast<uint32_t>(number);
+    return Upsert(*key, name, REG_DWORD, bytes);
   });
   return committed ? result : std::nullopt;
 }
@@ -87,6 +116,16 @@ std::optional<RegistryValue> RegistryStore::GetValue(int64_t key, std::u16string
   return RegistryValue{FromUtf8(s.Text(0)), static_cast<uint32_t>(s.Int(1)), s.Blob(2)};
 }
 
+bool RegistryStore::Upsert(int64_t key, std::u16string_view name, uint32_t type,
+                           const std::string& data) {
+  Statement s = db_.Prepare(
+      "INSERT INTO reg_values(key_id, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
+      "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+  s.Bind(1, key).Bind(2, ToUtf8(name)).Bind(3, FoldRegistryName(name));
+  s.Bind(4, static_cast<int64_t>(type)).BindBlob(5, data.data(), data.size());
+  return s.Run();
+}
+
 bool RegistryStore::SetValue(int64_t key, std::u16string_view name, uint32_t type,
                              const std::string& data) {
   return db_.WriteTransaction([&] {
@@ -94,12 +133,7 @@ bool RegistryStore::SetValue(int64_t key, std::u16string_view name, uint32_t typ
     Statement check = db_.Prepare("SELECT 1 FROM reg_keys WHERE id = ?1");
     check.Bind(1, key);
     if (!check.Step()) return false;
-    Statement s = db_.Prepare(
-        "INSERT INTO reg_values(key_id, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
-        "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
-    s.Bind(1, key).Bind(2, ToUtf8(name)).Bind(3, FoldRegistryName(name));
-    s.Bind(4, static_cast<int64_t>(type)).BindBlob(5, data.data(), data.size());
-    return s.Run();
+    return Upsert(key, name, type, data);
   });
 }
 

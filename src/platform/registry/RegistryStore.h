@@ -26,6 +26,12 @@ class RegistryStore {
   // Id of the key, created with its missing parents; nullopt when the write failed.
   std::optional<int64_t> CreateKey(RegistryRoot root, const std::vector<std::u16string>& path);
 
+  // Adds delta to a REG_DWORD in one writing transaction (a missing value or one of another
+  // shape counts as 0), clamped to 0..0xFFFFFFFF, creating the key when missing. The new
+  // number, or nullopt when the store could not be written.
+  std::optional<uint32_t> AddToDword(RegistryRoot root, const std::vector<std::u16string>& path,
+                                     std::u16string_view name, int64_t delta);
+
   std::optional<RegistryValue> GetValue(int64_t key, std::u16string_view name);
   bool SetValue(int64_t key, std::u16string_view name, uint32_t type, const std::string& data);
   // Whether a value was deleted; nullopt when the store could not be written.
@@ -40,6 +46,9 @@ class RegistryStore {
  private:
   std::optional<int64_t> FindChild(int64_t parent, const std::u16string& name);
   std::optional<int64_t> InsertChild(int64_t parent, const std::u16string& name);
+  // Parts of the writes, for use inside a transaction.
+  std::optional<int64_t> CreatePath(RegistryRoot root, const std::vector<std::u16string>& path);
+  bool Upsert(int64_t key, std::u16string_view name, uint32_t type, const std::string& data);
 
   Database& db_;
 };

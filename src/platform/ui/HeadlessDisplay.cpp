@@ -43,6 +43,8 @@ class HeadlessDisplay final : public Display {
 
 }  // namespace
 
-std::unique_ptr<Display> CreateHeadlessDisplay() { return std::make_unique<HeadlessDisplay>(); }
+std::unique_ptr<Display> CreateHeadlessDisplay() {
+  return std::make_unique<HeadlessDisplay>();
+}
 
 }  // namespace platform::ui

@@ -31,7 +31,8 @@ const Font& CaptionFont() {
 }
 
 POINT PointOf(LPARAM lparam) {
-  return POINT{static_cast<int16_t>(lparam & 0xFFFF), static_cast<int16_t>((lparam >> 16) & 0xFFFF)};
+  return POINT{static_cast<int16_t>(lparam & 0xFFFF),
+               static_cast<int16_t>((lparam >> 16) & 0xFFFF)};
 }
 
 }  // namespace
@@ -39,18 +40,23 @@ POINT PointOf(LPARAM lparam) {
 MessageBoxWindow::MessageBoxWindow(WindowManager& manager, std::u16string text,
                                    std::u16string caption, uint32_t type)
     : manager_(manager), text_(std::move(text)), caption_(std::move(caption)), type_(type) {
-  hwnd_ = manager_.CreateWindow(
-      u"#MessageBox", caption_, ComputeRect(), false, nullptr,
-      [this](HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-        return Procedure(hwnd, message, wparam, lparam);
-      });
+  hwnd_ = manager_.CreateWindow(u"#MessageBox", caption_, ComputeRect(), false, nullptr,
+                                [this](HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+                                  return Procedure(hwnd, message, wparam, lparam);
+                                });
 }
 
-MessageBoxWindow::~MessageBoxWindow() { manager_.DestroyWindow(hwnd_); }
+MessageBoxWindow::~MessageBoxWindow() {
+  manager_.DestroyWindow(hwnd_);
+}
 
-int MessageBoxWindow::DefaultResult() const { return (type_ & 0xF) == MB_YESNO ? IDNO : IDOK; }
+int MessageBoxWindow::DefaultResult() const {
+  return (type_ & 0xF) == MB_YESNO ? IDNO : IDOK;
+}
 
-int MessageBoxWindow::ButtonCount() const { return (type_ & 0xF) == MB_YESNO ? 2 : 1; }
+int MessageBoxWindow::ButtonCount() const {
+  return (type_ & 0xF) == MB_YESNO ? 2 : 1;
+}
 
 int MessageBoxWindow::ButtonResult(int index) const {
   if (ButtonCount() == 1) return IDOK;
@@ -89,7 +95,9 @@ int MessageBoxWindow::ButtonAt(POINT point) const {
 
 LRESULT MessageBoxWindow::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_PAINT: Paint(hwnd); return 0;
+    case WM_PAINT:
+      Paint(hwnd);
+      return 0;
     case WM_LBUTTONDOWN:
       pressed_ = ButtonAt(PointOf(lparam));
       manager_.InvalidateRect(hwnd, nullptr);
@@ -105,7 +113,8 @@ LRESULT MessageBoxWindow::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPAR
       if (wparam == VK_RETURN) result_ = ButtonResult(0);
       if (wparam == VK_ESCAPE) result_ = DefaultResult();
       return 0;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

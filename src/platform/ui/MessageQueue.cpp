@@ -12,9 +12,13 @@ void MessageQueue::Push(Item item) {
   if (wake_) wake_();
 }
 
-void MessageQueue::Post(const MSG& msg) { Push(Item{msg, nullptr}); }
+void MessageQueue::Post(const MSG& msg) {
+  Push(Item{msg, nullptr});
+}
 
-void MessageQueue::PostTask(std::function<void()> task) { Push(Item{MSG{}, std::move(task)}); }
+void MessageQueue::PostTask(std::function<void()> task) {
+  Push(Item{MSG{}, std::move(task)});
+}
 
 std::optional<MessageQueue::Item> MessageQueue::TryTake() {
   std::lock_guard lock(mutex_);

@@ -19,17 +19,17 @@ struct KeyName {
 };
 
 constexpr std::array kKeyNames{
-    KeyName{"VK_BACK", VK_BACK},     KeyName{"VK_TAB", VK_TAB},
-    KeyName{"VK_RETURN", VK_RETURN}, KeyName{"VK_SHIFT", VK_SHIFT},
+    KeyName{"VK_BACK", VK_BACK},       KeyName{"VK_TAB", VK_TAB},
+    KeyName{"VK_RETURN", VK_RETURN},   KeyName{"VK_SHIFT", VK_SHIFT},
     KeyName{"VK_CONTROL", VK_CONTROL}, KeyName{"VK_ESCAPE", VK_ESCAPE},
-    KeyName{"VK_SPACE", VK_SPACE},   KeyName{"VK_PRIOR", VK_PRIOR},
-    KeyName{"VK_NEXT", VK_NEXT},     KeyName{"VK_END", VK_END},
-    KeyName{"VK_HOME", VK_HOME},     KeyName{"VK_LEFT", VK_LEFT},
-    KeyName{"VK_UP", VK_UP},         KeyName{"VK_RIGHT", VK_RIGHT},
-    KeyName{"VK_DOWN", VK_DOWN},     KeyName{"VK_DELETE", VK_DELETE},
-    KeyName{"VK_F1", VK_F1},         KeyName{"VK_F2", VK_F2},
-    KeyName{"VK_TSOFT1", VK_TSOFT1}, KeyName{"VK_TSOFT2", VK_TSOFT2},
-    KeyName{"VK_TTALK", VK_TTALK},   KeyName{"VK_TEND", VK_TEND},
+    KeyName{"VK_SPACE", VK_SPACE},     KeyName{"VK_PRIOR", VK_PRIOR},
+    KeyName{"VK_NEXT", VK_NEXT},       KeyName{"VK_END", VK_END},
+    KeyName{"VK_HOME", VK_HOME},       KeyName{"VK_LEFT", VK_LEFT},
+    KeyName{"VK_UP", VK_UP},           KeyName{"VK_RIGHT", VK_RIGHT},
+    KeyName{"VK_DOWN", VK_DOWN},       KeyName{"VK_DELETE", VK_DELETE},
+    KeyName{"VK_F1", VK_F1},           KeyName{"VK_F2", VK_F2},
+    KeyName{"VK_TSOFT1", VK_TSOFT1},   KeyName{"VK_TSOFT2", VK_TSOFT2},
+    KeyName{"VK_TTALK", VK_TTALK},     KeyName{"VK_TEND", VK_TEND},
 };
 
 struct CommandName {
@@ -39,17 +39,26 @@ struct CommandName {
 };
 
 constexpr std::array kCommands{
-    CommandName{"down", Kind::kDown, 2},     CommandName{"move", Kind::kMove, 2},
-    CommandName{"up", Kind::kUp, 2},         CommandName{"tap", Kind::kTap, 2},
-    CommandName{"drag", Kind::kDrag, 5},     CommandName{"key", Kind::kKey, 0},
-    CommandName{"char", Kind::kChar, 0},     CommandName{"wait", Kind::kWait, 1},
-    CommandName{"rotate", Kind::kRotate, 0}, CommandName{"activate", Kind::kActivate, 0},
-    CommandName{"deactivate", Kind::kDeactivate, 0}, CommandName{"post", Kind::kPost, 0},
-    CommandName{"shot", Kind::kShot, 0},     CommandName{"dump", Kind::kDump, 0},
+    CommandName{"down", Kind::kDown, 2},
+    CommandName{"move", Kind::kMove, 2},
+    CommandName{"up", Kind::kUp, 2},
+    CommandName{"tap", Kind::kTap, 2},
+    CommandName{"drag", Kind::kDrag, 5},
+    CommandName{"key", Kind::kKey, 0},
+    CommandName{"char", Kind::kChar, 0},
+    CommandName{"wait", Kind::kWait, 1},
+    CommandName{"rotate", Kind::kRotate, 0},
+    CommandName{"activate", Kind::kActivate, 0},
+    CommandName{"deactivate", Kind::kDeactivate, 0},
+    CommandName{"post", Kind::kPost, 0},
+    CommandName{"shot", Kind::kShot, 0},
+    CommandName{"dump", Kind::kDump, 0},
     CommandName{"quit", Kind::kQuit, 0},
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view TrimBlank(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -163,7 +172,8 @@ std::string ParseArgument(ScriptCommand& command, std::string_view rest) {
       command.file = std::string(token);
       return {};
     }
-    default: return TrimBlank(rest).empty() ? std::string() : "unexpected argument";
+    default:
+      return TrimBlank(rest).empty() ? std::string() : "unexpected argument";
   }
 }
 
@@ -191,7 +201,8 @@ std::optional<uint32_t> ParseVirtualKey(std::string_view token) {
   for (const KeyName& key : kKeyNames) {
     if (key.name == token) return key.code;
   }
-  if (token.size() == 1 && ((token[0] >= 'A' && token[0] <= 'Z') || (token[0] >= '0' && token[0] <= '9'))) {
+  if (token.size() == 1 &&
+      ((token[0] >= 'A' && token[0] <= 'Z') || (token[0] >= '0' && token[0] <= '9'))) {
     return static_cast<uint32_t>(token[0]);
   }
   auto value = ParseInteger(token);

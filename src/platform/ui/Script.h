@@ -28,8 +28,21 @@ inline constexpr uint32_t kMaxScriptWaitMs = 3600000;
 
 struct ScriptCommand {
   enum class Kind {
-    kDown, kMove, kUp, kTap, kDrag, kKey, kChar, kWait, kRotate, kActivate, kDeactivate,
-    kPost, kShot, kDump, kQuit
+    kDown,
+    kMove,
+    kUp,
+    kTap,
+    kDrag,
+    kKey,
+    kChar,
+    kWait,
+    kRotate,
+    kActivate,
+    kDeactivate,
+    kPost,
+    kShot,
+    kDump,
+    kQuit
   };
   Kind kind = Kind::kQuit;
   int line = 0;

@@ -50,26 +50,50 @@ void ScriptRunner::Execute(const ScriptCommand& command, WindowManager& manager)
   using Kind = ScriptCommand::Kind;
   using P = InputSink::Pointer;
   switch (command.kind) {
-    case Kind::kDown: manager.OnPointer(P::kDown, command.x1, command.y1); return;
-    case Kind::kMove: manager.OnPointer(P::kMove, command.x1, command.y1); return;
-    case Kind::kUp: manager.OnPointer(P::kUp, command.x1, command.y1); return;
+    case Kind::kDown:
+      manager.OnPointer(P::kDown, command.x1, command.y1);
+      return;
+    case Kind::kMove:
+      manager.OnPointer(P::kMove, command.x1, command.y1);
+      return;
+    case Kind::kUp:
+      manager.OnPointer(P::kUp, command.x1, command.y1);
+      return;
     case Kind::kTap:
       manager.OnPointer(P::kDown, command.x1, command.y1);
       steps_.push_back(Step{Step::Kind::kWait, P::kMove, 0, 0, kTapHoldMs});
       steps_.push_back(Step{Step::Kind::kPointer, P::kUp, command.x1, command.y1, 0});
       return;
-    case Kind::kDrag: QueueDrag(command); return;
-    case Kind::kKey: manager.OnKey(command.number); return;
+    case Kind::kDrag:
+      QueueDrag(command);
+      return;
+    case Kind::kKey:
+      manager.OnKey(command.number);
+      return;
     case Kind::kChar:
       for (char16_t unit : command.text) manager.OnChar(unit);
       return;
-    case Kind::kWait: wait_until_ = Clock::TickCount() + command.number; return;
-    case Kind::kRotate: manager.Rotate(); return;
-    case Kind::kActivate: manager.OnActivate(true); return;
-    case Kind::kDeactivate: manager.OnActivate(false); return;
-    case Kind::kPost: Post(command, manager); return;
-    case Kind::kShot: Shot(command, manager); return;
-    case Kind::kDump: Dump(command, manager); return;
+    case Kind::kWait:
+      wait_until_ = Clock::TickCount() + command.number;
+      return;
+    case Kind::kRotate:
+      manager.Rotate();
+      return;
+    case Kind::kActivate:
+      manager.OnActivate(true);
+      return;
+    case Kind::kDeactivate:
+      manager.OnActivate(false);
+      return;
+    case Kind::kPost:
+      Post(command, manager);
+      return;
+    case Kind::kShot:
+      Shot(command, manager);
+      return;
+    case Kind::kDump:
+      Dump(command, manager);
+      return;
     case Kind::kQuit:
       finished_ = true;
       manager.OnCloseRequest();

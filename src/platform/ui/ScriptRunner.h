@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/InputSource.h"
 #include "platform/ui/InputSink.h"
+#include "platform/ui/InputSource.h"
 #include "platform/ui/Script.h"
 
 namespace platform::ui {

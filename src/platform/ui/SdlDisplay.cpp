@@ -30,32 +30,55 @@ uint32_t VirtualKeyOf(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return static_cast<uint32_t>('A' + (key - SDLK_a));
   if (key >= SDLK_0 && key <= SDLK_9) return static_cast<uint32_t>('0' + (key - SDLK_0));
   switch (key) {
-    case SDLK_BACKSPACE: return VK_BACK;
-    case SDLK_TAB: return VK_TAB;
-    case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
-    case SDLK_ESCAPE: return VK_ESCAPE;
-    case SDLK_SPACE: return VK_SPACE;
-    case SDLK_PAGEUP: return VK_PRIOR;
-    case SDLK_PAGEDOWN: return VK_NEXT;
-    case SDLK_END: return VK_END;
-    case SDLK_HOME: return VK_HOME;
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_UP: return VK_UP;
-    case SDLK_RIGHT: return VK_RIGHT;
-    case SDLK_DOWN: return VK_DOWN;
-    case SDLK_DELETE: return VK_DELETE;
-    case SDLK_F1: return VK_TSOFT1;
-    case SDLK_F2: return VK_TSOFT2;
-    case SDLK_F3: return VK_TTALK;
-    case SDLK_F4: return VK_TEND;
-    default: return 0;
+    case SDLK_BACKSPACE:
+      return VK_BACK;
+    case SDLK_TAB:
+      return VK_TAB;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_PAGEUP:
+      return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+      return VK_NEXT;
+    case SDLK_END:
+      return VK_END;
+    case SDLK_HOME:
+      return VK_HOME;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_DELETE:
+      return VK_DELETE;
+    case SDLK_F1:
+      return VK_TSOFT1;
+    case SDLK_F2:
+      return VK_TSOFT2;
+    case SDLK_F3:
+      return VK_TTALK;
+    case SDLK_F4:
+      return VK_TEND;
+    default:
+      return 0;
   }
 }
 
 class SdlDisplay final : public Display {
  public:
   SdlDisplay(SdlWindowPtr window, int width, int height, int zoom, uint32_t wake_event)
-      : window_(std::move(window)), width_(width), height_(height), zoom_(zoom),
+      : window_(std::move(window)),
+        width_(width),
+        height_(height),
+        zoom_(zoom),
         wake_event_(wake_event) {}
 
   ~SdlDisplay() override {
@@ -82,8 +105,8 @@ class SdlDisplay final : public Display {
   }
 
   void Wait(std::optional<uint32_t> timeout_ms) override {
-    const int timeout = timeout_ms ? static_cast<int>(std::min<uint32_t>(*timeout_ms, 1000000))
-                                   : -1;
+    const int timeout =
+        timeout_ms ? static_cast<int>(std::min<uint32_t>(*timeout_ms, 1000000)) : -1;
     SDL_WaitEventTimeout(nullptr, timeout);
   }
 
@@ -103,8 +126,7 @@ class SdlDisplay final : public Display {
   void Deliver(const SDL_Event& event, InputSink& sink);
   void DeliverWindowEvent(const SDL_WindowEvent& event, InputSink& sink);
   void DeliverText(const char* utf8, InputSink& sink);
-  void DeliverFinger(const SDL_TouchFingerEvent& event, InputSink::Pointer kind,
-                     InputSink& sink) {
+  void DeliverFinger(const SDL_TouchFingerEvent& event, InputSink::Pointer kind, InputSink& sink) {
     sink.OnPointer(kind, static_cast<int>(event.x * static_cast<float>(width_)),
                    static_cast<int>(event.y * static_cast<float>(height_)));
   }
@@ -134,9 +156,15 @@ void SdlDisplay::Deliver(const SDL_Event& event, InputSink& sink) {
       if (event.motion.which == SDL_TOUCH_MOUSEID || !mouse_down_) return;
       sink.OnPointer(P::kMove, event.motion.x / zoom_, event.motion.y / zoom_);
       return;
-    case SDL_FINGERDOWN: DeliverFinger(event.tfinger, P::kDown, sink); return;
-    case SDL_FINGERMOTION: DeliverFinger(event.tfinger, P::kMove, sink); return;
-    case SDL_FINGERUP: DeliverFinger(event.tfinger, P::kUp, sink); return;
+    case SDL_FINGERDOWN:
+      DeliverFinger(event.tfinger, P::kDown, sink);
+      return;
+    case SDL_FINGERMOTION:
+      DeliverFinger(event.tfinger, P::kMove, sink);
+      return;
+    case SDL_FINGERUP:
+      DeliverFinger(event.tfinger, P::kUp, sink);
+      return;
     case SDL_KEYDOWN:
       if (uint32_t vk = VirtualKeyOf(event.key.keysym.sym)) {
         sink.OnKey(vk);
@@ -144,19 +172,33 @@ void SdlDisplay::Deliver(const SDL_Event& event, InputSink& sink) {
         if (vk == VK_BACK || vk == VK_RETURN) sink.OnChar(static_cast<char16_t>(vk));
       }
       return;
-    case SDL_TEXTINPUT: DeliverText(event.text.text, sink); return;
-    case SDL_WINDOWEVENT: DeliverWindowEvent(event.window, sink); return;
-    case SDL_QUIT: sink.OnCloseRequest(); return;
-    default: return;
+    case SDL_TEXTINPUT:
+      DeliverText(event.text.text, sink);
+      return;
+    case SDL_WINDOWEVENT:
+      DeliverWindowEvent(event.window, sink);
+      return;
+    case SDL_QUIT:
+      sink.OnCloseRequest();
+      return;
+    default:
+      return;
   }
 }
 
 void SdlDisplay::DeliverWindowEvent(const SDL_WindowEvent& event, InputSink& sink) {
   switch (event.event) {
-    case SDL_WINDOWEVENT_FOCUS_GAINED: sink.OnActivate(true); return;
-    case SDL_WINDOWEVENT_FOCUS_LOST: sink.OnActivate(false); return;
-    case SDL_WINDOWEVENT_CLOSE: sink.OnCloseRequest(); return;
-    default: return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      sink.OnActivate(true);
+      return;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      sink.OnActivate(false);
+      return;
+    case SDL_WINDOWEVENT_CLOSE:
+      sink.OnCloseRequest();
+      return;
+    default:
+      return;
   }
 }
 

@@ -4,7 +4,9 @@ namespace platform::ui {
 
 namespace {
 
-WindowManager* Manager() { return WindowManager::Current(); }
+WindowManager* Manager() {
+  return WindowManager::Current();
+}
 
 }  // namespace
 
@@ -167,7 +169,9 @@ HWND FindWindow(std::u16string_view class_name, std::u16string_view title) {
   return manager ? manager->FindWindow(class_name, title) : nullptr;
 }
 
-void* GetWindowUserData(HWND hwnd) { return IsWindow(hwnd) ? hwnd->UserData() : nullptr; }
+void* GetWindowUserData(HWND hwnd) {
+  return IsWindow(hwnd) ? hwnd->UserData() : nullptr;
+}
 
 void SetWindowUserData(HWND hwnd, void* data) {
   if (IsWindow(hwnd)) hwnd->SetUserData(data);
@@ -180,8 +184,7 @@ bool SHFullScreen(HWND hwnd, uint32_t flags) {
   return true;
 }
 
-int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption,
-               uint32_t type) {
+int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption, uint32_t type) {
   WindowManager* manager = Manager();
   return manager ? manager->MessageBox(owner, text, caption, type) : 0;
 }

@@ -55,15 +55,22 @@ void* GetWindowUserData(HWND hwnd);
 void SetWindowUserData(HWND hwnd, void* data);
 
 bool SHFullScreen(HWND hwnd, uint32_t flags);
-int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption,
-               uint32_t type);
+int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption, uint32_t type);
 // Removes queued WM_KEYDOWN and WM_CHAR messages of the window (all windows when null).
 size_t FlushKeyMessages(HWND hwnd);
 
 // Packs and unpacks the pointer position of WM_LBUTTONDOWN/WM_MOUSEMOVE/WM_LBUTTONUP.
-inline int GetXParam(LPARAM lparam) { return static_cast<int16_t>(lparam & 0xFFFF); }
-inline int GetYParam(LPARAM lparam) { return static_cast<int16_t>((lparam >> 16) & 0xFFFF); }
-inline uint32_t LowWord(uintptr_t value) { return static_cast<uint32_t>(value & 0xFFFF); }
-inline uint32_t HighWord(uintptr_t value) { return static_cast<uint32_t>((value >> 16) & 0xFFFF); }
+inline int GetXParam(LPARAM lparam) {
+  return static_cast<int16_t>(lparam & 0xFFFF);
+}
+inline int GetYParam(LPARAM lparam) {
+  return static_cast<int16_t>((lparam >> 16) & 0xFFFF);
+}
+inline uint32_t LowWord(uintptr_t value) {
+  return static_cast<uint32_t>(value & 0xFFFF);
+}
+inline uint32_t HighWord(uintptr_t value) {
+  return static_cast<uint32_t>((value >> 16) & 0xFFFF);
+}
 
 }  // namespace platform::ui

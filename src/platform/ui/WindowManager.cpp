@@ -23,8 +23,7 @@ bool DebugChannelOn(const char* channel) {
 
 }  // namespace
 
-WindowManager::WindowManager(const WindowManagerOptions& options,
-                             std::unique_ptr<Display> display)
+WindowManager::WindowManager(const WindowManagerOptions& options, std::unique_ptr<Display> display)
     : ui_thread_(std::this_thread::get_id()),
       screen_width_(std::clamp(options.screen_width, 16, 4096)),
       screen_height_(std::clamp(options.screen_height, 16, 4096)),
@@ -39,7 +38,9 @@ WindowManager::~WindowManager() {
   g_current.compare_exchange_strong(self, nullptr, std::memory_order_acq_rel);
 }
 
-WindowManager* WindowManager::Current() { return g_current.load(std::memory_order_acquire); }
+WindowManager* WindowManager::Current() {
+  return g_current.load(std::memory_order_acquire);
+}
 
 Window* WindowManager::Resolve(HWND hwnd) const {
   return hwnd && !hwnd->IsDestroyed() ? hwnd : nullptr;
@@ -57,8 +58,8 @@ HWND WindowManager::CreateWindow(std::u16string class_name, std::u16string title
                                  std::optional<RECT> rect, bool visible, HWND parent,
                                  WindowProc proc) {
   if (parent && !IsWindow(parent)) return nullptr;
-  auto window = std::make_unique<Window>(std::move(class_name), std::move(title), parent,
-                                         std::move(proc));
+  auto window =
+      std::make_unique<Window>(std::move(class_name), std::move(title), parent, std::move(proc));
   HWND hwnd = window.get();
   hwnd->rect_ = rect ? *rect : (parent ? RECT{} : WorkArea());
   windows_.push_back(std::move(window));
@@ -100,7 +101,9 @@ void WindowManager::DestroyWindow(HWND hwnd) {
   MarkStale();
 }
 
-void WindowManager::RemoveFromZOrder(HWND hwnd) { std::erase(top_level_, hwnd); }
+void WindowManager::RemoveFromZOrder(HWND hwnd) {
+  std::erase(top_level_, hwnd);
+}
 
 HWND WindowManager::FindWindow(std::u16string_view class_name, std::u16string_view title) const {
   for (HWND hwnd : top_level_) {
@@ -133,7 +136,9 @@ void WindowManager::PostMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
   queue_.Post(MSG{hwnd, message, wparam, lparam});
 }
 
-void WindowManager::PostTask(std::function<void()> task) { queue_.PostTask(std::move(task)); }
+void WindowManager::PostTask(std::function<void()> task) {
+  queue_.PostTask(std::move(task));
+}
 
 LRESULT WindowManager::SendMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   assert(std::this_thread::get_id() == ui_thread_);
@@ -155,7 +160,9 @@ void WindowManager::SetTimer(HWND hwnd, uintptr_t id, uint32_t interval_ms) {
   if (IsWindow(hwnd)) timers_.Set(hwnd, id, interval_ms, Clock::TickCount());
 }
 
-bool WindowManager::KillTimer(HWND hwnd, uintptr_t id) { return timers_.Kill(hwnd, id); }
+bool WindowManager::KillTimer(HWND hwnd, uintptr_t id) {
+  return timers_.Kill(hwnd, id);
+}
 
 std::optional<uint32_t> WindowManager::TimeToNextTimer() const {
   return timers_.TimeToNext(Clock::TickCount());

@@ -154,8 +154,7 @@ class WindowManager final : public InputSink {
   // ---- Modal message box ----
   // Draws a centred box with the caption, the text and OK (MB_OK) or Yes/No (MB_YESNO) and
   // runs a nested loop until a button is tapped (Return answers OK/Yes, Escape No/OK).
-  int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption,
-                 uint32_t type);
+  int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption, uint32_t type);
   HWND ModalWindow() const { return modal_; }
 
   // ---- InputSink ----

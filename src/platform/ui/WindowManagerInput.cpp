@@ -17,9 +17,12 @@ LPARAM MakePointParam(int x, int y) {
 
 UINT PointerMessage(InputSink::Pointer kind) {
   switch (kind) {
-    case InputSink::Pointer::kDown: return WM_LBUTTONDOWN;
-    case InputSink::Pointer::kMove: return WM_MOUSEMOVE;
-    case InputSink::Pointer::kUp: return WM_LBUTTONUP;
+    case InputSink::Pointer::kDown:
+      return WM_LBUTTONDOWN;
+    case InputSink::Pointer::kMove:
+      return WM_MOUSEMOVE;
+    case InputSink::Pointer::kUp:
+      return WM_LBUTTONUP;
   }
   return WM_NULL;
 }

@@ -83,11 +83,15 @@ void WindowManager::ShowWindow(HWND hwnd, int command) {
 
 int WindowManager::GetSystemMetrics(int index) const {
   switch (index) {
-    case SM_CXSCREEN: return screen_width_;
-    case SM_CYSCREEN: return screen_height_;
+    case SM_CXSCREEN:
+      return screen_width_;
+    case SM_CYSCREEN:
+      return screen_height_;
     case SM_CYMENU:
-    case SM_CYCAPTION: return kTaskBarHeight;
-    default: return 0;
+    case SM_CYCAPTION:
+      return kTaskBarHeight;
+    default:
+      return 0;
   }
 }
 

@@ -20,7 +20,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-std::span<const uint8_t> View(const Bytes& bytes) { return bytes; }
+std::span<const uint8_t> View(const Bytes& bytes) {
+  return bytes;
+}
 
 struct PngSpec {
   int width = 4;
@@ -109,7 +111,9 @@ Bytes EncodeJpeg(int width, int height, bool progressive) {
   return out;
 }
 
-std::unique_ptr<Surface> Decode(const Bytes& bytes) { return DecodeImage(View(bytes)); }
+std::unique_ptr<Surface> Decode(const Bytes& bytes) {
+  return DecodeImage(View(bytes));
+}
 
 bool Near(COLORREF a, COLORREF b, int tolerance) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
@@ -215,8 +219,8 @@ TEST(Imaging, PngHeaderDimensionsAreChecked) {
   struct Case {
     uint32_t width, height;
     bool ok;
-  } cases[] = {{30000, 30000, false}, {0, 4, false}, {4, 0, false}, {4097, 1, false},
-               {0x80000000u, 1, false}, {4096, 1, true}};
+  } cases[] = {{30000, 30000, false}, {0, 4, false},           {4, 0, false},
+               {4097, 1, false},      {0x80000000u, 1, false}, {4096, 1, true}};
   for (const Case& c : cases) {
     Bytes patched = png;
     PutBig32(patched, 16, c.width);

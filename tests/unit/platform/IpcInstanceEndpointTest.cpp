@@ -30,19 +30,33 @@ TEST_F(IpcInstanceEndpointTest, SecondStartReachesTheFirstQuickly) {
   std::mutex mutex;
   std::vector<InstanceRequest> received;
   InstanceEndpoint first(u"Class", u"Title", device_.path());
-  ASSERT_EQ(first.Start({}, [&](const InstanceRequest& r) {
-    std::lock_guard lock(mutex);
-    received.push_back(r);
-  }), Role::kPrimary);
+  ASSERT_EQ(first.Start({},
+                        [&](const InstanceRequest& r) {
+                          std::lock_guard lock(mutex);
+                          received.push_back(r);
+                        }),
+            Role::kPrimary);
 
   const auto start = std::chrono::steady_clock::now();
   InstanceEndpoint second(u"Class", u"Title", device_.path());
-  EXPECT_EQ(second.Start(InstanceRequest{true, "QuillbookNewSMS"}, nullptr), Role::kSecondary);
+  EXPECT_EQ(second.Start(InstanceRequest{true, "QuillbookNewSMS", false}, nullptr),
+            Role::kSecondary);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
   std::lock_guard lock(mutex);
   ASSERT_EQ(received.size(), 1u);  // answered only after the handler ran
   EXPECT_TRUE(received[0].bring_forward);
   EXPECT_EQ(received[0].post_message, "QuillbookNewSMS");
+}
+
+TEST_F(IpcInstanceEndpointTest, CloseRequestReachesTheFirst) {
+  std::atomic<bool> closed{false};
+  InstanceEndpoint first(u"Class", u"Title", device_.path());
+  ASSERT_EQ(first.Start({}, [&](const InstanceRequest& r) { closed = r.close; }), Role::kPrimary);
+  InstanceEndpoint second(u"Class", u"Title", device_.path());
+  InstanceRequest request;
+  request.close = true;
+  EXPECT_EQ(second.Start(request, nullptr), Role::kSecondary);
+  EXPECT_TRUE(closed);
 }
 
 TEST_F(IpcInstanceEndpointTest, DifferentDeviceProfilesNeverCollide) {
@@ -91,8 +105,8 @@ TEST_F(IpcInstanceEndpointTest, HostileRequestsAreIgnored) {
   EXPECT_TRUE(platform::ipc::ParseInstanceRequest("junk\nFOREGROUND\n").bring_forward);
   EXPECT_EQ(platform::ipc::ParseInstanceRequest("POST a b\n").post_message, "");
   EXPECT_EQ(platform::ipc::ParseInstanceRequest("POST \x01\n").post_message, "");
-  EXPECT_EQ(platform::ipc::ParseInstanceRequest("POST " + std::string(256, 'x') + "\n")
-                .post_message, "");
+  EXPECT_EQ(
+      platform::ipc::ParseInstanceRequest("POST " + std::string(256, 'x') + "\n").post_message, "");
   std::string flood(5000, 'A');
   flood += "\nFOREGROUND\n";  // beyond the 1 KiB limit
   EXPECT_FALSE(platform::ipc::ParseInstanceRequest(flood).bring_forward);

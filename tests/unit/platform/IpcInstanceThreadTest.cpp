@@ -30,7 +30,7 @@ TEST(IpcInstanceThreadTest, SimultaneousStartsLeaveExactlyOnePrimary) {
     threads.emplace_back([&, i] {
       while (!go) std::this_thread::yield();
       auto role = endpoints[static_cast<size_t>(i)]->Start(
-          platform::ipc::InstanceRequest{true, {}},
+          platform::ipc::InstanceRequest{true, {}, false},
           [&](const platform::ipc::InstanceRequest&) { ++requests; });
       if (role == InstanceEndpoint::Role::kPrimary) ++primaries;
       if (role == InstanceEndpoint::Role::kSecondary) ++secondaries;

@@ -59,7 +59,8 @@ TEST(Surface, GradientRunsFromFirstToSecondColour) {
   s.GradientFill(s.Bounds(), kBlack, kWhite, Surface::Gradient::kVertical);
   EXPECT_TRUE(Near(s.GetPixel(0, 0), kBlack, 3));
   EXPECT_TRUE(Near(s.GetPixel(0, 99), kWhite, 3));
-  for (int y = 1; y < 100; ++y) EXPECT_GE(GetRValue(s.GetPixel(2, y)), GetRValue(s.GetPixel(2, y - 1)));
+  for (int y = 1; y < 100; ++y)
+    EXPECT_GE(GetRValue(s.GetPixel(2, y)), GetRValue(s.GetPixel(2, y - 1)));
   Surface h(100, 2);
   h.GradientFill(h.Bounds(), kRed, kBlue, Surface::Gradient::kHorizontal);
   EXPECT_TRUE(Near(h.GetPixel(0, 1), kRed, 3));

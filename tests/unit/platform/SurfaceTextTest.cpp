@@ -25,7 +25,9 @@ RECT InkBounds(const Surface& s) {
   return IsRectEmpty(box) ? RECT{} : box;
 }
 
-Font TestFont(int px = 16, int weight = 400) { return Font(FontDescription{px, weight, false, u"DejaVu Sans"}); }
+Font TestFont(int px = 16, int weight = 400) {
+  return Font(FontDescription{px, weight, false, u"DejaVu Sans"});
+}
 
 }  // namespace
 
@@ -145,8 +147,7 @@ TEST(SurfaceText, EmptyTextAndInvalidColourDrawNothing) {
   EXPECT_EQ(s.DrawText(u"", r, DT_CALCRECT, font, kBlack), 0);
   EXPECT_EQ(r, (RECT{5, 5, 5, 5}));
   RECT single{5, 5, 50, 30};
-  EXPECT_EQ(s.DrawText(u"", single, DT_CALCRECT | DT_SINGLELINE, font, kBlack),
-            font.LineHeight());
+  EXPECT_EQ(s.DrawText(u"", single, DT_CALCRECT | DT_SINGLELINE, font, kBlack), font.LineHeight());
   RECT full{0, 0, 100, 40};
   EXPECT_GT(s.DrawText(u"Text", full, DT_SINGLELINE, font, kInvalidColor), 0);
   EXPECT_EQ(InkBounds(s), RECT{});

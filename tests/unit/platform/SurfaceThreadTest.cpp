@@ -19,7 +19,8 @@ TEST(SurfaceThreads, FontsMadeOnWorkersWhileTheUiThreadDraws) {
     workers.emplace_back([t, &failed, shared] {
       Surface own(120, 40);
       for (int i = 0; i < 40; ++i) {
-        Font font(FontDescription{10 + (i + t) % 12, i % 2 ? 700 : 400, i % 3 == 0, u"DejaVu Sans"});
+        Font font(
+            FontDescription{10 + (i + t) % 12, i % 2 ? 700 : 400, i % 3 == 0, u"DejaVu Sans"});
         if (font.LineHeight() < 10) failed = true;
         RECT r{0, 0, 120, 40};
         std::u16string text = u"worker " + std::u16string(1, char16_t(u'a' + i % 26));

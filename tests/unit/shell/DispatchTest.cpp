@@ -13,7 +13,9 @@ namespace {
 
 namespace ui = platform::ui;
 
-LPARAM Point(int x, int y) { return static_cast<LPARAM>((y << 16) | (x & 0xFFFF)); }
+LPARAM Point(int x, int y) {
+  return static_cast<LPARAM>((y << 16) | (x & 0xFFFF));
+}
 
 // A control that paints its rect in one colour and logs.
 class ColourControl : public RecordingControl {
@@ -177,7 +179,8 @@ TEST_F(DispatchTest, TimersStopAtTheirOwner) {
 
 TEST_F(DispatchTest, PaintsLastToFirstThroughTheBackBuffer) {
   app().panels.clear();
-  for (auto [name, colour] : {std::pair{"top", RGB(255, 0, 0)}, std::pair{"under", RGB(0, 0, 255)}}) {
+  for (auto [name, colour] :
+       {std::pair{"top", RGB(255, 0, 0)}, std::pair{"under", RGB(0, 0, 255)}}) {
     auto control = std::make_unique<ColourControl>(name, &log_, colour);
     app().panels.push_back(control.get());
     app().owned_panels.push_back(std::move(control));

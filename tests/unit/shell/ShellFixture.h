@@ -20,8 +20,8 @@ class ShellFixture : public ::testing::Test {
     platform::SetDeviceDir(temp_.path() + "/device");
     platform::Clock::UseVirtual(1000);
     shell::ResetAppGlobals();
-    manager_ = std::make_unique<platform::ui::WindowManager>(
-        platform::ui::WindowManagerOptions{240, 320});
+    manager_ =
+        std::make_unique<platform::ui::WindowManager>(platform::ui::WindowManagerOptions{240, 320});
   }
 
   void TearDown() override {

@@ -5,10 +5,10 @@
 #include "messaging/SMSPanel.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
-#include "toolkit/GestureControl.h"
 #include "shell/FullScreen.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
+#include "toolkit/GestureControl.h"
 
 namespace {
 
@@ -150,6 +150,16 @@ TEST_F(StartupTest, FullScreenRequestAfterThePreferenceChanges) {
   EXPECT_EQ(manager_->GetWindowRect(hwnd_), (RECT{0, 26, 240, 320}));
   EXPECT_EQ(app().last_layout_rect, (RECT{0, 0, 240, 294}));
   EXPECT_TRUE(manager_->TaskBarVisible());
+}
+
+TEST_F(StartupTest, SecondStartBringsTheRunningWindowForwardAndEnds) {
+  Start();
+  manager_->OnActivate(false);
+  ASSERT_TRUE(manager_->TaskBarVisible());
+  EXPECT_EQ(shell::RunQuillbook(), 0);
+  EXPECT_TRUE(manager_->IsActive());
+  EXPECT_FALSE(manager_->TaskBarVisible());  // activated again: full screen re-applied
+  EXPECT_EQ(app().panels.size(), 4u);
 }
 
 TEST_F(StartupTest, CloseEndsTheLoopWithZero) {

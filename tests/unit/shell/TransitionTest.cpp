@@ -11,8 +11,9 @@ namespace {
 // Wipes from left to right over 100 ms, recording the elapsed times it was given.
 class WipeAnimation : public shell::TransitionAnimation {
  public:
-  void Step(bool& done, uint32_t elapsed, platform::Surface& work, const platform::Surface& old_image,
-            const platform::Surface& new_image, const RECT& area) override {
+  void Step(bool& done, uint32_t elapsed, platform::Surface& work,
+            const platform::Surface& old_image, const platform::Surface& new_image,
+            const RECT& area) override {
     elapsed_.push_back(elapsed);
     if (elapsed >= 100) {
       done = true;
@@ -21,8 +22,7 @@ class WipeAnimation : public shell::TransitionAnimation {
     const int split = area.left + RectWidth(area) * static_cast<int>(elapsed) / 100;
     work.BitBlt(area.left, area.top, split - area.left, RectHeight(area), new_image, area.left,
                 area.top);
-    work.BitBlt(split, area.top, area.right - split, RectHeight(area), old_image, split,
-                area.top);
+    work.BitBlt(split, area.top, area.right - split, RectHeight(area), old_image, split, area.top);
   }
   std::vector<uint32_t> elapsed_;
 };
