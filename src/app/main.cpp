@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/ShippedThemes.h"
 #include "app/SignalWatcher.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
@@ -46,6 +47,7 @@ std::unique_ptr<ui::Display> MakeDisplay(const app::CommandLine& line) {
 int Run(const app::CommandLine& line) {
   if (!line.home.empty()) platform::SetProgramDir(line.home);
   if (!line.device.empty()) platform::SetDeviceDir(line.device);
+  app::InstallShippedThemes();
   std::unique_ptr<ui::ScriptRunner> script;
   if (!line.script.empty() && !(script = LoadScript(line))) return kScriptErrorExit;
   if (line.headless) platform::Clock::UseVirtual();

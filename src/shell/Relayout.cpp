@@ -5,6 +5,8 @@
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/Preferences.h"
+#include "theme/SettingManager.h"
+#include "theme/ThemeLoader.h"
 
 namespace shell {
 
@@ -18,10 +20,13 @@ void LoadThemeForPrefix(const std::u16string& prefix) {
   app.theme_name = ReadThemeName();
   app.theme_prefix = prefix;
   ++app.theme_loads;
+  // Reset, the archive, then the program folder's lang.ini and settings.ini.
+  theme::LoadTheme(app.theme_name, prefix);
 }
 
 void LoadStartupLanguageTexts() {
   ++App().language_loads;
+  theme::Settings().LoadSettingsFile(u"lang.ini", u"");
 }
 
 void Relayout(const RECT& rect, bool force) {

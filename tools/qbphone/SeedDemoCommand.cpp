@@ -11,6 +11,7 @@
 #include "DemoContacts.h"
 #include "DemoMessages.h"
 #include "platform/pim/PimApplication.h"
+#include "platform/pim/PimContactFields.h"
 #include "platform/pim/PimFolder.h"
 #include "platform/pim/PimItem.h"
 #include "platform/pim/PimItemCollection.h"
@@ -46,7 +47,8 @@ bool DeleteAll(PimApplication& app) {
 
 // The name and the phone numbers of a demo contact, for its demo conversations.
 DemoContact ConversationPartner(const VCardContact& contact) {
-  static constexpr PropertyId kPhones[] = {kMobilePhone, kHomePhone,     kBusinessPhone,
+  using namespace platform::pim::prop;
+  static constexpr PropertyId kPhones[] = {kMobilePhone, kHomePhone,      kBusinessPhone,
                                            kHomePhone2,  kBusinessPhone2, kCarPhone};
   DemoContact partner;
   partner.display_name = contact.Text(kFileAs);

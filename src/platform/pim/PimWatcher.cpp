@@ -26,7 +26,9 @@ void PimWatcher::Run() {
   // The connection belongs to this thread alone.
   Database db(path_);
   if (!db.ok()) return;
-  int64_t seen_version = db.DataVersion();
+  // No version is taken as seen: changes committed between the logon (which fixed
+  // last_sequence_) and this thread's start must still be read on the first round.
+  int64_t seen_version = -1;
   Statement query = db.Prepare(
       "SELECT seq, oid, kind, writer FROM changes WHERE seq > ? ORDER BY seq LIMIT 1000");
   for (;;) {
