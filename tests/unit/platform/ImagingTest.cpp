@@ -40,7 +40,7 @@ void AppendToVector(png_structp png, png_bytep data, size_t length) {
   out->insert(out->end(), data, data + length);
 }
 
-// Encodes `rows` (already in the spec's pixel layout) with libpng.
+// Encodes `rows` (already in libpng's pixel layout) with libpng.
 Bytes EncodePng(const PngSpec& spec, const std::vector<Bytes>& rows) {
   Bytes out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
