@@ -281,10 +281,10 @@ TEST(Imaging, DamagedJpegsAreRefused) {
   }
   Bytes bad_length = jpeg;
   size_t dqt = FindMarker(jpeg, 0xDB);
-  bad_length[dqt + 2] = 0xFF, bad_length[dqt + 3] = 0xFF;  // segment longer than the file
+  bad_length.at(dqt + 2) = 0xFF, bad_length.at(dqt + 3) = 0xFF;  // segment longer than the file
   EXPECT_EQ(Decode(bad_length), nullptr);
   Bytes no_frame = jpeg;
-  no_frame[FindMarker(jpeg, 0xC2) + 1] = 0xE5;  // the frame header becomes an APP segment
+  no_frame.at(FindMarker(jpeg, 0xC2) + 1) = 0xE5;  // the frame header becomes an APP segment
   EXPECT_EQ(Decode(no_frame), nullptr);
 }
 
