@@ -1,14 +1,13 @@
 // Fuzzes the archive reader: arbitrary bytes written to a file and opened as a theme archive;
 // every member is looked up and read whole, and the first one also in small pieces.
 #include <minizip/unzip.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "FuzzInputFile.h"
 #include "theme/ThemeArchive.h"
 
 namespace {
@@ -35,16 +34,8 @@ std::vector<std::string> MemberNames(const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = [] {
-    char name[] = "/tmp/qb_fuzz_archive_XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    return std::string(name);
-  }();
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return 0;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
+  const std::string path = WriteFuzzInputFile(data, size);
+  if (path.empty()) return 0;
   auto archive = theme::OpenArchive(path);
   if (!archive) return 0;
   const auto names = MemberNames(path);
