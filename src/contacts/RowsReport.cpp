@@ -5,11 +5,11 @@
 
 #include "contacts/ContactFillSettings.h"
 #include "contacts/ContactStoreReads.h"
-#include "contacts/JsonText.h"
 #include "contacts/PhoneLabel.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "platform/pim/PimFolder.h"
+#include "platform/ui/JsonWriter.h"
 #include "theme/ThemeLoader.h"
 
 using namespace platform::pim;
@@ -54,7 +54,7 @@ bool ReadAllContacts(PimApplication& app, const ContactFillSettings& settings,
 
 void WriteTextRecord(const ContactListItem& r, std::ostream& out) {
   auto line = [&out](const char* name, const std::u16string& value) {
-    out << "  " << name << ": " << JsonText::Escape(value, false) << "\n";
+    out << "  " << name << ": " << platform::ui::JsonWriter::Escaped(value) << "\n";
   };
   out << "contact " << r.object_id << (r.shown ? "" : " (hidden)")
       << (r.favourite ? " favourite" : "") << "\n";
@@ -73,29 +73,42 @@ void WriteTextRecord(const ContactListItem& r, std::ostream& out) {
 }
 
 void WriteJsonRecord(const ContactListItem& r, std::ostream& out) {
-  JsonText json(out);
-  json.Field("object_id", static_cast<int64_t>(r.object_id));
-  json.Field("display_name", r.display_name);
-  json.Field("header", r.header);
-  json.Field("second_line", r.second_line);
-  json.Field("detail", r.detail);
-  json.Field("sort_key", r.text);
-  json.Field("email1", r.email1);
-  json.Field("email2", r.email2);
-  json.Field("email3", r.email3);
-  json.Field("company", r.company);
-  json.Field("city", r.city);
-  json.Field("categories", r.categories);
-  json.Field("favourite", r.favourite);
-  json.Field("shown", r.shown);
-  out << ",\"phones\":[";
-  for (size_t i = 0; i < r.phones.size(); ++i) {
-    const PhoneEntry& phone = r.phones[i];
-    out << (i ? "," : "") << "{\"field_id\":" << phone.field_id
-        << ",\"number\":" << JsonText::Escape(phone.number, true)
-        << ",\"label\":" << JsonText::Escape(PhoneLabelText(phone), true) << "}";
+  platform::ui::JsonWriter json;
+  json.BeginObject();
+  auto text = [&json](const char* name, const std::u16string& value) {
+    json.Key(name);
+    json.String(value);
+  };
+  json.Key("object_id");
+  json.Int(r.object_id);
+  text("display_name", r.display_name);
+  text("header", r.header);
+  text("second_line", r.second_line);
+  text("detail", r.detail);
+  text("sort_key", r.text);
+  text("email1", r.email1);
+  text("email2", r.email2);
+  text("email3", r.email3);
+  text("company", r.company);
+  text("city", r.city);
+  text("categories", r.categories);
+  json.Key("favourite");
+  json.Bool(r.favourite);
+  json.Key("shown");
+  json.Bool(r.shown);
+  json.Key("phones");
+  json.BeginArray();
+  for (const PhoneEntry& phone : r.phones) {
+    json.BeginObject();
+    json.Key("field_id");
+    json.Int(phone.field_id);
+    text("number", phone.number);
+    text("label", PhoneLabelText(phone));
+    json.EndObject();
   }
-  out << "]}";
+  json.EndArray();
+  json.EndObject();
+  out << json.Text();
 }
 
 }  // namespace

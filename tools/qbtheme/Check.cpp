@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "Json.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
+#include "platform/ui/JsonWriter.h"
 #include "theme/SettingManager.h"
 #include "theme/SettingReader.h"
 
@@ -60,7 +60,7 @@ std::string JsonValue(const theme::SettingValue& value, const theme::SettingInfo
     const theme::SettingInfo& info;
     std::string operator()(const theme::Image* image) const {
       if (!image) return "null";
-      return "{\"name\":" + JsonString(Utf8(image->Name())) +
+      return "{\"name\":" + platform::ui::JsonWriter::Quoted(Utf8(image->Name())) +
              ",\"width\":" + std::to_string(image->Width()) +
              ",\"height\":" + std::to_string(image->Height()) +
              ",\"prerendered\":" + (image->IsPrerendered() ? "true" : "false") + "}";
@@ -74,7 +74,7 @@ std::string JsonValue(const theme::SettingValue& value, const theme::SettingInfo
       return "{\"size\":" + std::to_string(font.pixel_height) +
              ",\"weight\":" + std::to_string(font.weight) +
              ",\"italic\":" + (font.italic ? "true" : "false") +
-             ",\"face\":" + JsonString(Utf8(font.face)) + "}";
+             ",\"face\":" + platform::ui::JsonWriter::Quoted(Utf8(font.face)) + "}";
     }
     std::string operator()(int32_t number) const { return std::to_string(number); }
     std::string operator()(bool flag) const { return flag ? "true" : "false"; }
@@ -85,17 +85,21 @@ std::string JsonValue(const theme::SettingValue& value, const theme::SettingInfo
       return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
              std::to_string(r.right) + "," + std::to_string(r.bottom) + "]";
     }
-    std::string operator()(const std::u16string& text) const { return JsonString(Utf8(text)); }
+    std::string operator()(const std::u16string& text) const {
+      return platform::ui::JsonWriter::Quoted(Utf8(text));
+    }
     std::string operator()(const std::vector<std::u16string>& list) const {
       std::string out = "[";
-      for (const auto& item : list) out += (out.size() > 1 ? "," : "") + JsonString(Utf8(item));
+      for (const auto& item : list)
+        out += (out.size() > 1 ? "," : "") + platform::ui::JsonWriter::Quoted(Utf8(item));
       return out + "]";
     }
     std::string operator()(const theme::KeyGroupMap* map) const {
       std::string out = "[";
       for (const auto& [key, text] : map->Entries()) {
         if (out.size() > 1) out += ",";
-        out += "[" + JsonString(Utf8(std::u16string(1, key))) + "," + JsonString(Utf8(text)) + "]";
+        out += "[" + platform::ui::JsonWriter::Quoted(Utf8(std::u16string(1, key))) + "," +
+               platform::ui::JsonWriter::Quoted(Utf8(text)) + "]";
       }
       return out + "]";
     }
@@ -123,7 +127,8 @@ void PrintReport(const theme::SettingManager& settings, const std::vector<std::s
     const auto value = theme::ReadSetting(settings, info.key);
     if (!value) continue;
     if (json) {
-      out += (out.size() > 1 ? ",\n" : "\n") + JsonString(info.key) + ":" + JsonValue(*value, info);
+      out += (out.size() > 1 ? ",\n" : "\n") + platform::ui::JsonWriter::Quoted(info.key) + ":" +
+             JsonValue(*value, info);
     } else {
       out += std::string(info.key) + " = " + TextValue(*value, info) + "\n";
     }
@@ -131,7 +136,7 @@ void PrintReport(const theme::SettingManager& settings, const std::vector<std::s
   if (json) {
     out += ",\n\"warnings\":[";
     for (size_t i = 0; i < warnings.size(); ++i) {
-      out += (i ? "," : "") + std::string("\n") + JsonString(warnings[i]);
+      out += (i ? "," : "") + std::string("\n") + platform::ui::JsonWriter::Quoted(warnings[i]);
     }
     out += "]\n}\n";
   } else {

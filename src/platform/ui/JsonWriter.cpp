@@ -1,7 +1,5 @@
 #include "platform/ui/JsonWriter.h"
 
-#include <cstdio>
-
 #include "platform/Text.h"
 
 namespace platform::ui {
@@ -41,40 +39,55 @@ void JsonWriter::EndArray() {
 
 void JsonWriter::Key(std::string_view key) {
   BeforeValue();
-  Escaped(key);
+  out_ += Quoted(key);
   out_ += ':';
   after_key_ = true;
 }
 
-void JsonWriter::Escaped(std::string_view utf8) {
-  out_ += '"';
+void JsonWriter::AppendEscaped(std::string& out, std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789abcdef";
   for (char c : utf8) {
     const auto u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
-      out_ += '\\';
-      out_ += c;
+      out += '\\';
+      out += c;
     } else if (c == '\n') {
-      out_ += "\\n";
-    } else if (u < 0x20) {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
-      out_ += buffer;
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (u < 0x20 || u == 0x7F) {
+      out += "\\u00";
+      out += kHex[u >> 4];
+      out += kHex[u & 15];
     } else {
-      out_ += c;
+      out += c;
     }
   }
-  out_ += '"';
+}
+
+std::string JsonWriter::Escaped(std::u16string_view text) {
+  std::string out;
+  AppendEscaped(out, ToUtf8(text));
+  return out;
+}
+
+std::string JsonWriter::Quoted(std::u16string_view text) {
+  return '"' + Escaped(text) + '"';
+}
+
+std::string JsonWriter::Quoted(std::string_view utf8) {
+  // Round trip through UTF-16 so that invalid bytes become U+FFFD and the output stays UTF-8.
+  return Quoted(FromUtf8(utf8));
 }
 
 void JsonWriter::String(std::string_view utf8) {
   BeforeValue();
-  // Round trip through UTF-16 so that invalid bytes become U+FFFD and the output stays UTF-8.
-  Escaped(ToUtf8(FromUtf8(utf8)));
+  out_ += Quoted(utf8);
 }
 
 void JsonWriter::String(std::u16string_view text) {
   BeforeValue();
-  Escaped(ToUtf8(text));
+  out_ += Quoted(text);
 }
 
 void JsonWriter::Int(int64_t value) {

@@ -1,6 +1,8 @@
-// A small streaming JSON writer for state dumps: objects, arrays, strings (UTF-16 or UTF-8,
-// escaped), integers, booleans and rectangles as [left, top, right, bottom]. Keys and values
-// are written in call order; commas and nesting are handled here.
+// The one JSON writer of the program and its tools: objects, arrays, strings (UTF-16 or
+// UTF-8, escaped), integers, booleans and rectangles as [left, top, right, bottom]. Keys and
+// values are written in call order; commas and nesting are handled here. Texts from outside
+// (themes, contacts, messages) cannot break the output: quotes, backslashes and every control
+// character are escaped, and invalid UTF-8 becomes U+FFFD.
 #pragma once
 
 #include <cstdint>
@@ -27,12 +29,18 @@ class JsonWriter {
   void Null();
   void Rect(const RECT& rect);
 
+  // `text` as a JSON string literal, with its quotes.
+  static std::string Quoted(std::u16string_view text);
+  static std::string Quoted(std::string_view utf8);
+  // The escaped content of that literal without the quotes (for one-line text reports).
+  static std::string Escaped(std::u16string_view text);
+
   // The text written so far.
   const std::string& Text() const { return out_; }
 
  private:
   void BeforeValue();
-  void Escaped(std::string_view utf8);
+  static void AppendEscaped(std::string& out, std::string_view utf8);
 
   std::string out_;
   std::vector<bool> first_;  // per open container: nothing written in it yet
