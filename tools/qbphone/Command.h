@@ -16,4 +16,12 @@ struct CommandRegistrar {
   CommandRegistrar(const char* name, const char* usage, CommandFunction function);
 };
 
+// Exit codes shared by every command group.
+inline constexpr int kExitNotFound = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitStoreFailed = 3;
+
+// Prints "qbphone GROUP: MESSAGE" on standard error and returns `code`.
+int CommandFailure(const char* group, int code, const std::string& message);
+
 }  // namespace qbphone

@@ -38,17 +38,12 @@ namespace {
 
 using namespace platform::pim;
 
-constexpr int kExitNotFound = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitStoreFailed = 3;
-
 constexpr char kUsage[] =
     "contacts list | show OID | add FIELD=VALUE... | set OID FIELD=VALUE... | delete OID | "
     "import FILE.vcf | export [--version 3.0|4.0] [FILE]";
 
 int Fail(int code, const std::string& message) {
-  std::fprintf(stderr, "qbphone contacts: %s\n", message.c_str());
-  return code;
+  return CommandFailure("contacts", code, message);
 }
 
 std::unique_ptr<PimApplication> OpenStore() {

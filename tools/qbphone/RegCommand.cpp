@@ -26,17 +26,12 @@ using platform::RegistryRoot;
 using platform::RegistryValue;
 using platform::RegResult;
 
-constexpr int kExitNotFound = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitStoreFailed = 3;
-
 constexpr char kUsage[] =
     "reg get ROOT KEY VALUE | reg set ROOT KEY VALUE sz|expand_sz|dword|binary DATA | "
     "reg list ROOT KEY | reg delete ROOT KEY [VALUE]   (ROOT: HKCU or HKLM)";
 
 int Fail(int code, const std::string& message) {
-  std::fprintf(stderr, "qbphone reg: %s\n", message.c_str());
-  return code;
+  return CommandFailure("reg", code, message);
 }
 
 std::optional<RegistryRoot> ParseRoot(const std::string& text) {

@@ -33,6 +33,11 @@ CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandF
   Commands()[name] = Entry{usage, std::move(function)};
 }
 
+int CommandFailure(const char* group, int code, const std::string& message) {
+  std::fprintf(stderr, "qbphone %s: %s\n", group, message.c_str());
+  return code;
+}
+
 }  // namespace qbphone
 
 int main(int argc, char** argv) {
