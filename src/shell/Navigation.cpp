@@ -1,5 +1,8 @@
 #include "shell/Navigation.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "messaging/SMSPanel.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
@@ -7,19 +10,46 @@
 #include "shell/AppGlobals.h"
 #include "shell/TransitionRunner.h"
 #include "theme/SettingManager.h"
+#include "toolkit/FlipScreenAnimation.h"
+#include "toolkit/GenieAnimation.h"
+#include "toolkit/ReverseAnimation.h"
+#include "toolkit/SlideScreenAnimation.h"
 
 namespace shell {
 
+namespace {
+
+// The client rectangle less the icon bar's room at the bottom.
+RECT ScreenArea(platform::ui::HWND hwnd) {
+  RECT area{};
+  platform::ui::GetClientRect(hwnd, area);
+  area.bottom = std::max(area.top, area.bottom - theme::Settings().icon_panel_height);
+  return area;
+}
+
+}  // namespace
+
 void SlideTransition(platform::ui::HWND hwnd, int direction, const RECT* area) {
-  (void)direction;  // the cut has no direction; the slide will
-  RECT default_area{};
-  if (!area) {
-    platform::ui::GetClientRect(hwnd, default_area);
-    default_area.bottom -= theme::Settings().icon_panel_height;
-    area = &default_area;
-  }
-  CutAnimation animation;
-  RunScreenTransition(hwnd, animation, area);
+  const RECT animated = area ? *area : ScreenArea(hwnd);
+  SlideScreenAnimation animation(kSlideDurationMs, animated, direction);
+  RunScreenTransition(hwnd, animation, &animated);
+}
+
+void FlipTransition(platform::ui::HWND hwnd, int direction) {
+  FlipScreenAnimation animation(direction, kFlipDurationMs);
+  RunScreenTransition(hwnd, animation, nullptr);
+}
+
+void GenieOpenTransition(platform::ui::HWND hwnd, const RECT& target) {
+  const RECT animated = ScreenArea(hwnd);
+  GenieAnimation animation(kGenieOpenDurationMs, target);
+  RunScreenTransition(hwnd, animation, &animated);
+}
+
+void GenieCloseTransition(platform::ui::HWND hwnd, const RECT& target) {
+  const RECT animated = ScreenArea(hwnd);
+  ReverseAnimation animation(std::make_unique<GenieAnimation>(kGenieCloseDurationMs, target));
+  RunScreenTransition(hwnd, animation, &animated);
 }
 
 // List screen already visible: hide the other screens and (animated) slide over the default

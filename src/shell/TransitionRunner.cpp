@@ -3,7 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
+#include "shell/Navigation.h"
 #include "shell/Painting.h"
+#include "toolkit/AnimationHost.h"
 #include "toolkit/ContainerPanel.h"
 
 namespace shell {
@@ -56,6 +58,27 @@ int RunScreenTransition(ui::HWND hwnd, TransitionAnimation& animation, const REC
   SendTransitionEnd();
   ui::InvalidateRect(hwnd, nullptr);
   return frames;
+}
+
+namespace {
+
+class ShellAnimationHost final : public AnimationHost {
+ public:
+  void PaintPanels(platform::Surface& dc, const RECT& area) override {
+    shell::PaintPanels(dc, area);
+  }
+  void TransitionStart() override { SendTransitionStart(); }
+  void TransitionEnd() override { SendTransitionEnd(); }
+  void SlideTransition(ui::HWND hwnd, int direction, const RECT* area) override {
+    shell::SlideTransition(hwnd, direction, area);
+  }
+};
+
+}  // namespace
+
+void InstallAnimationHost() {
+  static ShellAnimationHost host;
+  SetAnimationHost(&host);
 }
 
 }  // namespace shell

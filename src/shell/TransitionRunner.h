@@ -21,4 +21,8 @@ int RunScreenTransition(platform::ui::HWND hwnd, TransitionAnimation& animation,
 void SendTransitionStart();
 void SendTransitionEnd();
 
+// Registers the shell with the toolkit's animation runners (painting the panels, the
+// transition notifications and the screen slide). Call once at start-up, on the UI thread.
+void InstallAnimationHost();
+
 }  // namespace shell

@@ -1,9 +1,12 @@
 #include "toolkit/BorderPanel.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/ui/WindowApi.h"
 #include "theme/SettingManager.h"
+#include "toolkit/AnimationRunners.h"
+#include "toolkit/VerticalSlideAnimation.h"
 
 namespace {
 
@@ -95,10 +98,22 @@ void BorderPanel::MoveTop(int top) {
   }
 }
 
+void BorderPanel::SlideTo(int top) {
+  const RECT start = rect;
+  const int duration = theme::Settings().menu_animation_duration;
+  RunControlAnimation(host_window_, *this,
+                      std::make_unique<VerticalSlideAnimation>(*this, top, duration), nullptr);
+  // The animation moves the panel's rect only; children without a relative rect follow here.
+  const int dy = rect.top - start.top;
+  rect = start;
+  MoveTop(start.top + dy);
+}
+
 void BorderPanel::Open() {
   visible = true;
-  // The panel arrives at the top edge at once (no slide yet).
-  MoveTop(0);
+  // Start just above the top edge and slide down into place.
+  MoveTop(-RectHeight(rect));
+  SlideTo(0);
   platform::ui::InvalidateRect(host_window_, &rect);
 }
 
@@ -107,7 +122,8 @@ void BorderPanel::Close(int offset) {
   const int height = RectHeight(rect);
   MoveTop(0);
   const RECT covered = rect;
-  MoveTop(-height + offset);
+  // The slide still draws the panel although it is hidden already.
+  SlideTo(-height + offset);
   // The screen under the panel needs painting again now that it is hidden.
   platform::ui::InvalidateRect(host_window_, &covered);
 }

@@ -35,10 +35,11 @@ class BorderPanel : public ContainerPanel {
   RECT OnPenMove(int x, int y) override;
   RECT OnPenUp(int x, int y) override;
 
-  // Makes the panel visible and places it at the top edge of the screen.
+  // Makes the panel visible and slides it down from above the top edge of the screen over
+  // `menu_animation_duration` ms; returns when it has arrived.
   void Open();
-  // Hides the panel and moves it up so that `offset` pixels of its bottom stay on screen
-  // (0 for a plain close).
+  // Hides the panel and slides it up so that `offset` pixels of its bottom stay on screen
+  // (0 for a plain close); returns when the slide has ended.
   void Close(int offset);
   void SetCancelAction(CancelAction action) { cancel_action_ = std::move(action); }
 
@@ -47,6 +48,8 @@ class BorderPanel : public ContainerPanel {
  private:
   // Moves the panel's top edge to `top`, taking children without a relative rect along.
   void MoveTop(int top);
+  // Runs the vertical slide of the panel to `top` and brings the children along.
+  void SlideTo(int top);
 
   platform::ui::HWND host_window_;
   bool pen_down_seen_ = false;

@@ -5,12 +5,18 @@
 #include "screens/ContactDetailPanel.h"
 #include "shell/Navigation.h"
 #include "shell/TransitionRunner.h"
+#include "theme/SettingManager.h"
+#include "toolkit/AnimationHost.h"
+#include "toolkit/AnimationRunners.h"
+#include "toolkit/ListAnimation.h"
+#include "toolkit/SlideScreenAnimation.h"
 
 namespace {
 
 // Wipes from left to right over 100 ms, recording the elapsed times it was given.
 class WipeAnimation : public shell::TransitionAnimation {
  public:
+  WipeAnimation() : shell::TransitionAnimation(100) {}
   void Step(bool& done, uint32_t elapsed, platform::Surface& work,
             const platform::Surface& old_image, const platform::Surface& new_image,
             const RECT& area) override {
@@ -91,12 +97,130 @@ TEST_F(TransitionTest, AnimationThatNeverEndsIsStopped) {
   Start();
   class Endless : public shell::TransitionAnimation {
    public:
+    Endless() : shell::TransitionAnimation(100) {}
     void Step(bool&, uint32_t, platform::Surface&, const platform::Surface&,
               const platform::Surface&, const RECT&) override {}
   } endless;
   const int frames = shell::RunScreenTransition(hwnd_, endless, nullptr);
   EXPECT_GT(frames, 0);
   EXPECT_LE(frames, static_cast<int>(shell::kMaxTransitionMs / platform::ui::kFrameMs) + 2);
+}
+
+// Red screen visible, blue screen hidden, both painted; the caller then swaps them.
+struct TwoScreens {
+  ColourPanel* red;
+  ColourPanel* blue;
+};
+
+TwoScreens ShowRed(shell::AppGlobals& app, platform::ui::HWND hwnd,
+                   platform::ui::WindowManager& manager) {
+  app.panels.clear();
+  auto red = std::make_unique<ColourPanel>(RGB(255, 0, 0));
+  auto blue = std::make_unique<ColourPanel>(RGB(0, 0, 255));
+  TwoScreens screens{red.get(), blue.get()};
+  screens.blue->visible = false;
+  app.panels = {screens.blue, screens.red};
+  app.owned_panels.push_back(std::move(red));
+  app.owned_panels.push_back(std::move(blue));
+  platform::ui::InvalidateRect(hwnd, nullptr);
+  manager.PumpUntilIdle();
+  return screens;
+}
+
+TEST_F(TransitionTest, EveryScreenTransitionEndsOnTheNewScreen) {
+  Start();
+  const int icon_room = theme::Settings().icon_panel_height;
+  struct Case {
+    const char* name;
+    void (*run)(platform::ui::HWND);
+    int max_frames;
+  } cases[] = {
+      {"slide", [](platform::ui::HWND h) { shell::SlideTransition(h, 0, nullptr); }, 250 / 16 + 2},
+      {"flip", [](platform::ui::HWND h) { shell::FlipTransition(h, 1); }, 500 / 16 + 2},
+      {"genie open",
+       [](platform::ui::HWND h) {
+         shell::GenieOpenTransition(h, RECT{80, 280, 160, 280});
+       },
+       300 / 16 + 2},
+      {"genie close",
+       [](platform::ui::HWND h) { shell::GenieCloseTransition(h, 80, 280, 160, 280); },
+       400 / 16 + 2},
+  };
+  for (const Case& c : cases) {
+    TwoScreens screens = ShowRed(app(), hwnd_, *manager_);
+    screens.red->visible = false;
+    screens.blue->visible = true;
+    const uint32_t before = platform::Clock::TickCount();
+    c.run(hwnd_);
+    const uint32_t frames = (platform::Clock::TickCount() - before) / platform::ui::kFrameMs;
+    EXPECT_GT(frames, 3u) << c.name;
+    EXPECT_LE(frames, static_cast<uint32_t>(c.max_frames)) << c.name;
+    EXPECT_EQ(screens.blue->starts, 1) << c.name;
+    EXPECT_EQ(screens.blue->ends, 1) << c.name;
+    // The last frame shown is the new screen (before any repaint).
+    EXPECT_EQ(hwnd_->Backing().GetPixel(120, 100), RGB(0, 0, 255)) << c.name;
+    EXPECT_EQ(hwnd_->Backing().GetPixel(5, 320 - icon_room - 1), RGB(0, 0, 255)) << c.name;
+  }
+}
+
+TEST_F(TransitionTest, SlideMovesTheNewScreenInFromTheChosenSide) {
+  Start();
+  for (int direction : {0, 1}) {
+    TwoScreens screens = ShowRed(app(), hwnd_, *manager_);
+    screens.red->visible = false;
+    screens.blue->visible = true;
+    // Watch the frame shown after 100 ms: the blue screen has entered on one side only.
+    class Probe : public ScreenAnimation {
+     public:
+      explicit Probe(int direction)
+          : ScreenAnimation(250), slide_(250, RECT{0, 0, 240, 280}, direction) {}
+      void Step(bool& done, uint32_t elapsed, platform::Surface& work,
+                const platform::Surface& old_image, const platform::Surface& new_image,
+                const RECT& area) override {
+        slide_.Step(done, elapsed, work, old_image, new_image, area);
+        if (elapsed >= 100 && !seen) {
+          seen = true;
+          left = work.GetPixel(1, 10);
+          right = work.GetPixel(238, 10);
+        }
+      }
+      SlideScreenAnimation slide_;
+      bool seen = false;
+      COLORREF left = 0, right = 0;
+    } probe(direction);
+    const RECT area{0, 0, 240, 280};
+    shell::RunScreenTransition(hwnd_, probe, &area);
+    ASSERT_TRUE(probe.seen);
+    EXPECT_EQ(probe.left, direction == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255)) << direction;
+    EXPECT_EQ(probe.right, direction == 0 ? RGB(0, 0, 255) : RGB(255, 0, 0)) << direction;
+  }
+}
+
+TEST_F(TransitionTest, InstalledHostLetsTheToolkitRunnersPaintThePanels) {
+  Start();
+  TwoScreens screens = ShowRed(app(), hwnd_, *manager_);
+  AnimationHost* before = CurrentAnimationHost();
+  shell::InstallAnimationHost();
+  ASSERT_NE(CurrentAnimationHost(), nullptr);
+  class Fill : public Animation {
+   public:
+    Fill() : Animation(40) {}
+    RECT Step(bool& done, uint32_t elapsed) override {
+      done = elapsed > 40;
+      return RECT{0, 0, 240, 100};
+    }
+  };
+  hwnd_->Backing().FillRect(hwnd_->Backing().Bounds(), RGB(9, 9, 9));
+  RunListAnimation(hwnd_, std::make_unique<Fill>());
+  EXPECT_EQ(hwnd_->Backing().GetPixel(120, 50), RGB(255, 0, 0));
+  EXPECT_EQ(screens.red->starts, 1);
+  EXPECT_EQ(screens.red->ends, 1);
+  // The sub-menu's slide goes through the shell.
+  screens.red->visible = false;
+  screens.blue->visible = true;
+  RunSlideTransition(hwnd_, 0, nullptr);
+  EXPECT_EQ(screens.blue->starts, 2);
+  SetAnimationHost(before);
 }
 
 TEST_F(TransitionTest, ShowMainPanelReturnsFromTheDetailScreen) {

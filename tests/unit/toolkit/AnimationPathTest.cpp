@@ -1,0 +1,102 @@
+// Eased paths and line points: the exact numbers the motions are built from.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "toolkit/AnimationPath.h"
+
+namespace {
+
+TEST(AnimationPathTest, TwentySixStepsOverTwoHundredForty) {
+  const std::vector<int32_t> path = BuildPath(0, 240, 26);
+  ASSERT_EQ(path.size(), 26u);
+  EXPECT_EQ(path.front(), 12);
+  EXPECT_EQ(path.back(), 240);
+  // The first entries by hand: p = i * 14 / 26 into the ease-out table.
+  EXPECT_EQ(path[1], 31);  // 0.05 + 0.538 * 0.15 = 0.1308 -> 31.4
+  EXPECT_EQ(path[2], 49);  // 0.2 + 0.077 * 0.1 = 0.2077 -> 49.8
+  for (size_t i = 1; i < path.size(); ++i) {
+    EXPECT_GT(path[i], path[i - 1]) << "entry " << i;
+  }
+}
+
+TEST(AnimationPathTest, EqualNeighboursAreSeparatedByOnePixelWithoutJumpingBack) {
+  // The tail 0.96 .. 0.99 of 100 px over many steps would repeat positions: each frame
+  // moves on by a pixel until the target is reached, and stays there.
+  const std::vector<int32_t> up = BuildPath(0, 100, 60);
+  for (size_t i = 1; i < up.size(); ++i) {
+    if (up[i - 1] < 100) {
+      EXPECT_GT(up[i], up[i - 1]) << "entry " << i;
+    }
+    EXPECT_LE(up[i], 100) << "entry " << i;
+  }
+  const std::vector<int32_t> down = BuildPath(100, 0, 60);
+  for (size_t i = 1; i < down.size(); ++i) {
+    if (down[i - 1] > 0) {
+      EXPECT_LT(down[i], down[i - 1]) << "entry " << i;
+    }
+    EXPECT_GE(down[i], 0) << "entry " << i;
+  }
+  EXPECT_EQ(down.back(), 0);
+}
+
+TEST(AnimationPathTest, ShortDistanceWithManyStepsNeverPassesTheTarget) {
+  const std::vector<int32_t> up = BuildPath(10, 15, 40);
+  for (int32_t position : up) {
+    EXPECT_GE(position, 10);
+    EXPECT_LE(position, 15);
+  }
+  EXPECT_EQ(up.back(), 15);
+  const std::vector<int32_t> down = BuildPath(-3, -8, 40);
+  for (int32_t position : down) {
+    EXPECT_LE(position, -3);
+    EXPECT_GE(position, -8);
+  }
+}
+
+TEST(AnimationPathTest, DegenerateStepCountsAndTables) {
+  EXPECT_EQ(BuildPath(5, 77, 0), std::vector<int32_t>{77});
+  EXPECT_EQ(BuildPath(5, 77, -4), std::vector<int32_t>{77});
+  EXPECT_EQ(BuildPath(5, 77, 1), std::vector<int32_t>{77});
+  EXPECT_EQ(BuildPath(0, 100, 2), (std::vector<int32_t>{5, 100}));
+  // A table too short to interpolate falls back to the ease-out table.
+  const double single[] = {0.5};
+  EXPECT_EQ(BuildPath(0, 240, 26, single), BuildPath(0, 240, 26));
+  EXPECT_EQ(BuildPath(0, 10, 1 << 30).size(), static_cast<size_t>(kMaxPathSteps));
+}
+
+TEST(AnimationPathTest, OvershootTableReachesTheTargetSwingsBackAndSettles) {
+  const std::vector<int32_t> path = BuildPath(500, 0, 51, kOvershootTable);
+  ASSERT_EQ(path.size(), 51u);
+  EXPECT_EQ(path.front(), 475);
+  const auto lowest = std::min_element(path.begin(), path.end() - 1);
+  EXPECT_LE(*lowest, 5);                // within 1 % of the target
+  EXPECT_GT(path[path.size() - 2], 0);  // swung back before settling
+  EXPECT_EQ(path.back(), 0);
+}
+
+TEST(AnimationPathTest, PathStepsAndLookups) {
+  EXPECT_EQ(PathStepsFor(250), 26);
+  EXPECT_EQ(PathStepsFor(9), 1);
+  EXPECT_EQ(PathStepsFor(0), 1);
+  EXPECT_EQ(PathStepsFor(-50), 1);
+  const std::vector<int32_t> path{1, 2, 3};
+  EXPECT_EQ(PathAt(path, 0), 1);
+  EXPECT_EQ(PathAt(path, 19), 2);
+  EXPECT_EQ(PathAt(path, 4000000000u), 3);
+  EXPECT_EQ(PathAt({}, 10), 0);
+}
+
+TEST(AnimationPathTest, LinePointsOnePerColumnInBothDirections) {
+  const std::vector<POINT> rising = LinePoints(0, 0, 4, 8);
+  EXPECT_EQ(rising, (std::vector<POINT>{{0, 0}, {1, 2}, {2, 4}, {3, 6}, {4, 8}}));
+  const std::vector<POINT> falling = LinePoints(6, 0, 3, 3);
+  EXPECT_EQ(falling, (std::vector<POINT>{{6, 0}, {5, 1}, {4, 2}, {3, 3}}));
+  // Fractions are truncated toward zero.
+  const std::vector<POINT> slope = LinePoints(0, 0, 3, 2);
+  EXPECT_EQ(slope, (std::vector<POINT>{{0, 0}, {1, 0}, {2, 1}, {3, 2}}));
+  EXPECT_EQ(LinePoints(7, 3, 7, 90), (std::vector<POINT>{{7, 3}}));
+}
+
+}  // namespace

@@ -1,0 +1,297 @@
+// Animations of one list or control and their blocking runners, on the virtual clock (each
+// presented frame takes one frame time): list scrolls, growing rows, the vertical slide of a
+// pop-up, and the fade.
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "ToolkitFixture.h"
+#include "toolkit/AnimationHost.h"
+#include "toolkit/AnimationRunners.h"
+#include "toolkit/FadeScreen.h"
+#include "toolkit/ItemHeightAnimation.h"
+#include "toolkit/ListAnimation.h"
+#include "toolkit/SmartListControl.h"
+#include "toolkit/VerticalSlideAnimation.h"
+
+namespace {
+
+// A control that fills its rect with one colour.
+class SolidControl : public LightControl {
+ public:
+  SolidControl(const RECT& r, COLORREF colour) : LightControl(r), colour_(colour) {}
+  bool Paint(platform::Surface& dc, int, int, int, int) override {
+    dc.FillRect(rect, colour_);
+    return true;
+  }
+
+ private:
+  COLORREF colour_;
+};
+
+// Stands in for the shell: paints its controls (last first) and counts notifications.
+class FakeHost : public AnimationHost {
+ public:
+  void PaintPanels(platform::Surface& dc, const RECT& area) override {
+    ++paints;
+    dc.PushClip(area);
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+      if ((*it)->visible) (*it)->Paint(dc, area.left, area.top, area.right, area.bottom);
+    }
+    dc.PopClip();
+  }
+  void TransitionStart() override { ++starts; }
+  void TransitionEnd() override { ++ends; }
+  void SlideTransition(platform::ui::HWND, int direction, const RECT*) override {
+    slides.push_back(direction);
+  }
+  std::vector<LightControl*> controls;
+  int paints = 0;
+  int starts = 0;
+  int ends = 0;
+  std::vector<int> slides;
+};
+
+// Records every step it is given; ends after `duration` with a rect of the whole window.
+class CountingAnimation : public Animation {
+ public:
+  explicit CountingAnimation(int32_t duration_ms, std::vector<uint32_t>* steps)
+      : Animation(duration_ms), steps_(steps) {}
+  RECT Step(bool& done, uint32_t elapsed) override {
+    steps_->push_back(elapsed);
+    if (static_cast<int64_t>(elapsed) > duration) done = true;
+    return RECT{0, 0, 240, 320};
+  }
+
+ private:
+  std::vector<uint32_t>* steps_;
+};
+
+class ControlAnimationTest : public ToolkitFixture {
+ protected:
+  void SetUp() override {
+    ToolkitFixture::SetUp();
+    previous_host_ = SetAnimationHost(&host_);
+    list_ = std::make_unique<SmartListControl>(hwnd(), RECT{0, 0, 240, 320});
+    for (int i = 0; i < 20; ++i) list_->AddItem(std::make_unique<TestRow>(i, 40));
+  }
+  void TearDown() override {
+    SetAnimationHost(previous_host_);
+    list_.reset();
+    ToolkitFixture::TearDown();
+  }
+
+  // Steps `animation` every `every` ms until done; returns the list offsets seen.
+  std::vector<int32_t> Offsets(Animation& animation, uint32_t every) {
+    std::vector<int32_t> offsets;
+    bool done = false;
+    for (uint32_t t = 0; !done && t < 100000; t += every) {
+      animation.Step(done, t);
+      offsets.push_back(list_->ScrollOffset());
+    }
+    return offsets;
+  }
+
+  FakeHost host_;
+  AnimationHost* previous_host_ = nullptr;
+  std::unique_ptr<SmartListControl> list_;
+};
+
+TEST_F(ControlAnimationTest, ListScrollTakesOneMillisecondPerPixelUpToTheMaximum) {
+  list_->SetScrollOffset(50);
+  ListAnimation back(*list_, 0, 800);
+  EXPECT_EQ(back.duration, 50);
+  EXPECT_EQ(back.Path().size(), 6u);
+  bool done = false;
+  EXPECT_EQ(back.Step(done, 50), list_->rect);
+  EXPECT_FALSE(done);
+  back.Step(done, 51);
+  EXPECT_TRUE(done);
+  EXPECT_EQ(list_->ScrollOffset(), 0);
+
+  ListAnimation far(*list_, 480, 300);
+  EXPECT_EQ(far.duration, 300);
+  ListAnimation none(*list_, 0, 800);
+  EXPECT_EQ(none.duration, 0);
+}
+
+TEST_F(ControlAnimationTest, NegativeTargetBouncesThroughTheOvershootAndEndsAtTheTop) {
+  list_->SetScrollOffset(300);
+  ListAnimation top(*list_, -1, 800);
+  EXPECT_EQ(top.duration, 301);
+  const std::vector<int32_t> offsets = Offsets(top, 10);
+  ASSERT_GT(offsets.size(), 20u);
+  EXPECT_EQ(offsets.front(), 285);  // 5 % of the way
+  const auto settled = std::find(offsets.begin(), offsets.end(), 0);
+  const auto deepest = std::min_element(offsets.begin(), settled);
+  EXPECT_LE(*deepest, 3);                             // all but at the top
+  EXPECT_GT(*std::max_element(deepest, settled), 5);  // swung back down the list
+  EXPECT_EQ(offsets.back(), 0);
+}
+
+TEST_F(ControlAnimationTest, RowOutOfViewGetsItsHeightAtOnce) {
+  IListItem* hidden = list_->GetItem(19);
+  ItemHeightAnimation grow(*hidden, *list_, 90);
+  EXPECT_EQ(grow.duration, 0);
+  EXPECT_EQ(hidden->height, 90);
+  EXPECT_EQ(list_->GetContentHeight(), 19 * 40 + 90);
+  bool done = false;
+  grow.Step(done, 0);
+  EXPECT_TRUE(done);
+  EXPECT_EQ(hidden->height, 90);
+}
+
+TEST_F(ControlAnimationTest, VisibleRowGrowsOverFourHundredMilliseconds) {
+  IListItem* row = list_->GetItem(1);
+  ItemHeightAnimation grow(*row, *list_, 80);
+  EXPECT_EQ(grow.duration, 400);
+  EXPECT_EQ(row->height, 40);
+  bool done = false;
+  grow.Step(done, 100);
+  EXPECT_EQ(row->height, 50);
+  EXPECT_EQ(list_->GetContentHeight(), 19 * 40 + 50);
+  grow.Step(done, 400);
+  EXPECT_EQ(row->height, 80);
+  EXPECT_FALSE(done);
+  grow.Step(done, 401);
+  EXPECT_TRUE(done);
+}
+
+TEST_F(ControlAnimationTest, ListRunnerShowsEveryStepAndNotifiesThePanels) {
+  host_.controls = {list_.get()};
+  list_->SetScrollOffset(200);
+  RunListAnimation(hwnd(), std::make_unique<ListAnimation>(*list_, 40, 800));
+  EXPECT_EQ(list_->ScrollOffset(), 40);
+  EXPECT_EQ(host_.starts, 1);
+  EXPECT_EQ(host_.ends, 1);
+  // 160 ms at one frame per 16 ms: the first full paint and twelve steps (the last at 176).
+  EXPECT_EQ(host_.paints, 1 + 12);
+  platform::Surface expected(240, 320);
+  list_->ForceFullPaint();
+  list_->Paint(expected, 0, 0, 240, 320);
+  EXPECT_EQ(CountDifferentPixels(WindowSurface(), expected, RECT{0, 0, 240, 320}), 0);
+}
+
+TEST_F(ControlAnimationTest, RunnersStopABrokenAnimation) {
+  std::vector<uint32_t> steps;
+  class Stuck : public Animation {
+   public:
+    explicit Stuck(std::vector<uint32_t>* steps) : Animation(100), steps_(steps) {}
+    RECT Step(bool&, uint32_t elapsed) override {
+      steps_->push_back(elapsed);
+      return RECT{0, 0, 10, 10};
+    }
+    std::vector<uint32_t>* steps_;
+  };
+  RunListAnimation(hwnd(), std::make_unique<Stuck>(&steps));
+  ASSERT_GE(steps.size(), 2u);
+  EXPECT_GT(steps[steps.size() - 2], 100u + kMaxAnimationOverrunMs);
+  EXPECT_EQ(steps.back(), 101u);  // stepped past its end once more
+  EXPECT_EQ(host_.ends, 1);
+}
+
+TEST_F(ControlAnimationTest, EmptyStepRectangleEndsTheRun) {
+  std::vector<uint32_t> steps;
+  class Vanishing : public Animation {
+   public:
+    explicit Vanishing(std::vector<uint32_t>* steps) : Animation(1000), steps_(steps) {}
+    RECT Step(bool&, uint32_t elapsed) override {
+      steps_->push_back(elapsed);
+      return steps_->size() < 3 ? RECT{0, 0, 5, 5} : RECT{};
+    }
+    std::vector<uint32_t>* steps_;
+  };
+  RunListAnimation(hwnd(), std::make_unique<Vanishing>(&steps));
+  ASSERT_EQ(steps.size(), 4u);
+  EXPECT_EQ(steps.back(), 1001u);  // the end state after the last frame
+  EXPECT_EQ(host_.ends, 1);
+}
+
+TEST_F(ControlAnimationTest, WithoutAWindowOrHostTheEndStateIsAppliedAtOnce) {
+  std::vector<uint32_t> steps;
+  RunListAnimation(nullptr, std::make_unique<CountingAnimation>(250, &steps));
+  EXPECT_EQ(steps, std::vector<uint32_t>{251});
+  SetAnimationHost(nullptr);
+  steps.clear();
+  SolidControl control(RECT{0, 0, 50, 50}, RGB(255, 0, 0));
+  RunControlAnimation(hwnd(), control, std::make_unique<VerticalSlideAnimation>(control, 100, 250),
+                      nullptr);
+  EXPECT_EQ(control.rect, (RECT{0, 100, 50, 150}));
+  EXPECT_EQ(host_.starts, 0);
+}
+
+TEST_F(ControlAnimationTest, VerticalSlideReportsTheOldAndNewRect) {
+  SolidControl control(RECT{10, -40, 60, 0}, RGB(255, 0, 0));
+  VerticalSlideAnimation slide(control, 0, 250);
+  bool done = false;
+  const RECT first = slide.Step(done, 0);
+  EXPECT_EQ(control.rect.top, -38);  // 5 % of 40
+  EXPECT_EQ(first, (RECT{10, -40, 60, 2}));
+  slide.Step(done, 251);
+  EXPECT_TRUE(done);
+  EXPECT_EQ(control.rect, (RECT{10, 0, 60, 40}));
+}
+
+TEST_F(ControlAnimationTest, ControlRunnerMovesThePictureOverTheFrozenBackground) {
+  SolidControl background(RECT{0, 0, 240, 320}, RGB(0, 128, 0));
+  SolidControl popup(RECT{40, -60, 200, 0}, RGB(200, 0, 0));
+  host_.controls = {&popup, &background};
+  platform::Surface& window = WindowSurface();
+  window.FillRect(window.Bounds(), RGB(0, 128, 0));  // the screen before the pop-up
+  RunControlAnimation(hwnd(), popup, std::make_unique<VerticalSlideAnimation>(popup, 0, 250),
+                      nullptr);
+  EXPECT_EQ(popup.rect, (RECT{40, 0, 200, 60}));
+  EXPECT_TRUE(popup.visible);
+  EXPECT_EQ(host_.starts, 1);
+  EXPECT_EQ(host_.ends, 1);
+  EXPECT_EQ(host_.paints, 1);  // the background once, with the pop-up hidden
+  EXPECT_EQ(window.GetPixel(100, 30), RGB(200, 0, 0));
+  EXPECT_EQ(window.GetPixel(100, 59), RGB(200, 0, 0));
+  EXPECT_EQ(window.GetPixel(10, 30), RGB(0, 128, 0));
+
+  // And back up: the uncovered strip is the frozen background again.
+  RunControlAnimation(hwnd(), popup, std::make_unique<VerticalSlideAnimation>(popup, -50, 250),
+                      nullptr);
+  EXPECT_EQ(window.GetPixel(100, 30), RGB(0, 128, 0));
+  EXPECT_EQ(window.GetPixel(100, 5), RGB(200, 0, 0));
+}
+
+TEST_F(ControlAnimationTest, ControlRunnerKeepsToItsArea) {
+  SolidControl popup(RECT{40, 0, 200, 60}, RGB(200, 0, 0));
+  host_.controls = {&popup};
+  platform::Surface& window = WindowSurface();
+  window.FillRect(window.Bounds(), RGB(1, 2, 3));
+  const RECT area{0, 0, 240, 100};
+  RunControlAnimation(hwnd(), popup, std::make_unique<VerticalSlideAnimation>(popup, 200, 250),
+                      &area);
+  EXPECT_EQ(popup.rect.top, 200);
+  EXPECT_EQ(window.GetPixel(100, 150), RGB(1, 2, 3));
+  EXPECT_EQ(window.GetPixel(100, 250), RGB(1, 2, 3));
+}
+
+TEST_F(ControlAnimationTest, SlideTransitionGoesThroughTheHostOrRepaints) {
+  RunSlideTransition(hwnd(), 1, nullptr);
+  EXPECT_EQ(host_.slides, std::vector<int>{1});
+  SetAnimationHost(nullptr);
+  RunSlideTransition(hwnd(), 0, nullptr);  // no host: a repaint, no crash
+  EXPECT_EQ(host_.slides, std::vector<int>{1});
+}
+
+TEST(FadeScreenTest, TenBlendsTowardTheColourInsideTheAreaOnly) {
+  platform::Surface dc(40, 30);
+  dc.FillRect(dc.Bounds(), RGB(255, 255, 255));
+  std::vector<COLORREF> seen;
+  FadeScreen(RECT{10, 5, 30, 25}, dc, RGB(0, 0, 0), [&] { seen.push_back(dc.GetPixel(20, 15)); });
+  ASSERT_EQ(seen.size(), 10u);
+  EXPECT_EQ(seen.front(), RGB(255, 255, 255));  // alpha 0 first
+  for (size_t i = 2; i < seen.size(); ++i) EXPECT_LT(GetRValue(seen[i]), GetRValue(seen[i - 1]));
+  EXPECT_LT(GetRValue(seen.back()), 20);
+  EXPECT_EQ(dc.GetPixel(5, 15), RGB(255, 255, 255));
+  EXPECT_EQ(dc.GetPixel(35, 15), RGB(255, 255, 255));
+
+  int presents = 0;
+  FadeScreen(RECT{50, 50, 60, 60}, dc, RGB(0, 0, 0), [&] { ++presents; });
+  EXPECT_EQ(presents, 0);  // nothing of the area on the surface
+}
+
+}  // namespace

@@ -1,0 +1,245 @@
+// Whole-screen transitions: their frames (compared pixel for pixel with reference images),
+// their end states, the reversed genie, and areas with no width or height.
+//
+// On a mismatch the frame is written next to the test binary as <name>_err.png;
+// QB_UPDATE_GOLDEN=1 rewrites the references on purpose.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/Surface.h"
+#include "theme/SettingManager.h"
+#include "toolkit/FlipScreenAnimation.h"
+#include "toolkit/GenieAnimation.h"
+#include "toolkit/ReverseAnimation.h"
+#include "toolkit/SlideScreenAnimation.h"
+
+namespace {
+
+constexpr int kWidth = 60;
+constexpr int kHeight = 80;
+
+std::string GoldenPath(const std::string& name) {
+  return std::string(QB_SOURCE_DIR) + "/tests/unit/toolkit/golden/" + name + ".png";
+}
+
+void ExpectMatchesGolden(const platform::Surface& rendered, const std::string& name) {
+  const char* update = std::getenv("QB_UPDATE_GOLDEN");
+  if (update != nullptr && std::string(update) == "1") {
+    ASSERT_TRUE(rendered.WritePng(GoldenPath(name)));
+    return;
+  }
+  auto golden = platform::Surface::ReadPng(GoldenPath(name));
+  ASSERT_NE(golden, nullptr) << "missing reference " << GoldenPath(name);
+  bool same = golden->Width() == rendered.Width() && golden->Height() == rendered.Height();
+  for (int y = 0; same && y < rendered.Height(); ++y)
+    for (int x = 0; same && x < rendered.Width(); ++x)
+      same = golden->Pixels()[y * golden->StridePixels() + x] ==
+             rendered.Pixels()[y * rendered.StridePixels() + x];
+  if (!same) {
+    rendered.WritePng(name + "_err.png");
+    ADD_FAILURE() << name << " differs from its reference; wrote " << name << "_err.png";
+  }
+}
+
+// The screen being left: horizontal bands of warm colours with a dark left column, so that
+// a shift or a squeeze shows.
+std::unique_ptr<platform::Surface> OldScreen() {
+  auto s = std::make_unique<platform::Surface>(kWidth, kHeight);
+  for (int band = 0; band < kHeight / 10; ++band) {
+    s->FillRect(
+        RECT{0, band * 10, kWidth, band * 10 + 10},
+        RGB(static_cast<uint8_t>(200 + band * 7), static_cast<uint8_t>(40 + band * 20), 30));
+  }
+  s->FillRect(RECT{0, 0, 4, kHeight}, RGB(20, 20, 20));
+  return s;
+}
+
+// The screen arriving: a cool checkerboard with a bright top row.
+std::unique_ptr<platform::Surface> NewScreen() {
+  auto s = std::make_unique<platform::Surface>(kWidth, kHeight);
+  for (int y = 0; y < kHeight; y += 8) {
+    for (int x = 0; x < kWidth; x += 8) {
+      const bool dark = ((x + y) / 8) % 2 == 0;
+      s->FillRect(RECT{x, y, x + 8, y + 8}, dark ? RGB(20, 60, 160) : RGB(120, 200, 230));
+    }
+  }
+  s->FillRect(RECT{0, 0, kWidth, 2}, RGB(250, 250, 120));
+  return s;
+}
+
+class ScreenAnimationTest : public ::testing::Test {
+ protected:
+  void SetUp() override { theme::Settings().ResetToDefaults(); }
+  void TearDown() override { theme::Settings().ResetToDefaults(); }
+
+  // Steps `animation` at `elapsed` over the whole image into a fresh work image.
+  std::unique_ptr<platform::Surface> Frame(ScreenAnimation& animation, uint32_t elapsed,
+                                           bool* done_out = nullptr) {
+    auto work = std::make_unique<platform::Surface>(kWidth, kHeight);
+    bool done = false;
+    animation.Step(done, elapsed, *work, *old_, *new_, area_);
+    if (done_out) *done_out = done;
+    return work;
+  }
+
+  // Frames at 0, a third, two thirds and past the end, compared with references.
+  void ExpectGoldenFrames(ScreenAnimation& animation, const std::string& stem) {
+    const uint32_t d = static_cast<uint32_t>(animation.duration);
+    ExpectMatchesGolden(*Frame(animation, 0), stem + "_0");
+    ExpectMatchesGolden(*Frame(animation, d / 3), stem + "_1");
+    ExpectMatchesGolden(*Frame(animation, 2 * d / 3), stem + "_2");
+    bool done = false;
+    auto last = Frame(animation, d + 1, &done);
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(SameImage(*last, *new_)) << stem << ": the last frame is the new screen";
+  }
+
+  static bool SameImage(const platform::Surface& a, const platform::Surface& b) {
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x)
+        if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
+    return true;
+  }
+
+  std::unique_ptr<platform::Surface> old_ = OldScreen();
+  std::unique_ptr<platform::Surface> new_ = NewScreen();
+  RECT area_{0, 0, kWidth, kHeight};
+};
+
+TEST_F(ScreenAnimationTest, SlideForwardAndBackFrames) {
+  SlideScreenAnimation forward(250, area_, 0);
+  ExpectGoldenFrames(forward, "slide_forward");
+  SlideScreenAnimation back(250, area_, 1);
+  ExpectGoldenFrames(back, "slide_back");
+}
+
+TEST_F(ScreenAnimationTest, SlideStartsOnTheOldScreenShiftedByTheFirstStep) {
+  SlideScreenAnimation forward(250, area_, 0);
+  auto first = Frame(forward, 0);
+  // The first path entry is 5 % of the width: 3 px of the new screen at the right edge.
+  EXPECT_EQ(first->GetPixel(0, 5), old_->GetPixel(3, 5));
+  EXPECT_EQ(first->GetPixel(kWidth - 3, 5), new_->GetPixel(0, 5));
+  EXPECT_EQ(first->GetPixel(kWidth - 4, 5), old_->GetPixel(kWidth - 1, 5));
+}
+
+TEST_F(ScreenAnimationTest, FlipFrames) {
+  FlipScreenAnimation flip(0);
+  EXPECT_EQ(flip.duration, 500);
+  ExpectGoldenFrames(flip, "flip");
+}
+
+TEST_F(ScreenAnimationTest, FlipDirectionDoesNotChangeTheDrawing) {
+  FlipScreenAnimation zero(0);
+  FlipScreenAnimation one(1);
+  EXPECT_TRUE(SameImage(*Frame(zero, 120), *Frame(one, 120)));
+  EXPECT_TRUE(SameImage(*Frame(zero, 370), *Frame(one, 370)));
+}
+
+TEST_F(ScreenAnimationTest, FlipShowsTheOldPageFirstAndTheBackgroundBehind) {
+  theme::Settings().background_color = RGB(1, 2, 3);
+  FlipScreenAnimation flip(0);
+  auto start = Frame(flip, 0);
+  EXPECT_TRUE(SameImage(*start, *old_));  // depth 0, full width: the old page itself
+  auto turning = Frame(flip, 100);        // u = 12: the left edge receded by 14 px
+  EXPECT_EQ(turning->GetPixel(5, 40), RGB(1, 2, 3));
+  EXPECT_EQ(turning->GetPixel(14, 2), RGB(1, 2, 3));
+  EXPECT_NE(turning->GetPixel(kWidth - 14, 40), RGB(1, 2, 3));
+}
+
+TEST_F(ScreenAnimationTest, GenieFrames) {
+  GenieAnimation genie(300, RECT{20, kHeight, 40, kHeight});
+  ExpectGoldenFrames(genie, "genie");
+}
+
+TEST_F(ScreenAnimationTest, GenieStartsOnTheOldScreen) {
+  GenieAnimation genie(300, RECT{20, kHeight, 40, kHeight});
+  EXPECT_TRUE(SameImage(*Frame(genie, 0), *old_));
+}
+
+TEST_F(ScreenAnimationTest, GenieWithTheTargetInsideTheAreaEndsOnTheNewScreen) {
+  GenieAnimation genie(300, RECT{10, 30, 20, 40});
+  auto middle = Frame(genie, 150);
+  EXPECT_EQ(middle->GetPixel(30, 70), old_->GetPixel(30, 70));  // below the target: old
+  bool done = false;
+  EXPECT_TRUE(SameImage(*Frame(genie, 301, &done), *new_));
+  EXPECT_TRUE(done);
+}
+
+TEST_F(ScreenAnimationTest, ReversedGenieRetracesTheOpeningAndEndsOnTheOldImage) {
+  const RECT target{20, kHeight, 40, kHeight};
+  ReverseAnimation closing(std::make_unique<GenieAnimation>(400, target));
+  EXPECT_EQ(closing.duration, 400);
+  GenieAnimation opening(400, target);
+  // The closing genie at t shows what the opening one shows at 400 - t with the images
+  // exchanged.
+  auto reversed = Frame(closing, 100);
+  std::swap(old_, new_);
+  auto forward = Frame(opening, 300);
+  std::swap(old_, new_);
+  EXPECT_TRUE(SameImage(*reversed, *forward));
+
+  bool done = false;
+  auto last = Frame(closing, 401, &done);
+  EXPECT_TRUE(done);
+  EXPECT_TRUE(SameImage(*last, *new_));  // the screen the genie closes onto
+  EXPECT_FALSE(SameImage(*Frame(closing, 0), *new_));
+}
+
+TEST_F(ScreenAnimationTest, EmptyAreasDrawNothingAndFinish) {
+  const RECT empties[] = {{10, 10, 10, 50}, {10, 10, 50, 10}, {30, 30, 20, 20}};
+  GenieAnimation genie(300, RECT{5, 5, 5, 5});
+  FlipScreenAnimation flip(0);
+  SlideScreenAnimation slide(250, RECT{}, 0);
+  ReverseAnimation reverse(std::make_unique<GenieAnimation>(400, RECT{0, 0, 0, 0}));
+  ScreenAnimation* animations[] = {&genie, &flip, &slide, &reverse};
+  for (const RECT& empty : empties) {
+    area_ = empty;
+    for (ScreenAnimation* animation : animations) {
+      for (uint32_t elapsed : {0u, 100u, 250u}) {
+        auto frame = Frame(*animation, elapsed);
+        EXPECT_EQ(frame->GetPixel(15, 15), RGB(255, 255, 255));  // untouched work image
+      }
+      bool done = false;
+      Frame(*animation, 100000, &done);
+      EXPECT_TRUE(done);
+    }
+  }
+}
+
+TEST_F(ScreenAnimationTest, ZeroDurationsFinishAtTheFirstStep) {
+  GenieAnimation genie(0, RECT{20, kHeight, 40, kHeight});
+  FlipScreenAnimation flip(0, 0);
+  SlideScreenAnimation slide(0, area_, 0);
+  for (ScreenAnimation* animation :
+       {static_cast<ScreenAnimation*>(&genie), static_cast<ScreenAnimation*>(&flip),
+        static_cast<ScreenAnimation*>(&slide)}) {
+    bool done = false;
+    auto frame = Frame(*animation, 0, &done);
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(SameImage(*frame, *new_));
+  }
+}
+
+TEST_F(ScreenAnimationTest, AnimatedAreaLeavesTheRestOfTheWorkImage) {
+  area_ = RECT{10, 20, 50, 60};
+  for (int direction : {0, 1}) {
+    SlideScreenAnimation slide(250, area_, direction);
+    auto frame = Frame(slide, 120);
+    EXPECT_EQ(frame->GetPixel(5, 5), RGB(255, 255, 255));
+    EXPECT_EQ(frame->GetPixel(55, 40), RGB(255, 255, 255));
+    EXPECT_EQ(frame->GetPixel(30, 65), RGB(255, 255, 255));
+  }
+  FlipScreenAnimation flip(0);
+  auto flipped = Frame(flip, 300);
+  EXPECT_EQ(flipped->GetPixel(5, 5), RGB(255, 255, 255));
+  EXPECT_EQ(flipped->GetPixel(55, 70), RGB(255, 255, 255));
+  GenieAnimation genie(300, RECT{20, 60, 30, 60});
+  auto poured = Frame(genie, 250);
+  EXPECT_EQ(poured->GetPixel(5, 5), RGB(255, 255, 255));
+  EXPECT_EQ(poured->GetPixel(55, 70), RGB(255, 255, 255));
+}
+
+}  // namespace
