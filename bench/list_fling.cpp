@@ -1,0 +1,91 @@
+// A fling over a 10,000-row contact list: the paint cost of one fling frame with blit
+// scrolling (the drawn pixels move and only the uncovered strip is drawn) and, beside it, the
+// cost of repainting the whole list each frame, at 240x320 and 480x800. Each iteration is one
+// frame: the offset advances by the next fling step (starting at 40 px, divided by the
+// friction, restarting when it drops below 4) and the list paints. Medians are reported.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "contacts/ContactListItem.h"
+#include "platform/Surface.h"
+#include "theme/SettingManager.h"
+#include "toolkit/SmartListControl.h"
+
+namespace {
+
+constexpr int kRows = 10000;
+
+std::u16string Number(int n) {
+  std::u16string text;
+  do {
+    text.insert(text.begin(), static_cast<char16_t>(u'0' + n % 10));
+    n /= 10;
+  } while (n > 0);
+  return text;
+}
+
+std::unique_ptr<SmartListControl> MakeList(int width, int height) {
+  auto list = std::make_unique<SmartListControl>(nullptr, RECT{0, 0, width, height});
+  const int32_t row_height = theme::Settings().contact_height;
+  for (int i = 0; i < kRows; ++i) {
+    auto row = std::make_unique<ContactListItem>(row_height);
+    row->display_name = u"Contact " + Number(i) + u" Ashworth-Lindqvist";
+    row->second_line = u"+44 20 7946 " + Number(1000 + i % 9000) + u" (Northwind Traders)";
+    row->text = row->display_name;
+    row->sms_count = i % 7;
+    row->unread_sms_count = i % 3 == 0 ? 1 : 0;
+    list->AddItem(std::move(row));
+  }
+  return list;
+}
+
+void RunFling(benchmark::State& state, bool full_repaint) {
+  const int width = static_cast<int>(state.range(0));
+  const int height = static_cast<int>(state.range(1));
+  platform::Surface screen(width, height);
+  auto list = MakeList(width, height);
+  list->Paint(screen, 0, 0, width, height);  // the first frame draws everything
+
+  const float friction = theme::Settings().scroll_friction;
+  int32_t step = 40;
+  int32_t direction = 1;
+  for (auto _ : state) {
+    step = static_cast<int32_t>(static_cast<float>(step) / friction);
+    if (step < 4) step = 40;
+    int32_t next = list->ScrollOffset() + direction * step;
+    if (next < 0 || next > list->MaxScrollOffset()) {
+      direction = -direction;
+      next = list->ScrollOffset() + direction * step;
+    }
+    list->SetScrollOffset(next);
+    if (full_repaint) list->ForceFullPaint();
+    list->Paint(screen, 0, 0, width, height);
+    benchmark::DoNotOptimize(screen.Pixels());
+  }
+}
+
+void BM_FlingFrameBlit(benchmark::State& state) {
+  RunFling(state, false);
+}
+void BM_FlingFrameFullRepaint(benchmark::State& state) {
+  RunFling(state, true);
+}
+
+BENCHMARK(BM_FlingFrameBlit)
+    ->Args({240, 320})
+    ->Args({480, 800})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FlingFrameFullRepaint)
+    ->Args({240, 320})
+    ->Args({480, 800})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();

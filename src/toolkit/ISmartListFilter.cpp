@@ -1,0 +1,3 @@
+#include "toolkit/ISmartListFilter.h"
+
+void ISmartListFilter::ArrangeDisplayed(SmartListControl&, std::vector<IListItem*>&) {}

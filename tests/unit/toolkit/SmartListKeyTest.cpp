@@ -1,0 +1,141 @@
+// Key navigation of the smart list: the first arrow selects the middle row, arrows and page
+// keys move and clamp, the action key clicks, and degenerate row heights do not divide by 0.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "ToolkitFixture.h"
+#include "theme/SettingManager.h"
+#include "toolkit/SmartListControl.h"
+
+namespace {
+
+constexpr uint32_t kLeft = 0x25;
+constexpr uint32_t kUp = 0x26;
+constexpr uint32_t kRight = 0x27;
+constexpr uint32_t kDown = 0x28;
+constexpr uint32_t kAction = 0x86;
+
+class SmartListKeyTest : public ToolkitFixture {
+ protected:
+  void Fill(int count, int32_t row_height = 32) {
+    list_ = std::make_unique<SmartListControl>(hwnd(), RECT{0, 0, 240, 320});
+    for (int i = 0; i < count; ++i) {
+      rows_.push_back(
+          static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
+    }
+    Host(list_.get());
+    PaintAll();
+  }
+  void TearDown() override {
+    Host(nullptr);
+    list_.reset();
+    ToolkitFixture::TearDown();
+  }
+
+  std::unique_ptr<SmartListControl> list_;
+  std::vector<TestRow*> rows_;
+};
+
+TEST_F(SmartListKeyTest, FirstArrowSelectsTheMiddleRowWithoutMoving) {
+  Fill(40);
+  Key(kDown);
+  // View 320: the first row whose top is at or below 160 is row 5 (top 160).
+  EXPECT_EQ(list_->SelectedIndex(), 5);
+  EXPECT_EQ(list_->ScrollOffset(), 0);
+
+  // Scrolled: the middle is found from the offset.
+  list_->SetSelectedIndex(-1);
+  list_->SetScrollOffset(100);
+  Key(kUp);
+  EXPECT_EQ(list_->SelectedIndex(), 9);  // top 288 >= 260
+  EXPECT_EQ(list_->ScrollOffset(), 288 - 160);
+}
+
+TEST_F(SmartListKeyTest, ArrowsMoveByOneAndPagesByAViewOfRows) {
+  Fill(40);
+  Key(kDown);
+  Key(kDown);
+  EXPECT_EQ(list_->SelectedIndex(), 6);
+  // The selected row's top comes to the middle of the list.
+  EXPECT_EQ(list_->ScrollOffset(), 6 * 32 - 160);
+  Key(kUp);
+  EXPECT_EQ(list_->SelectedIndex(), 5);
+  // A page is 320 / 32 = 10 rows. The page jump is longer than 100 px: it is animated, and
+  // ends on the same offset.
+  Key(kRight);
+  EXPECT_EQ(list_->SelectedIndex(), 15);
+  EXPECT_EQ(list_->ScrollOffset(), 15 * 32 - 160);
+  Key(kLeft);
+  EXPECT_EQ(list_->SelectedIndex(), 5);
+}
+
+TEST_F(SmartListKeyTest, SelectionIsClampedToTheFirstAndLastRow) {
+  Fill(12);
+  Key(kDown);
+  for (int i = 0; i < 20; ++i) Key(kUp);
+  EXPECT_EQ(list_->SelectedIndex(), 0);
+  Key(kLeft);
+  EXPECT_EQ(list_->SelectedIndex(), 0);
+  for (int i = 0; i < 3; ++i) Key(kRight);
+  EXPECT_EQ(list_->SelectedIndex(), 11);
+  Key(kDown);
+  EXPECT_EQ(list_->SelectedIndex(), 11);
+}
+
+TEST_F(SmartListKeyTest, SelectionScrolledOutOfViewStartsAgainInTheMiddle) {
+  Fill(40);
+  Key(kDown);
+  EXPECT_EQ(list_->SelectedIndex(), 5);
+  list_->SetScrollOffset(800);
+  Key(kDown);
+  EXPECT_EQ(list_->SelectedIndex(), 30);  // first top >= 960
+}
+
+TEST_F(SmartListKeyTest, ActionKeyClicksTheSelectedRow) {
+  Fill(40);
+  Key(kDown);
+  const RECT result = list_->OnKey(kAction, 0);
+  EXPECT_EQ(result, (RECT{0, 0, 1, 0}));
+  EXPECT_EQ(rows_[5]->clicks, 1);
+}
+
+TEST_F(SmartListKeyTest, KeysFlushQueuedKeyMessagesAndStopAFling) {
+  Fill(40);
+  platform::ui::PostMessage(hwnd(), WM_KEYDOWN, kDown, 0);
+  platform::ui::PostMessage(hwnd(), WM_KEYDOWN, kDown, 0);
+  Key(kDown);
+  Pump();  // the two queued keys were discarded
+  EXPECT_EQ(list_->SelectedIndex(), 5);
+}
+
+TEST_F(SmartListKeyTest, RowsWithoutHeightGiveAPageOfOneRow) {
+  const int32_t saved = theme::Settings().contact_height;
+  theme::Settings().contact_height = 0;
+  Fill(10, 0);
+  Key(kDown);
+  EXPECT_EQ(list_->SelectedIndex(), 0);
+  Key(kRight);
+  EXPECT_EQ(list_->SelectedIndex(), 1);
+  theme::Settings().contact_height = saved;
+
+  // Height 0 on the last row only: the contact height setting gives the page.
+  list_ = std::make_unique<SmartListControl>(hwnd(), RECT{0, 0, 240, 320});
+  Host(list_.get());
+  for (int i = 0; i < 30; ++i) list_->AddItem(std::make_unique<TestRow>(i, 32));
+  list_->AddItem(std::make_unique<TestRow>(30, 0));
+  Key(kDown);
+  const int32_t first = list_->SelectedIndex();
+  Key(kRight);
+  EXPECT_EQ(list_->SelectedIndex(), first + 320 / theme::Settings().contact_height);
+}
+
+TEST_F(SmartListKeyTest, KeysOnAnEmptyListAreNotConsumed) {
+  Fill(0);
+  EXPECT_EQ(list_->OnKey(kDown, 0), kEmptyRect);
+  EXPECT_EQ(list_->OnKey(kAction, 0), kEmptyRect);
+  EXPECT_EQ(list_->SelectedIndex(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+// Painting of the smart list: scrolling by moving pixels gives the same picture as a full
+// repaint while drawing only the rows of the uncovered strip, a background image turns the
+// pixel moving off, only rows in the invalid area are drawn, short bottom-aligned content
+// sits at the bottom, and the empty text shows when nothing is displayed.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "ToolkitFixture.h"
+#include "theme/Image.h"
+#include "theme/SettingManager.h"
+#include "toolkit/SmartListControl.h"
+
+namespace {
+
+class SmartListPaintTest : public ToolkitFixture {
+ protected:
+  void Fill(int count, const RECT& list_rect = RECT{0, 20, 240, 300}, int32_t row_height = 33) {
+    list_ = std::make_unique<SmartListControl>(hwnd(), list_rect);
+    rows_.clear();
+    for (int i = 0; i < count; ++i) {
+      rows_.push_back(
+          static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
+    }
+    Host(list_.get());
+  }
+  void TearDown() override {
+    Host(nullptr);
+    list_.reset();
+    ToolkitFixture::TearDown();
+  }
+  int TotalDraws() const {
+    int draws = 0;
+    for (const TestRow* row : rows_) draws += row->draws;
+    return draws;
+  }
+  void ResetDraws() {
+    for (TestRow* row : rows_) row->draws = 0;
+  }
+  // The list painted in full at its current offset onto a fresh surface.
+  std::unique_ptr<platform::Surface> FullPaint() {
+    auto surface = std::make_unique<platform::Surface>(240, 320);
+    list_->ForceFullPaint();
+    list_->Paint(*surface, 0, 0, 240, 320);
+    return surface;
+  }
+  // Scrolls to `offset` the way a drag or fling does: set, invalidate the list, paint.
+  void ScrollAndPaint(int32_t offset) {
+    list_->SetScrollOffset(offset);
+    platform::ui::InvalidateRect(hwnd(), &list_->rect);
+    Pump();
+  }
+
+  std::unique_ptr<SmartListControl> list_;
+  std::vector<TestRow*> rows_;
+};
+
+TEST_F(SmartListPaintTest, BlitScrollingMatchesAFullRepaintAndDrawsOnlyTheStrip) {
+  Fill(100);
+  PaintAll();
+  const std::vector<int32_t> offsets{25, 70, 69, 400, 10, -20, 3000, 3000 - 500};
+  for (int32_t offset : offsets) {
+    ResetDraws();
+    const int32_t before = list_->ScrollOffset();
+    ScrollAndPaint(offset);
+    const int32_t moved = std::abs(list_->ScrollOffset() - before);
+    const int drawn = TotalDraws();
+    // A strip of `moved` pixels crosses at most moved / 33 + 2 rows.
+    if (moved < list_->ViewHeight()) {
+      EXPECT_LE(drawn, moved / 33 + 2) << "offset " << offset;
+    }
+    const auto reference = FullPaint();
+    EXPECT_EQ(CountDifferentPixels(WindowSurface(), *reference, list_->rect), 0)
+        << "offset " << offset;
+  }
+}
+
+TEST_F(SmartListPaintTest, FlingFramesMatchAFullRepaint) {
+  Fill(200);
+  PaintAll();
+  // A fling down the list, painted by the loop as it goes.
+  Drag(100, 290, 100, 6, 16);
+  PenUp(100, 100);
+  ASSERT_TRUE(list_->IsFlinging());
+  for (int frame = 0; frame < 10; ++frame) {
+    Advance(30);
+    const auto reference = FullPaint();
+    ASSERT_EQ(CountDifferentPixels(WindowSurface(), *reference, list_->rect), 0)
+        << "frame " << frame;
+  }
+}
+
+TEST_F(SmartListPaintTest, NoBlitOrBackgroundImageRepaintsEveryVisibleRow) {
+  Fill(100);
+  list_->SetNoBlitScrolling(true);
+  PaintAll();
+  ResetDraws();
+  ScrollAndPaint(10);
+  // Rows 0..8 cover 10..290 at 33 px each.
+  EXPECT_EQ(TotalDraws(), 9);
+
+  theme::Image background(std::make_unique<platform::Surface>(240, 320), u"plain");
+  list_->SetNoBlitScrolling(false);
+  list_->SetBackgroundImage(&background);
+  ResetDraws();
+  ScrollAndPaint(20);
+  EXPECT_EQ(TotalDraws(), 10);  // rows 0..9 cover 20..300
+  // The SMS list moves pixels even over its background image.
+  list_->SetForceBlitScrolling(true);
+  ResetDraws();
+  ScrollAndPaint(25);
+  EXPECT_LE(TotalDraws(), 2);
+  list_->SetBackgroundImage(nullptr);
+}
+
+TEST_F(SmartListPaintTest, OnlyRowsInTheInvalidAreaAreDrawn) {
+  Fill(100);
+  PaintAll();
+  ResetDraws();
+  const RECT part{0, 20 + 70, 240, 20 + 100};  // rows 2 (66..99) and 3 (99..132)
+  platform::ui::InvalidateRect(hwnd(), &part);
+  Pump();
+  EXPECT_EQ(rows_[2]->draws, 1);
+  EXPECT_EQ(rows_[3]->draws, 1);
+  EXPECT_EQ(TotalDraws(), 2);
+  // Outside the list: nothing.
+  const RECT above{0, 0, 240, 20};
+  platform::ui::InvalidateRect(hwnd(), &above);
+  Pump();
+  EXPECT_EQ(TotalDraws(), 2);
+}
+
+TEST_F(SmartListPaintTest, RowsAreLaidOutFromTheOffsetAndTheSelectionIsDrawn) {
+  Fill(100);
+  list_->SetScrollOffset(40);
+  list_->SetSelectedIndex(3);
+  PaintAll();
+  EXPECT_EQ(rows_[2]->last_drawn, (RECT{0, 20 - 40 + 66, 240, 20 - 40 + 99}));
+  const COLORREF plain = WindowSurface().GetPixel(100, 20 - 40 + 80);
+  const COLORREF selected = WindowSurface().GetPixel(100, 20 - 40 + 110);
+  EXPECT_EQ(selected,
+            ~RGB(static_cast<uint8_t>(40 + 3 * 37 % 200), static_cast<uint8_t>(60 + 3 * 91 % 180),
+                 static_cast<uint8_t>(20 + 3 * 53 % 220)) &
+                0x00FFFFFF);
+  EXPECT_NE(plain, selected);
+}
+
+TEST_F(SmartListPaintTest, ShortBottomAlignedContentSitsAtTheBottom) {
+  Fill(3, RECT{0, 20, 240, 300}, 30);
+  list_->SetBottomAligned(true);
+  PaintAll();
+  EXPECT_EQ(rows_[0]->last_drawn, (RECT{0, 300 - 90, 240, 300 - 60}));
+  EXPECT_EQ(rows_[2]->last_drawn, (RECT{0, 270, 240, 300}));
+  // Background above the rows.
+  EXPECT_EQ(WindowSurface().GetPixel(100, 100), theme::Settings().background_color);
+  // A tap hits the row drawn under the pen.
+  PenDown(100, 285);
+  PenUp(100, 285);
+  EXPECT_EQ(rows_[2]->clicks, 1);
+  PenDown(100, 100);
+  PenUp(100, 100);
+  EXPECT_EQ(rows_[0]->clicks + rows_[1]->clicks + rows_[2]->clicks, 1);
+  // It never scrolls.
+  Drag(100, 280, 100, 4, 16);
+  PenUp(100, 100);
+  EXPECT_EQ(list_->ScrollOffset(), 0);
+}
+
+TEST_F(SmartListPaintTest, EmptyTextIsDrawnInTheMiddleWhenNothingIsDisplayed) {
+  Fill(0);
+  list_->SetEmptyText(u"Loading contacts...");
+  PaintAll();
+  const COLORREF background = theme::Settings().background_color;
+  int text_pixels_middle = 0;
+  for (int y = 150; y < 170; ++y) {
+    for (int x = 0; x < 240; ++x) {
+      if (WindowSurface().GetPixel(x, y) != background) ++text_pixels_middle;
+    }
+  }
+  EXPECT_GT(text_pixels_middle, 20);
+  int text_pixels_top = 0;
+  for (int y = 20; y < 100; ++y) {
+    for (int x = 0; x < 240; ++x) {
+      if (WindowSurface().GetPixel(x, y) != background) ++text_pixels_top;
+    }
+  }
+  EXPECT_EQ(text_pixels_top, 0);
+}
+
+}  // namespace
