@@ -1,0 +1,181 @@
+// The button's press and hold machine, row by row, with scripted pen input on a real
+// headless window and the virtual clock.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ToolkitFixture.h"
+#include "theme/SettingManager.h"
+#include "toolkit/Button.h"
+
+namespace {
+
+class CountingAction : public Action {
+ public:
+  explicit CountingAction(int* count) : count_(count) {}
+  void Execute() override { ++*count_; }
+
+ private:
+  int* count_;
+};
+
+constexpr RECT kButtonRect{20, 40, 120, 80};
+constexpr int kInsideX = 60;
+constexpr int kInsideY = 60;
+constexpr int kOutsideX = 200;
+constexpr int kOutsideY = 200;
+
+class ButtonPressTest : public ToolkitFixture {
+ protected:
+  void SetUp() override {
+    ToolkitFixture::SetUp();
+    theme::Settings().ResetToDefaults();
+    button_ = std::make_unique<Button>(hwnd(), kButtonRect, u"OK", nullptr, nullptr);
+    button_->SetClickAction(std::make_unique<CountingAction>(&clicks_));
+    Host(button_.get());
+  }
+  void TearDown() override {
+    ToolkitFixture::TearDown();
+    button_.reset();
+  }
+
+  bool PressTimerRunning() { return manager().TimeToNextTimer().has_value(); }
+
+  std::unique_ptr<Button> button_;
+  int clicks_ = 0;
+};
+
+TEST_F(ButtonPressTest, IdlePenDownInsidePressesAndStartsTheTimer) {
+  EXPECT_EQ(button_->OnPenDown(kInsideX, kInsideY), kButtonRect);
+  EXPECT_TRUE(button_->IsPressed());
+  EXPECT_EQ(manager().TimeToNextTimer(), std::optional<uint32_t>(Button::kLongPressMs));
+}
+
+TEST_F(ButtonPressTest, IdlePenDownOutsideIsNotConsumed) {
+  EXPECT_EQ(button_->OnPenDown(kOutsideX, kOutsideY), kEmptyRect);
+  EXPECT_FALSE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());
+}
+
+TEST_F(ButtonPressTest, MovesPressOnEnteringAndReleaseOnLeaving) {
+  EXPECT_EQ(button_->OnPenMove(kOutsideX, kOutsideY), kEmptyRect);  // idle, outside
+  EXPECT_EQ(button_->OnPenMove(kInsideX, kInsideY), kButtonRect);   // idle -> pressed
+  EXPECT_TRUE(button_->IsPressed());
+  EXPECT_EQ(button_->OnPenMove(kInsideX + 1, kInsideY), kEmptyRect);  // stays pressed
+  EXPECT_EQ(button_->OnPenMove(kOutsideX, kOutsideY), kButtonRect);   // pressed -> idle
+  EXPECT_FALSE(button_->IsPressed());
+}
+
+TEST_F(ButtonPressTest, PenUpWhileIdleIsNotConsumed) {
+  EXPECT_EQ(button_->OnPenUp(kInsideX, kInsideY), kEmptyRect);
+  EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(ButtonPressTest, TapInsideClicksOnceAndLeavesItReleased) {
+  PenDown(kInsideX, kInsideY);
+  PenUp(kInsideX, kInsideY);
+  EXPECT_EQ(clicks_, 1);
+  EXPECT_FALSE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());  // the pen-released notification killed it
+}
+
+TEST_F(ButtonPressTest, SlidingOffAndReleasingOutsideRunsNothing) {
+  PenDown(kInsideX, kInsideY);
+  PenMove(kOutsideX, kOutsideY);
+  PenUp(kOutsideX, kOutsideY);
+  EXPECT_EQ(clicks_, 0);
+  EXPECT_FALSE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());
+}
+
+TEST_F(ButtonPressTest, PenUpOutsideWhilePressedIsConsumedWithoutClick) {
+  button_->OnPenDown(kInsideX, kInsideY);
+  EXPECT_EQ(button_->OnPenUp(kOutsideX, kOutsideY), kButtonRect);
+  EXPECT_EQ(clicks_, 0);
+  EXPECT_FALSE(button_->IsPressed());
+}
+
+TEST_F(ButtonPressTest, HoldWithLongPressActionRunsItOnceAndNoClickFollows) {
+  int long_presses = 0;
+  CountingAction long_press(&long_presses);
+  button_->SetLongPressAction(&long_press);
+  PenDown(kInsideX, kInsideY);
+  Advance(Button::kLongPressMs - 1);
+  EXPECT_EQ(long_presses, 0);
+  Advance(1);
+  EXPECT_EQ(long_presses, 1);
+  EXPECT_FALSE(button_->IsPressed());
+  Advance(1000);  // the timer was killed: no second run
+  PenUp(kInsideX, kInsideY);
+  EXPECT_EQ(long_presses, 1);
+  EXPECT_EQ(clicks_, 0);
+  button_->SetLongPressAction(nullptr);
+}
+
+TEST_F(ButtonPressTest, LongHoldWithoutLongPressActionStillClicksOnPenUp) {
+  PenDown(kInsideX, kInsideY);
+  Advance(2000);
+  EXPECT_TRUE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());  // one tick, then killed
+  PenUp(kInsideX, kInsideY);
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(ButtonPressTest, TimerAfterSlidingOffDoesNotRunTheLongPress) {
+  int long_presses = 0;
+  CountingAction long_press(&long_presses);
+  button_->SetLongPressAction(&long_press);
+  PenDown(kInsideX, kInsideY);
+  PenMove(kOutsideX, kOutsideY);
+  Advance(Button::kLongPressMs);
+  EXPECT_EQ(long_presses, 0);
+  PenUp(kOutsideX, kOutsideY);
+  EXPECT_EQ(clicks_, 0);
+  button_->SetLongPressAction(nullptr);
+}
+
+TEST_F(ButtonPressTest, TimerAnswersOnlyForItsOwnId) {
+  EXPECT_FALSE(button_->OnTimer(button_->PressTimerId() + 1));
+  EXPECT_TRUE(button_->OnTimer(button_->PressTimerId()));  // own id, even when idle
+}
+
+TEST_F(ButtonPressTest, PenReleasedDropsThePressWithoutClicking) {
+  button_->OnPenDown(kInsideX, kInsideY);
+  EXPECT_EQ(button_->OnPenReleased(kInsideX, kInsideY), kButtonRect);
+  EXPECT_FALSE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());
+  EXPECT_EQ(button_->OnPenReleased(kInsideX, kInsideY), kEmptyRect);
+  EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(ButtonPressTest, DeletingAPressedButtonStopsItsTimer) {
+  PenDown(kInsideX, kInsideY);
+  Host(nullptr);
+  button_.reset();
+  EXPECT_FALSE(PressTimerRunning());
+}
+
+// An action that hands its own button to deferred deletion; the button must not be touched
+// by anything but the loop afterwards.
+class RetireButtonAction : public Action {
+ public:
+  explicit RetireButtonAction(std::unique_ptr<Button>* button) : button_(button) {}
+  void Execute() override { LightControl::DeleteLater(std::move(*button_)); }
+
+ private:
+  std::unique_ptr<Button>* button_;
+};
+
+TEST_F(ButtonPressTest, ClickActionMayRetireItsOwnButton) {
+  Button* raw = button_.get();
+  raw->SetClickAction(std::make_unique<RetireButtonAction>(&button_));
+  EXPECT_EQ(raw->OnPenDown(kInsideX, kInsideY), kButtonRect);
+  EXPECT_EQ(raw->OnPenUp(kInsideX, kInsideY), kButtonRect);
+  EXPECT_EQ(button_, nullptr);
+  EXPECT_EQ(LightControl::PendingDeletions(), 1u);
+  Host(nullptr);
+  LightControl::DrainDeferredDeletions();
+  EXPECT_FALSE(PressTimerRunning());
+}
+
+}  // namespace
