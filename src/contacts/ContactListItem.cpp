@@ -1,6 +1,124 @@
-// The contact record's small queries.
+// The contact record's small queries, and the contact row's drawing and tap.
 #include "contacts/ContactListItem.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "contacts/ContactRowNavigation.h"
+#include "contacts/PhoneNumberMatch.h"
+#include "contacts/SmsFilterItem.h"
+#include "platform/Messages.h"
+#include "platform/Surface.h"
+#include "theme/SettingManager.h"
+#include "toolkit/SmartListControl.h"
+
+namespace {
+
+// Distance between the favourite mark and the right end of the row (or the photo).
+constexpr int kFavouriteMarkMargin = 3;
+
+// Writes the decimal form of `value` into `buffer` from `at` and returns the position after
+// it. The caller guarantees room for 11 characters.
+size_t AppendDecimal(ContactListItem::CounterBuffer& buffer, size_t at, int32_t value) {
+  // Widened first, so that the most negative value has a magnitude.
+  int64_t magnitude = value;
+  if (magnitude < 0) {
+    buffer[at++] = u'-';
+    magnitude = -magnitude;
+  }
+  char16_t digits[10];
+  size_t count = 0;
+  do {
+    digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (count > 0) buffer[at++] = digits[--count];
+  return at;
+}
+
+// Draws the small favourite mark unscaled, left of the row's right end or of its photo and
+// vertically centred on the theme's contact height.
+void DrawFavouriteMark(platform::Surface& dc, const RECT& row, bool has_photo) {
+  const theme::SettingManager& settings = theme::Settings();
+  const theme::Image* mark = settings.small_favorite_image.get();
+  if (mark == nullptr || !settings.draw_favorite_image_on_list) return;
+  int x = row.right - mark->Width() - kFavouriteMarkMargin;
+  if (has_photo) x -= settings.contact_height;
+  const int y = row.top + (settings.contact_height - mark->Height()) / 2;
+  mark->DrawImageAt(dc, x, y);
+}
+
+}  // namespace
 
 const PhoneEntry* ContactListItem::PreferredPhone() const {
   return phones.empty() ? nullptr : &phones.back();
+}
+
+std::u16string_view ContactListItem::SmsCounterText(CounterBuffer& buffer) const {
+  if (sms_count <= 0) return {};
+  size_t at = 0;
+  buffer[at++] = u'(';
+  if (unread_sms_count > 0) {
+    at = AppendDecimal(buffer, at, unread_sms_count);
+    buffer[at++] = u'/';
+  }
+  at = AppendDecimal(buffer, at, sms_count);
+  buffer[at++] = u')';
+  return std::u16string_view(buffer.data(), at);
+}
+
+bool ContactListItem::Draw(platform::Surface& dc, const RECT& row, bool selected) {
+  const theme::SettingManager& settings = theme::Settings();
+  if (selected) dc.FillRect(row, settings.highlighted_item_color);
+
+  RECT first_line = row;
+  dc.DrawText(display_name, first_line, DT_NOPREFIX, settings.contact_font_firstline,
+              settings.text_color);
+  RECT measured = row;
+  dc.DrawText(display_name, measured, DT_CALCRECT | DT_NOPREFIX, settings.contact_font_firstline,
+              settings.text_color);
+  // A first line taller than the row leaves an empty second-line rectangle, never an
+  // inverted one.
+  RECT second = {row.left, std::min(measured.bottom, row.bottom), row.right, row.bottom};
+  RECT second_text = second;
+  dc.DrawText(second_line, second_text, DT_NOPREFIX, settings.contact_font_secondline,
+              settings.second_line_text_color);
+
+  const bool has_photo = picture != nullptr;
+  if (has_photo) {
+    picture->DrawImageFit(dc, RECT{row.right - height, row.top, row.right, row.bottom});
+    second.right -= height;
+  }
+  if (favourite) DrawFavouriteMark(dc, row, has_photo);
+
+  CounterBuffer buffer;
+  const std::u16string_view counter = SmsCounterText(buffer);
+  if (!counter.empty()) {
+    RECT counter_rect = second;
+    counter_rect.right -= 1;
+    dc.DrawText(counter, counter_rect, DT_RIGHT | DT_NOPREFIX, settings.contact_font_secondline,
+                settings.second_line_text_color);
+  }
+
+  dc.FillRect(RECT{row.left, row.bottom - 1, row.right, row.bottom},
+              settings.contact_separator_line_color);
+  return true;
+}
+
+void ContactListItem::OnClick(SmartListControl& list) {
+  // No soft input panel exists on this platform yet, so there is none to put down first.
+  if (dynamic_cast<SmsFilterItem*>(list.Filter()) != nullptr) {
+    ContactRowNavigation::ShowSms(*this, GetSmsNumber(*this));
+  } else {
+    ContactRowNavigation::ShowDetail(*this);
+  }
+}
+
+bool ContactListItem::MatchesNumber(std::u16string_view address) const {
+  return ::MatchesNumber(*this, address, /*allow_empty_address=*/false);
+}
+
+void ContactListItem::EditInPlatform(SmartListControl&, platform::ui::HWND) {
+  // The platform has no contact editor yet: the row stays as it is.
+  ContactRowNavigation::Trace("EditInPlatform: no platform contact editor; contact unchanged");
 }

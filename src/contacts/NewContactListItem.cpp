@@ -1,5 +1,8 @@
-// Construction of the "new contact" row.
+// The "new contact" row: construction and its tap, which creates a contact.
 #include "contacts/NewContactListItem.h"
+
+#include "contacts/ContactRowNavigation.h"
+#include "toolkit/SmartListControl.h"
 
 NewContactListItem::NewContactListItem(std::u16string_view new_contact_text, int32_t row_height)
     : ContactListItem(row_height) {
@@ -7,4 +10,16 @@ NewContactListItem::NewContactListItem(std::u16string_view new_contact_text, int
   display_name += new_contact_text;
   display_name += u">";
   shown = true;
+}
+
+void NewContactListItem::OnClick(SmartListControl& list) {
+  if (object_id == kNoObjectId) {
+    EditInPlatform(list, list.HostWindow());
+  } else {
+    ContactListItem::OnClick(list);
+  }
+}
+
+void NewContactListItem::EditInPlatform(SmartListControl&, platform::ui::HWND) {
+  ContactRowNavigation::Trace("EditInPlatform: no platform contact editor; no contact created");
 }

@@ -11,4 +11,12 @@ class NewContactListItem : public ContactListItem {
   // `new_contact_text` is the language text txt_NewContact; the row shows it in angle
   // brackets.
   NewContactListItem(std::u16string_view new_contact_text, int32_t row_height);
+
+  // While the row stands for no stored contact, a tap opens the platform editor on a new
+  // contact (never the detail screen); otherwise it acts as a contact row.
+  void OnClick(SmartListControl& list) override;
+
+  // Opens the platform editor on a new, empty contact; the new contact reaches the list
+  // through the store's change notification.
+  void EditInPlatform(SmartListControl& list, platform::ui::HWND window) override;
 };

@@ -1,7 +1,9 @@
-// Construction of a row for an SMS sender who is not a contact.
+// A row for an SMS sender who is not a contact: construction, tap and number matching.
 #include "contacts/SmsContactListItem.h"
 
 #include "contacts/ContactFieldTable.h"
+#include "contacts/ContactRowNavigation.h"
+#include "contacts/PhoneNumberMatch.h"
 
 SmsContactListItem::SmsContactListItem(std::u16string_view sender_name,
                                        std::u16string_view stripped_number,
@@ -16,4 +18,16 @@ SmsContactListItem::SmsContactListItem(std::u16string_view sender_name,
   unread_sms_count = read ? 0 : 1;
   sms_count = 1;
   phones.push_back(PhoneEntry{std::u16string(stripped_number), contacts::kMobilePhoneProperty});
+}
+
+void SmsContactListItem::OnClick(SmartListControl&) {
+  ContactRowNavigation::ShowSms(*this, GetSmsNumber(*this));
+}
+
+bool SmsContactListItem::MatchesNumber(std::u16string_view address) const {
+  return ::MatchesNumber(*this, address, /*allow_empty_address=*/true);
+}
+
+void SmsContactListItem::EditInPlatform(SmartListControl&, platform::ui::HWND) {
+  ContactRowNavigation::Trace("EditInPlatform: no platform contact editor; sender not added");
 }

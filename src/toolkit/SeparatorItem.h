@@ -13,6 +13,11 @@ class SeparatorItem : public BaseItem {
   // separator_item_height for letter rows).
   SeparatorItem(char16_t c, int32_t row_height);
 
+  // Draws the caption on the theme's separator background, aligned by the theme's
+  // separator_text_align and centred vertically. Rows of 5 pixels or less are lines between
+  // sections and draw nothing. Returns true.
+  bool Draw(platform::Surface& surface, const RECT& row, bool selected) override;
+
   // The first character of the caption, or a space when the caption is empty.
   char16_t GetIndexChar() const override;
 

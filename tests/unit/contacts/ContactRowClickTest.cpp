@@ -1,0 +1,135 @@
+// What a tap on a contact row opens, through the shell's registered handlers: the detail
+// screen, the SMS screen while the list shows the contacts with SMS, the SMS screen for an
+// SMS sender, and the platform editor (never the detail screen) for the new-contact row.
+// Also the number matching of the rows and the screen fade before the editor.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "contacts/ContactFieldTable.h"
+#include "contacts/ContactListItem.h"
+#include "contacts/ContactRowNavigation.h"
+#include "contacts/NewContactListItem.h"
+#include "contacts/SmsContactListItem.h"
+#include "contacts/SmsFilterItem.h"
+#include "theme/SettingManager.h"
+#include "toolkit/SmartListControl.h"
+#include "unit/toolkit/ToolkitFixture.h"
+
+namespace {
+
+class ContactRowClick : public ToolkitFixture {
+ protected:
+  void SetUp() override {
+    ToolkitFixture::SetUp();
+    list_ = std::make_unique<SmartListControl>(hwnd(), RECT{0, 0, 240, 320});
+    ContactRowNavigation::SetShowDetailHandler(
+        [this](ContactListItem& row) { opened_.push_back("detail " + Name(row)); });
+    ContactRowNavigation::SetShowSmsHandler([this](ContactListItem& row, const PhoneEntry& n) {
+      opened_.push_back("sms " + Name(row) + " " + std::string(n.number.begin(), n.number.end()));
+    });
+    ContactRowNavigation::SetTraceSink(
+        [this](std::string_view line) { trace_.emplace_back(line); });
+  }
+
+  void TearDown() override {
+    ContactRowNavigation::Reset();
+    list_.reset();
+    ToolkitFixture::TearDown();
+  }
+
+  static std::string Name(const ContactListItem& row) {
+    return std::string(row.display_name.begin(), row.display_name.end());
+  }
+
+  static std::unique_ptr<ContactListItem> MakeContact() {
+    auto row = std::make_unique<ContactListItem>(36);
+    row->display_name = u"Ada";
+    row->object_id = 7;
+    row->phones = {PhoneEntry{u"111", 0}, PhoneEntry{u"222", contacts::kMobilePhoneProperty}};
+    row->sms_count = 1;
+    return row;
+  }
+
+  std::unique_ptr<SmartListControl> list_;
+  std::vector<std::string> opened_;
+  std::vector<std::string> trace_;
+};
+
+TEST_F(ContactRowClick, ContactOpensDetailOrSmsByTheListsFilter) {
+  auto row_owner = MakeContact();
+  ContactListItem& row = *row_owner;
+  row.OnClick(*list_);
+  list_->SetFilter(new SmsFilterItem());
+  row.OnClick(*list_);
+  EXPECT_EQ(opened_, (std::vector<std::string>{"detail Ada", "sms Ada 222"}));
+}
+
+TEST_F(ContactRowClick, SmsSenderAlwaysOpensTheSmsScreen) {
+  SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
+  sender.OnClick(*list_);
+  EXPECT_EQ(opened_, (std::vector<std::string>{"sms Bob +33123"}));
+}
+
+TEST_F(ContactRowClick, NewContactRowRunsTheEditorAndNeverTheDetailScreen) {
+  NewContactListItem row(u"New Contact...", 36);
+  row.OnClick(*list_);
+  list_->SetFilter(new SmsFilterItem());
+  row.OnClick(*list_);
+  EXPECT_TRUE(opened_.empty());
+  ASSERT_EQ(trace_.size(), 2u);
+  EXPECT_NE(trace_[0].find("EditInPlatform"), std::string::npos);
+  // Once it stands for a stored contact it acts as one.
+  list_->SetFilter(nullptr);
+  row.object_id = 3;
+  row.OnClick(*list_);
+  EXPECT_EQ(opened_, (std::vector<std::string>{"detail <New Contact...>"}));
+}
+
+TEST_F(ContactRowClick, NothingRegisteredMeansNothingHappens) {
+  ContactRowNavigation::Reset();
+  auto row_owner = MakeContact();
+  ContactListItem& row = *row_owner;
+  row.OnClick(*list_);
+  SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
+  sender.OnClick(*list_);
+  EXPECT_FALSE(ContactRowNavigation::ShowDetail(row));
+  EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(ContactRowClick, FadeDarkensTheWindowAndAsksForARepaint) {
+  LightControl screen(RECT{0, 0, 240, 320});
+  Host(&screen);
+  Pump();
+  TakePaints();
+  WindowSurface().FillRect(WindowSurface().Bounds(), RGB(255, 255, 255));
+  theme::Settings().fade_color = RGB(0, 0, 0);
+  ContactRowNavigation::FadeScreenBeforeEditor(hwnd());
+  EXPECT_LT(GetRValue(WindowSurface().GetPixel(10, 10)), 128);
+  Pump();
+  EXPECT_EQ(TakePaints(), (std::vector<RECT>{RECT{0, 0, 240, 320}}));
+  ContactRowNavigation::FadeScreenBeforeEditor(nullptr);  // no window: nothing to do
+  Pump();
+  EXPECT_TRUE(TakePaints().empty());
+  theme::Settings().ResetToDefaults();
+}
+
+TEST(ContactRowNumbers, StoredContactsNeverMatchAnEmptyAddressSendersMay) {
+  ContactListItem contact(36);
+  contact.phones = {PhoneEntry{u"+49 171 2345678", 0}};
+  EXPECT_TRUE(contact.MatchesNumber(u"01712345678"));
+  EXPECT_FALSE(contact.MatchesNumber(u"0171 9999999"));
+  EXPECT_FALSE(contact.MatchesNumber(u""));
+  EXPECT_FALSE(contact.MatchesNumber(u"INFO"));
+
+  SmsContactListItem service(u"Operator", u"", u"Service Message", true, 36);
+  EXPECT_TRUE(service.MatchesNumber(u"INFO"));
+  EXPECT_FALSE(service.MatchesNumber(u"+33123"));
+  SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
+  const ContactListItem& as_contact = sender;  // through the virtual of the base
+  EXPECT_TRUE(as_contact.MatchesNumber(u"+33 123"));
+  EXPECT_FALSE(as_contact.MatchesNumber(u""));
+}
+
+}  // namespace

@@ -1,0 +1,242 @@
+// Drawing of the contact rows: the SMS counter text, the photo square at the right end, the
+// favourite mark left of it, the counter ending left of the photo, the highlight and the
+// separator line. One golden image pins the whole row (pinned test font; QB_UPDATE_GOLDEN=1
+// rewrites it on purpose, a mismatch is written as <name>_err.png).
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "contacts/ContactListItem.h"
+#include "platform/Surface.h"
+#include "theme/Image.h"
+#include "theme/SettingManager.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kPhotoColor = RGB(0, 0, 200);
+constexpr COLORREF kMarkColor = RGB(0, 180, 0);
+constexpr COLORREF kLineColor = RGB(100, 100, 100);
+constexpr int kRowWidth = 200;
+constexpr int kRowHeight = 36;
+
+std::unique_ptr<theme::Image> SolidImage(int width, int height, COLORREF color) {
+  auto pixels = std::make_unique<platform::Surface>(width, height);
+  pixels->FillRect(pixels->Bounds(), color);
+  return std::make_unique<theme::Image>(std::move(pixels), u"test");
+}
+
+std::string GoldenPath(const std::string& name) {
+  return std::string(QB_SOURCE_DIR) + "/tests/unit/contacts/golden/" + name + ".png";
+}
+
+void ExpectMatchesGolden(const platform::Surface& rendered, const std::string& name) {
+  const char* update = std::getenv("QB_UPDATE_GOLDEN");
+  if (update != nullptr && std::string(update) == "1") {
+    ASSERT_TRUE(rendered.WritePng(GoldenPath(name)));
+    return;
+  }
+  auto golden = platform::Surface::ReadPng(GoldenPath(name));
+  ASSERT_NE(golden, nullptr) << "missing reference " << GoldenPath(name);
+  bool same = golden->Width() == rendered.Width() && golden->Height() == rendered.Height();
+  for (int y = 0; same && y < rendered.Height(); ++y)
+    for (int x = 0; same && x < rendered.Width(); ++x)
+      same = golden->Pixels()[y * golden->StridePixels() + x] ==
+             rendered.Pixels()[y * rendered.StridePixels() + x];
+  if (!same) {
+    rendered.WritePng(name + "_err.png");
+    ADD_FAILURE() << name << " differs from its reference; wrote " << name << "_err.png";
+  }
+}
+
+class ContactRowDraw : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Reset();
+    theme::Settings().contact_separator_line_color = kLineColor;
+  }
+  void TearDown() override { Reset(); }
+
+  static void Reset() {
+    theme::Settings().ResetToDefaults();
+    theme::Settings().small_favorite_image.reset();
+  }
+
+  static std::unique_ptr<ContactListItem> MakeRow() {
+    auto row = std::make_unique<ContactListItem>(kRowHeight);
+    row->display_name = u"Ada Lovelace";
+    row->second_line = u"555 0101";
+    return row;
+  }
+
+  // The row drawn on a white surface of its own size.
+  static platform::Surface Render(ContactListItem& row, bool selected = false) {
+    platform::Surface surface(kRowWidth, kRowHeight);
+    surface.FillRect(surface.Bounds(), kWhite);
+    EXPECT_TRUE(row.Draw(surface, RECT{0, 0, kRowWidth, kRowHeight}, selected));
+    return surface;
+  }
+
+  // Whether every pixel of `area` holds `color`.
+  static bool AllPixels(const platform::Surface& s, const RECT& area, COLORREF color) {
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        if (s.GetPixel(x, y) != color) return false;
+    return true;
+  }
+
+  static bool AnyPixelOtherThan(const platform::Surface& s, const RECT& area, COLORREF color) {
+    return !AllPixels(s, area, color);
+  }
+};
+
+TEST(ContactRowCounter, CountsShowUnreadOverAllOrAllAlone) {
+  struct Case {
+    int32_t unread;
+    int32_t count;
+    std::u16string_view expected;
+  };
+  const Case cases[] = {
+      {1, 3, u"(1/3)"},
+      {0, 3, u"(3)"},
+      {-2, 3, u"(3)"},  // a recount in progress may leave a negative unread count
+      {0, 0, u""},
+      {4, 0, u""},
+      {0, -1, u""},
+      {12, 140, u"(12/140)"},
+      {INT32_MAX, INT32_MAX, u"(2147483647/2147483647)"},
+  };
+  for (const Case& c : cases) {
+    ContactListItem row(kRowHeight);
+    row.unread_sms_count = c.unread;
+    row.sms_count = c.count;
+    ContactListItem::CounterBuffer buffer;
+    EXPECT_EQ(row.SmsCounterText(buffer), c.expected) << c.unread << "/" << c.count;
+  }
+}
+
+TEST_F(ContactRowDraw, NoSmsDrawsNoCounter) {
+  auto with_counter_owner = MakeRow();
+  ContactListItem& with_counter = *with_counter_owner;
+  with_counter.second_line.clear();
+  auto without_owner = MakeRow();
+  ContactListItem& without = *without_owner;
+  without.second_line.clear();
+  with_counter.sms_count = 3;
+  const RECT second_line_area{0, 18, kRowWidth, kRowHeight - 1};
+  EXPECT_TRUE(AllPixels(Render(without), second_line_area, kWhite));
+  EXPECT_TRUE(AnyPixelOtherThan(Render(with_counter), second_line_area, kWhite));
+}
+
+TEST_F(ContactRowDraw, PhotoFillsTheRightSquareAndTheCounterEndsLeftOfIt) {
+  auto row_owner = MakeRow();
+  ContactListItem& row = *row_owner;
+  row.picture = SolidImage(20, 20, kPhotoColor);
+  row.sms_count = 3;
+  row.unread_sms_count = 1;
+  const platform::Surface s = Render(row);
+  const int square_left = kRowWidth - kRowHeight;
+  // The square scaled up to fit, above the separator line.
+  EXPECT_TRUE(AllPixels(s, RECT{square_left, 0, kRowWidth, kRowHeight - 1}, kPhotoColor));
+  // The counter is drawn, and right-aligned 1 px short of the photo.
+  EXPECT_TRUE(AnyPixelOtherThan(s, RECT{square_left - 30, 18, square_left - 1, 35}, kWhite));
+  EXPECT_TRUE(AllPixels(s, RECT{square_left - 1, 18, square_left, kRowHeight - 1}, kWhite));
+}
+
+TEST_F(ContactRowDraw, PhotoKeepsItsAspectCentredInTheSquare) {
+  auto row_owner = MakeRow();
+  ContactListItem& row = *row_owner;
+  row.display_name.clear();
+  row.second_line.clear();
+  row.picture = SolidImage(10, 20, kPhotoColor);  // scaled by 1.8 to 18 x 36
+  const platform::Surface s = Render(row);
+  const int square_left = kRowWidth - kRowHeight;
+  EXPECT_TRUE(
+      AllPixels(s, RECT{square_left + 9, 0, square_left + 27, kRowHeight - 1}, kPhotoColor));
+  EXPECT_TRUE(AllPixels(s, RECT{square_left, 0, square_left + 9, kRowHeight - 1}, kWhite));
+  EXPECT_TRUE(AllPixels(s, RECT{square_left + 27, 0, kRowWidth, kRowHeight - 1}, kWhite));
+}
+
+TEST_F(ContactRowDraw, FavouriteMarkSitsLeftOfThePhotoOrOfTheRowEnd) {
+  theme::Settings().small_favorite_image = SolidImage(8, 8, kMarkColor);
+  theme::Settings().draw_favorite_image_on_list = true;
+  auto row_owner = MakeRow();
+  ContactListItem& row = *row_owner;
+  row.second_line.clear();
+  row.favourite = true;
+  // Without a photo: 3 px from the right end, centred on contact_height (36): top 14.
+  platform::Surface s = Render(row);
+  EXPECT_TRUE(AllPixels(s, RECT{189, 14, 197, 22}, kMarkColor));
+  EXPECT_TRUE(AllPixels(s, RECT{197, 0, 200, 35}, kWhite));
+  // With a photo the mark moves left by contact_height.
+  row.picture = SolidImage(36, 36, kPhotoColor);
+  s = Render(row);
+  EXPECT_TRUE(AllPixels(s, RECT{153, 14, 161, 22}, kMarkColor));
+  EXPECT_TRUE(AllPixels(s, RECT{161, 0, 164, 35}, kWhite));
+  EXPECT_TRUE(AllPixels(s, RECT{164, 0, 200, 35}, kPhotoColor));
+}
+
+TEST_F(ContactRowDraw, FavouriteMarkNeedsTheFlagTheImageAndTheSetting) {
+  const RECT mark_area{189, 14, 197, 22};
+  auto row_owner = MakeRow();
+  ContactListItem& row = *row_owner;
+  row.second_line.clear();
+  row.favourite = true;
+  theme::Settings().draw_favorite_image_on_list = true;
+  EXPECT_TRUE(AllPixels(Render(row), mark_area, kWhite));  // no image
+  theme::Settings().small_favorite_image = SolidImage(8, 8, kMarkColor);
+  theme::Settings().draw_favorite_image_on_list = false;
+  EXPECT_TRUE(AllPixels(Render(row), mark_area, kWhite));  // setting off
+  theme::Settings().draw_favorite_image_on_list = true;
+  row.favourite = false;
+  EXPECT_TRUE(AllPixels(Render(row), mark_area, kWhite));  // not a favourite
+}
+
+TEST_F(ContactRowDraw, HighlightAndSeparatorLine) {
+  auto row_owner = MakeRow();
+  ContactListItem& row = *row_owner;
+  const RECT empty_corner{150, 0, 200, 10};
+  const RECT last_line{0, kRowHeight - 1, kRowWidth, kRowHeight};
+  platform::Surface plain = Render(row);
+  EXPECT_TRUE(AllPixels(plain, empty_corner, kWhite));
+  EXPECT_TRUE(AllPixels(plain, last_line, kLineColor));
+  platform::Surface selected = Render(row, true);
+  EXPECT_TRUE(AllPixels(selected, empty_corner, theme::Settings().highlighted_item_color));
+  theme::Settings().contact_separator_line_color = kInvalidColor;
+  EXPECT_TRUE(AllPixels(Render(row), last_line, kWhite));
+}
+
+TEST_F(ContactRowDraw, SecondLineStartsBelowTheFirst) {
+  auto first_only_owner = MakeRow();
+  ContactListItem& first_only = *first_only_owner;
+  first_only.second_line.clear();
+  const platform::Surface s = Render(first_only);
+  int first_bottom = 0;
+  for (int y = 0; y < kRowHeight - 1; ++y)
+    if (AnyPixelOtherThan(s, RECT{0, y, kRowWidth, y + 1}, kWhite)) first_bottom = y + 1;
+  auto second_only_owner = MakeRow();
+  ContactListItem& second_only = *second_only_owner;
+  const platform::Surface both = Render(second_only);
+  // The second line adds ink only below the first line's last inked row.
+  for (int y = 0; y < first_bottom; ++y)
+    for (int x = 0; x < kRowWidth; ++x)
+      ASSERT_EQ(both.GetPixel(x, y), s.GetPixel(x, y)) << x << "," << y;
+  EXPECT_TRUE(AnyPixelOtherThan(both, RECT{0, first_bottom, kRowWidth, kRowHeight - 1}, kWhite));
+}
+
+TEST_F(ContactRowDraw, GoldenRowWithPhotoFavouriteMarkAndCounter) {
+  theme::Settings().small_favorite_image = SolidImage(8, 8, kMarkColor);
+  theme::Settings().draw_favorite_image_on_list = true;
+  auto row_owner = MakeRow();
+  ContactListItem& row = *row_owner;
+  row.favourite = true;
+  row.picture = SolidImage(24, 30, kPhotoColor);
+  row.sms_count = 3;
+  row.unread_sms_count = 1;
+  ExpectMatchesGolden(Render(row), "contact_row");
+}
+
+}  // namespace
