@@ -1,0 +1,16 @@
+// The order of the contact list: rows with an empty sort text first (larger order value
+// first, then by address so the order is strict), then by sort text compared without case,
+// accents counting only where the letters are equal.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class IListItem;
+
+// True when `a` sorts before `b`. Rows that are not BaseItems never sort before anything.
+bool CompareRows(const IListItem* a, const IListItem* b);
+
+// A byte string whose order matches the text comparison CompareRows uses, so that many rows
+// can be sorted by comparing bytes. Thread-safe.
+std::string RowSortKey(std::u16string_view text);

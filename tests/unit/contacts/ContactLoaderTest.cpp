@@ -1,0 +1,185 @@
+// Loading the contact list from the cache file and the store of a temporary device profile,
+// and keeping it in step with the store's change notifications afterwards.
+#include <gtest/gtest.h>
+
+#include "contacts/ContactCache.h"
+#include "contacts/ContactLoader.h"
+#include "contacts/NewContactListItem.h"
+#include "support/TempDir.h"
+#include "toolkit/ISmartListFilter.h"
+#include "unit/contacts/ContactListFixture.h"
+
+namespace {
+
+using Texts = std::vector<std::u16string>;
+
+class ContactLoaderTest : public ContactListFixture {};
+
+TEST_F(ContactLoaderTest, StorePhaseListsSortedContactsBehindTheFixedRows) {
+  Add(u"Zoë");
+  Add(u"adam");
+  Add(u"Émile");
+  Add(u"Bob");
+  Add(u"No Number", u"");  // hidden: the theme hides contacts without a number
+  auto list = MakeList();
+  FullLoad(*list);
+  std::lock_guard lock(list->ListLock());
+  EXPECT_EQ(Rows(list->MasterItems()), (Texts{u"[Unread SMS]0", u"[Read SMS]0", u"<New Contact...>",
+                                              u"adam", u"Bob", u"Émile", u"Zoë"}));
+  EXPECT_EQ(list->EmptyText(), kNoContactText);
+  EXPECT_TRUE(testing_support::ReadAll(ContactCachePath()).starts_with("v0.15\r\n"));
+}
+
+TEST_F(ContactLoaderTest, CachePhaseListsAtOnceAndTheStorePhaseConfirmsChangesAndDrops) {
+  const uint32_t anna = Add(u"Anna");
+  const uint32_t bert = Add(u"Bert");
+  const uint32_t carl = Add(u"Carl");
+  {
+    auto first = MakeList();
+    FullLoad(*first);
+  }
+  // While the program is closed: Bert is deleted, Carl renamed, Dora added.
+  Delete(bert);
+  Rename(carl, u"Aaron");
+  Add(u"Dora");
+
+  auto list = MakeList();
+  LoadCachePhase(*list);
+  EXPECT_EQ(Contacts(*list), (Texts{u"Anna", u"Bert", u"Carl"}));
+  {
+    std::lock_guard lock(list->ListLock());
+    EXPECT_FALSE(list->FindContactByObjectId(anna)->shown);  // not yet confirmed
+  }
+  list->NotifyLayoutReady();
+  list->WaitForLoading();
+  EXPECT_EQ(Contacts(*list), (Texts{u"Aaron", u"Anna", u"Dora"}));
+  EXPECT_EQ(list->FindContactByObjectId(bert), nullptr);
+  EXPECT_EQ(list->RetiredRowCount(), 1u);  // Bert's cached row, kept until released
+  list->ReleaseRetiredRows();
+  EXPECT_EQ(list->RetiredRowCount(), 0u);
+}
+
+TEST_F(ContactLoaderTest, CacheWithAnotherHeaderIsIgnoredAndRewritten) {
+  Add(u"Anna");
+  std::string path = ContactCachePath();
+  {
+    FILE* file = fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    fputs("v0.14\r\n#1\r\n", file);
+    fclose(file);
+  }
+  auto list = MakeList();
+  FullLoad(*list);
+  EXPECT_EQ(Contacts(*list), (Texts{u"Anna"}));
+  EXPECT_TRUE(testing_support::ReadAll(path).starts_with("v0.15\r\n"));
+}
+
+TEST_F(ContactLoaderTest, LetterSeparatorsFollowTheIndexLetters) {
+  theme::Settings().separator_item_height = 20;
+  Add(u"anna");
+  Add(u"Alf");
+  Add(u"1st Aid");
+  Add(u"9 Lives");
+  Add(u"Ülrich");  // Ü is not an index letter: no separator
+  auto list = MakeList();
+  FullLoad(*list);
+  std::lock_guard lock(list->ListLock());
+  EXPECT_EQ(Rows(list->MasterItems()),
+            (Texts{u"[Unread SMS]0", u"[Read SMS]0", u"<New Contact...>", u"[#]", u"1st Aid",
+                   u"9 Lives", u"[A]", u"Alf", u"anna", u"Ülrich"}));
+}
+
+TEST_F(ContactLoaderTest, NoSeparatorsWithHeightZeroOrOneOrEmptyIndexLetters) {
+  Add(u"Anna");
+  const std::u16string letters = theme::Settings().index_letters;
+  struct Case {
+    int32_t height;
+    std::u16string letters;
+  };
+  for (const Case& c : {Case{0, letters}, Case{1, letters}, Case{20, u""}}) {
+    theme::Settings().separator_item_height = c.height;
+    theme::Settings().index_letters = c.letters;
+    auto list = MakeList();
+    FullLoad(*list);
+    std::lock_guard lock(list->ListLock());
+    EXPECT_EQ(list->GetItemCount(), 4u) << c.height;
+  }
+  theme::Settings().index_letters = letters;
+}
+
+TEST_F(ContactLoaderTest, NotificationsAddRefillAndRemoveRows) {
+  const uint32_t anna = Add(u"Anna");
+  auto list = MakeList();
+  FullLoad(*list);
+
+  const uint32_t zed = Add(u"Zed");
+  list->OnContactChanged(zed);
+  list->OnContactChanged(zed);  // a second notification must not add a second row
+  EXPECT_EQ(Contacts(*list), (Texts{u"Anna", u"Zed"}));
+  EXPECT_EQ(list->FindContactByObjectId(zed)->height, theme::Settings().contact_height);
+
+  Rename(anna, u"Zora");
+  list->OnContactChanged(anna);
+  EXPECT_EQ(Contacts(*list), (Texts{u"Zed", u"Zora"}));
+
+  ContactListItem* zora = list->FindContactByObjectId(anna);
+  Delete(anna);
+  list->OnContactDeleted(anna);
+  list->OnContactDeleted(anna);   // already gone: only re-sorts
+  list->OnContactDeleted(12345);  // never listed
+  EXPECT_EQ(Contacts(*list), (Texts{u"Zed"}));
+  EXPECT_EQ(zora->display_name, u"Zora");  // retired, still readable until released
+  list->OnContactChanged(anna);            // the contact no longer exists: nothing happens
+  EXPECT_EQ(Contacts(*list), (Texts{u"Zed"}));
+}
+
+TEST_F(ContactLoaderTest, ContactHiddenByTheFilterIsFoundNotDuplicated) {
+  const uint32_t anna = Add(u"Anna");
+  Add(u"Bob");
+  auto list = MakeList();
+  FullLoad(*list);
+  {
+    struct OnlyBob : ISmartListFilter {
+      bool Accept(const IListItem& row) override {
+        const auto* contact = dynamic_cast<const ContactListItem*>(&row);
+        return contact && contact->display_name == u"Bob";
+      }
+      std::u16string GetTitle() override { return u"Bob"; }
+    };
+    list->SetFilter(new OnlyBob);
+  }
+  list->OnContactChanged(anna);
+  list->ClearFilter();
+  EXPECT_EQ(Contacts(*list), (Texts{u"Anna", u"Bob"}));
+}
+
+TEST_F(ContactLoaderTest, FavouriteIsWrittenToTheStoreAndTheRecord) {
+  const uint32_t anna = Add(u"Anna");
+  auto list = MakeList();
+  FullLoad(*list);
+  ContactListItem* row = list->FindContactByObjectId(anna);
+  ASSERT_NE(row, nullptr);
+  EXPECT_FALSE(row->favourite);
+  ASSERT_TRUE(list->SetFavorite(*row, true));
+  EXPECT_TRUE(row->favourite);
+  row->favourite = false;
+  ASSERT_TRUE(list->RefillContact(*row));
+  EXPECT_TRUE(row->favourite);  // read back from the store
+  ASSERT_TRUE(list->SetFavorite(*row, false));
+  ASSERT_TRUE(list->RefillContact(*row));
+  EXPECT_FALSE(row->favourite);
+}
+
+TEST_F(ContactLoaderTest, WithoutAStoreTheCacheAloneIsListed) {
+  Add(u"Anna");
+  {
+    auto first = MakeList();
+    FullLoad(*first);
+  }
+  auto list = MakeList();
+  list->SetStore(nullptr);
+  FullLoad(*list);
+  EXPECT_EQ(Contacts(*list), (Texts{u"Anna"}));
+}
+
+}  // namespace

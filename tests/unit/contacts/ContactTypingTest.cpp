@@ -1,0 +1,144 @@
+// Typing on the contact list, on the virtual clock: a character after a pause jumps, further
+// characters within four seconds narrow the list with a letters filter, digits jump to "#",
+// backspace takes letters away, and phone-pad keys always filter.
+#include <gtest/gtest.h>
+
+#include "contacts/ContactListItem.h"
+#include "contacts/ContactSmartListControl.h"
+#include "contacts/LettersFilterItem.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Text.h"
+#include "toolkit/SeparatorItem.h"
+
+namespace {
+
+constexpr int32_t kRow = 40;
+
+class ContactTypingTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    platform::Clock::UseVirtual(100000);
+    list_ = std::make_unique<ContactSmartListControl>(nullptr, RECT{16, 0, 240, 200});
+    for (const char16_t* name :
+         {u"Aaron", u"Anna", u"Bert", u"Carl", u"Dora", u"Emma", u"Fritz", u"Gus", u"Hal", u"Mabel",
+          u"Mark", u"Nina", u"Otto", u"Paul", u"Tom", u"Zed", u"42 Club"}) {
+      auto row = std::make_unique<ContactListItem>(kRow);
+      row->display_name = name;
+      row->text = platform::ToUpper(name);
+      row->object_id = static_cast<uint32_t>(list_->GetItemCount() + 1);
+      list_->AddItem(std::move(row));
+    }
+    list_->Resort();
+  }
+  void TearDown() override { platform::Clock::UseReal(); }
+
+  void Type(char16_t c) { list_->OnKey(0, c); }
+  void Back() { list_->OnKey(VK_BACK, 0); }
+  // The displayed contacts' names.
+  std::vector<std::u16string> Shown() {
+    std::vector<std::u16string> names;
+    for (size_t i = 0; i < list_->DisplayedCount(); ++i) {
+      if (auto* c = dynamic_cast<ContactListItem*>(list_->DisplayedItem(i))) {
+        names.push_back(c->display_name);
+      }
+    }
+    return names;
+  }
+  // Index of the displayed row named `name`.
+  int32_t TopOf(const std::u16string& name) {
+    int32_t y = 0;
+    for (size_t i = 0; i < list_->DisplayedCount(); ++i) {
+      auto* c = dynamic_cast<ContactListItem*>(list_->DisplayedItem(i));
+      if (c && c->display_name == name) return y;
+      y += list_->DisplayedItem(i)->height;
+    }
+    return -1;
+  }
+
+  std::unique_ptr<ContactSmartListControl> list_;
+};
+
+TEST_F(ContactTypingTest, LetterAfterAPauseJumpsThenTheNextOneFilters) {
+  Type(u'm');
+  EXPECT_EQ(list_->ScrollOffset(), TopOf(u"Mabel"));
+  EXPECT_EQ(list_->Filter(), nullptr);
+
+  platform::Clock::Advance(1000);
+  Type(u'a');
+  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
+  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"ma");
+  EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Emma", u"Mabel", u"Mark"}));
+  ASSERT_NE(list_->HeaderItem(), nullptr);
+  EXPECT_NE(list_->HeaderItem()->caption.find(u"ma"), std::u16string::npos);
+  EXPECT_EQ(list_->ScrollOffset(), 0);
+
+  platform::Clock::Advance(3000);
+  Type(u'r');
+  EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Mark"}));
+}
+
+TEST_F(ContactTypingTest, BackspaceRemovesLettersAndTheLastOneShowsEveryContact) {
+  Type(u'm');
+  platform::Clock::Advance(500);
+  Type(u'a');
+  platform::Clock::Advance(500);
+  Type(u'r');
+  ASSERT_EQ(Shown(), (std::vector<std::u16string>{u"Mark"}));
+  platform::Clock::Advance(500);
+  Back();
+  EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Emma", u"Mabel", u"Mark"}));
+  platform::Clock::Advance(500);
+  Back();
+  EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Emma", u"Mabel", u"Mark", u"Tom"}));
+  platform::Clock::Advance(500);
+  Back();
+  EXPECT_EQ(list_->Filter(), nullptr);
+  EXPECT_EQ(Shown().size(), 17u);
+}
+
+TEST_F(ContactTypingTest, PauseStartsAfresh) {
+  Type(u'm');
+  platform::Clock::Advance(1000);
+  Type(u'a');
+  platform::Clock::Advance(4001);
+  Type(u'o');  // the letters filter is still set: a new filter replaces it
+  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
+  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"o");
+  EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Aaron", u"Dora", u"Otto", u"Tom"}));
+}
+
+TEST_F(ContactTypingTest, DigitJumpsToTheNumberSection) {
+  list_->SetScrollOffset(SmartListControl::kScrollToEnd);
+  ASSERT_GT(list_->ScrollOffset(), 0);
+  Type(u'4');
+  EXPECT_EQ(list_->ScrollOffset(), TopOf(u"42 Club"));
+  EXPECT_EQ(TopOf(u"42 Club"), 0);  // "#" sorts before every letter
+  EXPECT_EQ(list_->Filter(), nullptr);
+}
+
+TEST_F(ContactTypingTest, JumpPastEveryRowGoesToTheEndAndPhonePadKeysAlwaysFilter) {
+  Type(u'ω');  // Greek sorts after every Latin name: to the end
+  EXPECT_EQ(list_->ScrollOffset(), list_->MaxScrollOffset());
+
+  platform::Clock::Advance(5000);
+  list_->OnKey(ContactSmartListControl::kKeyPhonePad, u'6');
+  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
+  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"6");
+  for (const std::u16string& name : Shown()) {
+    EXPECT_TRUE(name[0] == u'M' || name[0] == u'N' || name[0] == u'O' ||
+                name.find(u' ') != std::u16string::npos)
+        << std::string(name.begin(), name.end());
+  }
+}
+
+TEST_F(ContactTypingTest, IndexJumpKeyNeverStartsAFilter) {
+  list_->OnKey(ContactSmartListControl::kKeyJump, u'N');
+  EXPECT_EQ(list_->ScrollOffset(), std::min(TopOf(u"Nina"), list_->MaxScrollOffset()));
+  platform::Clock::Advance(100);
+  Type(u'i');  // within 4 s but the jump recorded no letter: the filter holds "i" alone
+  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
+  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"i");
+}
+
+}  // namespace
