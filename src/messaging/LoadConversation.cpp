@@ -1,0 +1,158 @@
+// Loading of one contact's conversation.
+#include "messaging/LoadConversation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "contacts/ContactListItem.h"
+#include "contacts/PhoneNumberMatch.h"
+#include "contacts/SmsContactListItem.h"
+#include "mapi/MAPIFolder.h"
+#include "mapi/MAPIMessage.h"
+#include "mapi/MAPIMsgStore.h"
+#include "mapi/MAPISession.h"
+#include "messaging/SMSMessage.h"
+#include "platform/registry/Registry.h"
+#include "toolkit/SmartListControl.h"
+
+namespace {
+
+constexpr std::u16string_view kSmsStateKey = u"System\\State\\Messages\\SMS";
+constexpr std::u16string_view kAccountNameValue = u"Account Name";
+constexpr size_t kMaxAccountName = 255;
+
+class Loader {
+ public:
+  Loader(ContactListItem& contact, SmartListControl& list, ConversationProgress* progress)
+      : contact_(contact),
+        list_(list),
+        progress_(progress),
+        pseudo_(dynamic_cast<SmsContactListItem*>(&contact) != nullptr) {}
+
+  void Run(CMAPIMsgStore& store);
+
+ private:
+  bool Matches(std::u16string_view address) const {
+    return MatchesNumber(contact_, address, pseudo_);
+  }
+  size_t ItemCount() const {
+    std::lock_guard lock(list_.ListLock());
+    return list_.GetItemCount();
+  }
+  void Append(CMAPIMessage& message, const CMAPIEntry& row, bool outgoing) {
+    auto item = std::make_unique<SMSMessage>(&contact_, message, row, outgoing);
+    std::lock_guard lock(list_.ListLock());
+    list_.AddItem(std::move(item));
+  }
+  // Reports one row looked at; false when the load is to stop.
+  bool Step() {
+    if (!progress_) return true;
+    if (progress_->Report(position_++) == -1) {
+      cancelled_ = true;
+      return false;
+    }
+    return true;
+  }
+  std::unique_ptr<CMAPIMessage> Open(CMAPIFolder& folder, const CMAPIEntry& row) {
+    if (!IsUsableEntryId(row)) return nullptr;
+    return folder.OpenMessage(row);
+  }
+
+  void LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
+  void LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
+  void LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
+
+  ContactListItem& contact_;
+  SmartListControl& list_;
+  ConversationProgress* progress_;
+  const bool pseudo_;
+  int position_ = 0;
+  bool cancelled_ = false;
+};
+
+void Loader::LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  for (const CMAPIEntry& row : rows) {
+    if (ItemCount() >= kConversationReceivedLimit) break;
+    // A message that cannot be opened (deleted since the rows were read) is passed over.
+    if (std::unique_ptr<CMAPIMessage> message = Open(folder, row)) {
+      std::vector<CMAPIRecipient> recipients;
+      if (message->GetRecipients(recipients)) {
+        for (const CMAPIRecipient& recipient : recipients) {
+          if (Matches(recipient.address)) {
+            Append(*message, row, true);
+            break;
+          }
+        }
+      }
+    }
+    if (!Step()) return;
+  }
+}
+
+void Loader::LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+    if (ItemCount() >= kConversationReceivedLimit) break;
+    if (Matches(it->address)) {
+      if (std::unique_ptr<CMAPIMessage> message = Open(folder, *it)) Append(*message, *it, false);
+    }
+    if (!Step()) return;
+  }
+}
+
+void Loader::LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+    if (ItemCount() >= kConversationSentLimit) break;
+    if (std::unique_ptr<CMAPIMessage> message = Open(folder, *it)) {
+      std::vector<CMAPIRecipient> recipients;
+      if (message->GetRecipients(recipients)) {
+        // One item per matching recipient: a message to two of the contact's numbers
+        // shows twice.
+        for (const CMAPIRecipient& recipient : recipients) {
+          if (Matches(recipient.address)) Append(*message, *it, true);
+        }
+      }
+    }
+    if (!Step()) return;
+  }
+}
+
+void Loader::Run(CMAPIMsgStore& store) {
+  std::unique_ptr<CMAPIFolder> inbox = store.GetMessageFolder(SpecialFolder::kInbox);
+  std::unique_ptr<CMAPIFolder> sent = store.GetMessageFolder(SpecialFolder::kSentItems);
+  std::unique_ptr<CMAPIFolder> outbox = store.GetMessageFolder(SpecialFolder::kOutbox);
+  if (!inbox || !sent || !outbox) return;
+  std::vector<CMAPIEntry> inbox_rows;
+  std::vector<CMAPIEntry> sent_rows;
+  std::vector<CMAPIEntry> outbox_rows;
+  if (!inbox->GetContents(inbox_rows) || !sent->GetContents(sent_rows) ||
+      !outbox->GetContents(outbox_rows)) {
+    return;
+  }
+  const size_t total = sent_rows.size() + inbox_rows.size() + outbox_rows.size();
+  const int total_rows = static_cast<int>(std::min<size_t>(total, INT32_MAX));
+  if (progress_) progress_->Start(total_rows);
+
+  LoadOutbox(*outbox, outbox_rows);
+  if (!cancelled_) LoadInbox(*inbox, inbox_rows);
+  if (!cancelled_) LoadSent(*sent, sent_rows);
+  if (!cancelled_ && progress_) progress_->Report(total_rows);
+}
+
+}  // namespace
+
+void LoadConversation(ContactListItem& contact, SmartListControl& list,
+                      ConversationProgress* progress) {
+  CMAPISession session;
+  if (!session.Logon()) return;
+  std::optional<std::u16string> name = platform::ReadRegistryString(
+      platform::HKEY_CURRENT_USER, kSmsStateKey, kAccountNameValue, kMaxAccountName);
+  if (!name) return;
+  std::unique_ptr<CMAPIMsgStore> store = session.OpenMsgStore(*name);
+  if (!store) return;
+  Loader(contact, list, progress).Run(*store);
+}

@@ -1,0 +1,29 @@
+// Gathers the conversation with one contact from the SMS store's Outbox, Inbox and Sent
+// items into a list of SMSMessage items.
+#pragma once
+
+class ContactListItem;
+class SmartListControl;
+
+// How far a conversation load has come, and the way to stop it.
+class ConversationProgress {
+ public:
+  virtual ~ConversationProgress() = default;
+  // Before the first row: the number of rows that will be looked at; the position is 0.
+  virtual void Start(int total) = 0;
+  // After each row (position = rows looked at before it), and once more with the total at
+  // the end of a load that was not stopped. Returning -1 stops the load.
+  virtual int Report(int position) = 0;
+};
+
+// Most items the Outbox and Inbox add to (and the Sent items fill) the list up to.
+inline constexpr int kConversationReceivedLimit = 50;
+inline constexpr int kConversationSentLimit = 100;
+
+// Appends the contact's SMS to `list` (under the list's lock): queued ones from the Outbox
+// (first to last), received ones from the Inbox (newest first) while the list holds fewer than
+// 50 items, then sent ones from Sent items (newest first) while it holds fewer than 100; one
+// item per matching recipient. `progress` may be null. A store step that fails ends the load
+// with what was added so far.
+void LoadConversation(ContactListItem& contact, SmartListControl& list,
+                      ConversationProgress* progress);
