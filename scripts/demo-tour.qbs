@@ -1,18 +1,25 @@
-# A short tour of Quillbook for headless demo runs: the start screen, a scroll, a rotation
-# and back, with a screenshot at each step (written under the --shots folder).
+# A short tour of Quillbook for headless demo runs on the demo device: the contact list, a
+# scroll, the index strip from the left and the right edge, a rotation and back, with a
+# screenshot at each step (written under the --shots folder).
 wait 500
-shot 01-start.png
-drag 120 280 120 60 300
-wait 500
+shot 01-contacts.png
+drag 120 260 120 60 300
+wait 1000
 shot 02-scrolled.png
-tap 120 120
-wait 500
-shot 03-tapped.png
+down 5 150
+wait 100
+shot 03-index-bubble.png
+up 5 150
+wait 600
+shot 04-jumped.png
+tap 235 40
+wait 600
+shot 05-right-edge.png
 rotate
 wait 500
-shot 04-landscape.png
+shot 06-landscape.png
 rotate
 wait 500
-shot 05-portrait.png
+shot 07-portrait.png
 dump state.json
 quit

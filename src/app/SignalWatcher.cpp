@@ -11,13 +11,15 @@ sigset_t WatchedSignals() {
   sigemptyset(&set);
   sigaddset(&set, SIGINT);
   sigaddset(&set, SIGTERM);
+  sigaddset(&set, SIGUSR2);  // dump request
   sigaddset(&set, SIGUSR1);  // the watcher's own stop signal
   return set;
 }
 
 }  // namespace
 
-SignalWatcher::SignalWatcher(std::function<void()> on_signal) : on_signal_(std::move(on_signal)) {
+SignalWatcher::SignalWatcher(std::function<void()> on_signal, std::function<void()> on_dump)
+    : on_signal_(std::move(on_signal)), on_dump_(std::move(on_dump)) {
   const sigset_t set = WatchedSignals();
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
   thread_ = std::thread([this] {
@@ -25,6 +27,10 @@ SignalWatcher::SignalWatcher(std::function<void()> on_signal) : on_signal_(std::
     for (;;) {
       int signal_number = 0;
       if (sigwait(&watched, &signal_number) != 0 || signal_number == SIGUSR1) return;
+      if (signal_number == SIGUSR2) {
+        if (on_dump_) on_dump_();
+        continue;
+      }
       on_signal_();
     }
   });

@@ -1,6 +1,7 @@
-// Turns SIGINT and SIGTERM into a close request on the UI thread. The signals are blocked in
-// every thread (construct this before any other thread starts) and taken by a thread of its
-// own with sigwait, which posts the request.
+// Turns SIGINT and SIGTERM into a close request on the UI thread, and SIGUSR2 into a request
+// for a state dump (for tests that change the device from outside while the program runs). The
+// signals are blocked in every thread (construct this before any other thread starts) and taken by
+// a thread of its own with sigwait, which posts the request.
 #pragma once
 
 #include <pthread.h>
@@ -12,14 +13,15 @@ namespace app {
 
 class SignalWatcher {
  public:
-  // `on_signal` runs on the watcher thread; it must only post.
-  explicit SignalWatcher(std::function<void()> on_signal);
+  // Both run on the watcher thread; they must only post. `on_dump` may be empty.
+  explicit SignalWatcher(std::function<void()> on_signal, std::function<void()> on_dump = {});
   ~SignalWatcher();
   SignalWatcher(const SignalWatcher&) = delete;
   SignalWatcher& operator=(const SignalWatcher&) = delete;
 
  private:
   std::function<void()> on_signal_;
+  std::function<void()> on_dump_;
   std::thread thread_;
 };
 

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/SettledInputSource.h"
 #include "app/ShippedThemes.h"
 #include "app/SignalWatcher.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "platform/ui/DumpRegistry.h"
 #include "platform/ui/ScriptRunner.h"
 #include "platform/ui/WindowManager.h"
+#include "shell/BackgroundWork.h"
 #include "shell/Entry.h"
 
 namespace {
@@ -44,18 +47,37 @@ std::unique_ptr<ui::Display> MakeDisplay(const app::CommandLine& line) {
   return display ? std::move(display) : ui::CreateHeadlessDisplay();
 }
 
+// SIGUSR2: the state dump written as "signal-dump.json" in the shots folder (the device
+// profile without one), replaced atomically so that a reader never sees half of it.
+void WriteSignalDump(ui::WindowManager& manager, const app::CommandLine& line) {
+  const std::string folder = line.shots.empty() ? platform::DeviceDir() : line.shots;
+  platform::MakeDirectories(folder);
+  const std::string text = ui::DumpRegistry::Instance().Write(manager);
+  if (!platform::WriteFileAtomically(folder + "/signal-dump.json", text)) {
+    std::fprintf(stderr, "quillbook: cannot write %s/signal-dump.json\n", folder.c_str());
+  }
+}
+
 int Run(const app::CommandLine& line) {
   if (!line.home.empty()) platform::SetProgramDir(line.home);
   if (!line.device.empty()) platform::SetDeviceDir(line.device);
   app::InstallShippedThemes();
   std::unique_ptr<ui::ScriptRunner> script;
   if (!line.script.empty() && !(script = LoadScript(line))) return kScriptErrorExit;
+  // The script waits for the contact load and SMS recounts before each command.
+  std::unique_ptr<app::SettledInputSource> settled;
+  if (script) {
+    settled = std::make_unique<app::SettledInputSource>(*script, shell::BackgroundWorkRunning);
+  }
   if (line.headless) platform::Clock::UseVirtual();
   ui::WindowManager manager(ui::WindowManagerOptions{line.screen_width, line.screen_height},
                             MakeDisplay(line));
   app::SignalWatcher signals(
-      [&manager] { manager.PostTask([&manager] { manager.OnCloseRequest(); }); });
-  if (script) manager.SetInputSource(script.get());
+      [&manager] { manager.PostTask([&manager] { manager.OnCloseRequest(); }); },
+      [&manager, &line] {
+        manager.PostTask([&manager, &line] { WriteSignalDump(manager, line); });
+      });
+  if (settled) manager.SetInputSource(settled.get());
   const int exit_code = shell::RunQuillbook();
   if (script && script->Failed()) {
     std::fprintf(stderr, "quillbook: %s: %s\n", line.script.c_str(), script->Error().c_str());

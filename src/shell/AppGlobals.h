@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Surface.h"
+#include "platform/pim/PimApplication.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/Window.h"
 #include "shell/SmsCounter.h"
@@ -30,6 +31,9 @@ struct AppGlobals {
   ContactDetailPanel* detail_screen = nullptr;
   SMSPanel* sms_screen = nullptr;
   GestureControl* gesture_control = nullptr;
+  // The contact-store session, open for the whole run (null when the store failed to open).
+  // Declared before the panels: the contact list's loader uses it until the list is gone.
+  std::unique_ptr<platform::pim::PimApplication> contact_store;
   // Every top-level control in input order: gesture control, detail, list, SMS screen. The
   // first is painted last (on top). Owned by owned_panels.
   std::vector<LightControl*> panels;

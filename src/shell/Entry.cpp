@@ -68,7 +68,12 @@ int RunQuillbook() {
                      [manager](const InstanceRequest& r) { OnSecondStart(manager, r); });
   if (role == InstanceEndpoint::Role::kSecondary) return 0;
   if (!CreateMainWindow()) return 0;
-  return RunLoop();
+  const int exit_code = RunLoop();
+  // The screens' threads (the contact loader, the SMS counter) end here, while the stores,
+  // the registry and the window manager they use still exist; at process exit they would
+  // race with the destruction of those.
+  ResetAppGlobals();
+  return exit_code;
 }
 
 }  // namespace shell

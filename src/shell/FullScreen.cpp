@@ -1,6 +1,8 @@
 #include "shell/FullScreen.h"
 
+#include "contacts/ContactSmartListControl.h"
 #include "platform/ui/WindowApi.h"
+#include "screens/ContactContainerPanel.h"
 #include "shell/AppGlobals.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
@@ -34,6 +36,8 @@ void HandleFullScreenRequest() {
   app.last_layout_rect.right = 0;  // the next comparison must fail
   app.layout_ready = true;
   Relayout(RECT{0, 0, width, height}, false);
+  // The theme is loaded now: the contact loader may start reading the store.
+  if (app.list_screen) app.list_screen->ContactList().NotifyLayoutReady();
 }
 
 void RequestFullScreen() {

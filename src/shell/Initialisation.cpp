@@ -1,12 +1,18 @@
 #include "shell/Initialisation.h"
 
+#include "contacts/ContactSmartListControl.h"
+#include "contacts/ContactStoreSession.h"
 #include "messaging/SMSPanel.h"
+#include "messaging/SmsCounts.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
+#include "screens/LeftSearchPanel.h"
 #include "shell/AppGlobals.h"
+#include "shell/Dispatch.h"
 #include "shell/Relayout.h"
+#include "shell/ScreenSwitch.h"
 #include "shell/ShellMessages.h"
 #include "shell/TransitionRunner.h"
 #include "toolkit/GestureControl.h"
@@ -32,7 +38,12 @@ T* AddPanel(AppGlobals& app, std::unique_ptr<T> panel) {
 
 void CreatePanels(AppGlobals& app) {
   const RECT screen{0, 0, ui::GetSystemMetrics(SM_CXSCREEN), ui::GetSystemMetrics(SM_CYSCREEN)};
-  auto list = std::make_unique<ContactContainerPanel>(screen);
+  ui::HWND main = app.main_window;
+  auto list = std::make_unique<ContactContainerPanel>(main, screen);
+  // The strip's jump goes through the window-level key dispatch, like a typed key.
+  list->IndexStrip().SetKeySender([main](uint32_t virtual_key, char16_t character) {
+    DispatchKey(main, virtual_key, character);
+  });
   auto detail = std::make_unique<ContactDetailPanel>(screen);
   detail->visible = false;
   auto sms = std::make_unique<SMSPanel>(screen);
@@ -58,9 +69,11 @@ void WatchRegistry(AppGlobals& app) {
   }
 }
 
-// One pass of the counter thread. The per-contact recount arrives with the contact list;
-// the pass reports by asking for a repaint of the whole window.
-void CounterPass(ui::HWND main) {
+// One pass of the counter thread: the row form of the recount over the contact list (which
+// takes the list's lock for every change), then a repaint of the whole window. The list
+// lives as long as the globals, and the counter thread ends before they are destroyed.
+void CounterPass(ContactSmartListControl& list, ui::HWND main) {
+  RecountSmsFromRows(list);
   ui::PostMessage(main, kMsgRepaint, 0, 0);
 }
 
@@ -75,11 +88,19 @@ void RunFirstActivation() {
   AppGlobals& app = App();
   if (app.initialised) return;
   app.initialised = true;
+  InstallAnimationHost();
+  app.contact_store = ::OpenContactStore(app.main_window);
   LoadStartupLanguageTexts();
   CreatePanels(app);
-  app.unread_count = ReadUnreadCount();
   ui::HWND main = app.main_window;
-  app.counter = std::make_unique<SmsCounter>([main] { CounterPass(main); });
+  RegisterRowNavigation(main);
+  app.unread_count = ReadUnreadCount();
+  ContactSmartListControl& list = app.list_screen->ContactList();
+  // The loader recounts the SMS of every row after each phase, per message.
+  list.SetSmsRecount([](ContactSmartListControl& rows) { RecountSms(rows); });
+  list.SetStore(app.contact_store.get());
+  list.StartLoading();
+  app.counter = std::make_unique<SmsCounter>([&list, main] { CounterPass(list, main); });
   app.back_buffer.reset();
   SendTransitionStart();
   SendTransitionEnd();

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "contacts/ContactSmartListControl.h"
 #include "platform/ui/WindowApi.h"
+#include "screens/ContactContainerPanel.h"
 #include "shell/AppGlobals.h"
 #include "shell/Dispatch.h"
 #include "shell/FullScreen.h"
@@ -44,6 +46,25 @@ void OnRepaint(ui::HWND hwnd, WPARAM wparam) {
   // The sender passes the address of a rectangle that lives as long as the program.
   const RECT area = *reinterpret_cast<const RECT*>(wparam);
   ui::InvalidateRect(hwnd, &area);
+}
+
+// Contact-store notifications: wParam is the contact's object id.
+constexpr UINT kContactCreatedLocally = 0x8100;
+constexpr UINT kContactDeletedLocally = 0x8101;
+constexpr UINT kContactChangedLocally = 0x8102;
+constexpr UINT kContactCreatedRemotely = 0x8105;
+constexpr UINT kContactDeletedRemotely = 0x8106;
+constexpr UINT kContactChangedRemotely = 0x8107;
+
+void OnContactNotification(UINT message, WPARAM wparam) {
+  ContactContainerPanel* screen = App().list_screen;
+  if (!screen) return;  // before the first activation: the load will read the contact anyway
+  const auto object_id = static_cast<uint32_t>(wparam);
+  if (message == kContactDeletedLocally || message == kContactDeletedRemotely) {
+    screen->ContactList().OnContactDeleted(object_id);
+  } else {
+    screen->ContactList().OnContactChanged(object_id);
+  }
 }
 
 bool HandleRegistered(UINT message) {
@@ -100,6 +121,14 @@ LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
       return 0;
     case kMsgRepaint:
       OnRepaint(hwnd, wparam);
+      return 0;
+    case kContactCreatedLocally:
+    case kContactDeletedLocally:
+    case kContactChangedLocally:
+    case kContactCreatedRemotely:
+    case kContactDeletedRemotely:
+    case kContactChangedRemotely:
+      OnContactNotification(message, wparam);
       return 0;
     default:
       return ui::DefWindowProc(hwnd, message, wparam, lparam);

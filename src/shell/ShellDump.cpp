@@ -1,15 +1,12 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
-// full-screen preference as read, the unread count, and the top-level panels in list order.
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
-#include <typeinfo>
-
+// full-screen preference as read, the unread count, and the top-level panels in list order;
+// and the list screen's own section (ListScreenDump).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/Entry.h"
+#include "shell/ListScreenDump.h"
+#include "shell/TypeName.h"
 
 namespace shell {
 
@@ -17,15 +14,8 @@ namespace {
 
 namespace ui = platform::ui;
 
-// The class name of a control without namespaces ("ContactContainerPanel").
 std::string ControlName(const LightControl& control) {
-  const char* mangled = typeid(control).name();
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> demangled(
-      abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-  std::string name = status == 0 && demangled ? demangled.get() : mangled;
-  const size_t colon = name.rfind("::");
-  return colon == std::string::npos ? name : name.substr(colon + 2);
+  return ShortTypeName(typeid(control));
 }
 
 void WritePanels(ui::JsonWriter& json, const AppGlobals& app) {
@@ -75,6 +65,7 @@ void WriteShell(ui::JsonWriter& json) {
 
 void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("shell", WriteShell);
+  ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
 }
 
 }  // namespace shell

@@ -60,7 +60,7 @@ check "panels in order" has "$S/start.json" \
 check "rotation gives landscape" has "$S/rotated.json" '"orientation_prefix":"landscape_"'
 check "rotation resizes the window" has "$S/rotated.json" '"window_rect":\[0,0,320,240\]'
 check "rotation resizes the panels" has "$S/rotated.json" \
-  '"name":"ContactContainerPanel","visible":true,"rect":\[0,0,320,240\]'
+  '"name":"ContactContainerPanel","visible":true,"rect":\[0,0,320,200\]'
 check "rotation reloads the theme" has "$S/rotated.json" '"theme_loads":2'
 check "deactivation shows the task bar" has "$S/inactive.json" '"task_bar_visible":true'
 check "deactivation leaves full screen" has "$S/inactive.json" '"full_screen":false'

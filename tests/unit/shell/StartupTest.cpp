@@ -8,6 +8,7 @@
 #include "shell/FullScreen.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
+#include "theme/SettingManager.h"
 #include "toolkit/GestureControl.h"
 
 namespace {
@@ -40,7 +41,9 @@ TEST_F(StartupTest, FullScreenPreferenceOnCoversTheScreen) {
   EXPECT_EQ(app().theme_loads, 1);
   EXPECT_EQ(app().theme_name, u"Touch.qbt");
   EXPECT_FALSE(manager_->TaskBarVisible());
-  EXPECT_EQ(app().panels[2]->rect, (RECT{0, 0, 240, 320}));
+  // The list screen ends above the icon bar's room.
+  const int icon_bar = theme::Settings().icon_panel_height;
+  EXPECT_EQ(app().panels[2]->rect, (RECT{0, 0, 240, 320 - icon_bar}));
 }
 
 TEST_F(StartupTest, FullScreenPreferenceOffLeavesTheTaskBar) {
@@ -113,7 +116,7 @@ TEST_F(StartupTest, RotationReloadsTheThemeAtEveryChangeOfPrefix) {
   manager_->PumpUntilIdle();
   EXPECT_EQ(app().orientation_prefix, u"landscape_");
   EXPECT_EQ(app().theme_loads, 2);
-  EXPECT_EQ(app().panels[2]->rect, (RECT{0, 0, 320, 240}));
+  EXPECT_EQ(app().panels[2]->rect, (RECT{0, 0, 320, 240 - theme::Settings().icon_panel_height}));
   manager_->Rotate();
   manager_->PumpUntilIdle();
   EXPECT_EQ(app().orientation_prefix, u"portrait_");

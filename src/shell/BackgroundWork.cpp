@@ -1,0 +1,15 @@
+#include "shell/BackgroundWork.h"
+
+#include "contacts/ContactSmartListControl.h"
+#include "screens/ContactContainerPanel.h"
+#include "shell/AppGlobals.h"
+
+namespace shell {
+
+bool BackgroundWorkRunning() {
+  const AppGlobals& app = App();
+  if (app.counter && app.counter->Running()) return true;
+  return app.list_screen && app.list_screen->ContactList().IsLoading();
+}
+
+}  // namespace shell

@@ -1,0 +1,85 @@
+#include "shell/ScreenSwitch.h"
+
+#include <memory>
+
+#include "contacts/AllContactsFilterItem.h"
+#include "contacts/ContactListItem.h"
+#include "contacts/ContactRowNavigation.h"
+#include "contacts/ContactSmartListControl.h"
+#include "contacts/FavoriteFilterItem.h"
+#include "contacts/SmsFilterItem.h"
+#include "messaging/SMSPanel.h"
+#include "platform/ui/WindowApi.h"
+#include "screens/ContactContainerPanel.h"
+#include "screens/ContactDetailPanel.h"
+#include "screens/LeftSearchPanel.h"
+#include "shell/AppGlobals.h"
+#include "shell/Navigation.h"
+
+namespace shell {
+
+namespace {
+
+namespace ui = platform::ui;
+
+// Makes `screen` the one visible screen; false while the screens do not exist yet.
+bool ShowOnly(LightControl* screen) {
+  AppGlobals& app = App();
+  if (!app.list_screen || !app.detail_screen || !app.sms_screen) return false;
+  app.list_screen->visible = screen == app.list_screen;
+  app.detail_screen->visible = screen == app.detail_screen;
+  app.sms_screen->visible = screen == app.sms_screen;
+  return true;
+}
+
+// Sets `make()`'s filter on the contact list, or the all-contacts filter when a filter of
+// type `Filter` is set already.
+template <typename Filter, typename Make>
+void ToggleFilter(ui::HWND hwnd, Make make) {
+  AppGlobals& app = App();
+  if (!app.list_screen) return;
+  app.list_screen->IndexStrip().ClearPressed();
+  if (app.list_screen->visible) {
+    ContactSmartListControl& list = app.list_screen->ContactList();
+    if (dynamic_cast<Filter*>(list.Filter())) {
+      list.SetFilter(new AllContactsFilterItem());
+    } else {
+      list.SetFilter(make());
+    }
+  }
+  ShowMainPanel(hwnd, true);
+}
+
+}  // namespace
+
+void ShowDetailPanel(ui::HWND hwnd, IListItem* item) {
+  if (!dynamic_cast<ContactListItem*>(item)) return;
+  if (!ShowOnly(App().detail_screen)) return;
+  RECT client{};
+  ui::GetClientRect(hwnd, client);
+  SlideTransition(hwnd, 0, &client);
+}
+
+void ShowSmsPanel(ui::HWND hwnd, IListItem* item, PhoneEntry number) {
+  (void)number;  // the conversation screen takes the number once it shows conversations
+  if (!dynamic_cast<ContactListItem*>(item)) return;
+  if (!ShowOnly(App().sms_screen)) return;
+  FlipTransition(hwnd, 0);
+}
+
+void ToggleSmsFilter(ui::HWND hwnd) {
+  ToggleFilter<SmsFilterItem>(hwnd, [] { return new SmsFilterItem(); });
+}
+
+void ToggleFavoriteFilter(ui::HWND hwnd) {
+  ToggleFilter<FavoriteFilterItem>(hwnd, [] { return new FavoriteFilterItem(); });
+}
+
+void RegisterRowNavigation(ui::HWND hwnd) {
+  ContactRowNavigation::SetShowDetailHandler(
+      [hwnd](ContactListItem& row) { ShowDetailPanel(hwnd, &row); });
+  ContactRowNavigation::SetShowSmsHandler(
+      [hwnd](ContactListItem& row, const PhoneEntry& number) { ShowSmsPanel(hwnd, &row, number); });
+}
+
+}  // namespace shell
