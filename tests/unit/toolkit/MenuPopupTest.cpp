@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ToolkitFixture.h"
+#include "platform/Text.h"
 #include "theme/SettingManager.h"
 #include "toolkit/BorderPanel.h"
 #include "toolkit/ContainerPanel.h"
@@ -54,7 +55,7 @@ class MenuPopupTest : public ToolkitFixture {
     std::vector<MenuEntry> entries;
     for (int i = 1; i <= count; ++i) {
       const std::string name = "e" + std::to_string(i);
-      entries.emplace_back(std::u16string(name.begin(), name.end()), Record(name));
+      entries.push_back(MenuEntry(platform::FromUtf8(name), Record(name)));
     }
     return entries;
   }
