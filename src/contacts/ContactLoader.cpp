@@ -148,6 +148,9 @@ void ContactLoader::StorePhase(const LoaderSettings& settings) {
         existing->shown = true;
         if (moved) list_.Resort();
         if (caching) WriteCacheRecord(*existing, cache);
+        // Rows confirmed from the cache get their letter separator here too: the cache
+        // phase ran before the theme was loaded and may have made none.
+        ApplySeparatorRule(*existing, settings, batch);
         existed = true;
       }
     }
@@ -203,6 +206,14 @@ void ContactLoader::Flush(Batch& batch) {
   }
   for (auto& row : batch) {
     if (!row) continue;
+    // A letter separator the list got meanwhile (a contact added by notification) is not
+    // added twice.
+    if (auto* separator = dynamic_cast<SeparatorItem*>(row.get());
+        separator && !separator->caption.empty() &&
+        !list_.ClaimLetterSeparator(separator->caption.front())) {
+      fresh.Forget(row.get());
+      continue;
+    }
     list_.SortKeys().Adopt(fresh, row.get());
     list_.AddItem(std::move(row));
   }

@@ -6,6 +6,7 @@
 #include "contacts/ContactLoader.h"
 #include "contacts/ContactRecordMove.h"
 #include "contacts/ContactStoreReads.h"
+#include "platform/Text.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
 #include "platform/ui/WindowApi.h"
@@ -196,6 +197,7 @@ void ContactSmartListControl::OnContactChanged(uint32_t object_id) {
     fresh->height = 0;
     std::lock_guard lock(ListLock());
     row = static_cast<ContactListItem*>(AddItem(std::move(fresh)));
+    AddLetterSeparatorFor(*row);
   } else if (!RefillContact(*row)) {
     return;
   } else if (!row->shown) {
@@ -211,6 +213,24 @@ void ContactSmartListControl::OnContactChanged(uint32_t object_id) {
   RunListAnimation(HostWindow(),
                    std::make_unique<ItemHeightAnimation>(*row, *this, contact_height_));
   platform::ui::InvalidateRect(HostWindow(), &rect);
+}
+
+bool ContactSmartListControl::ClaimLetterSeparator(char16_t letter) {
+  if (letter_separators_.find(letter) != std::u16string::npos) return false;
+  letter_separators_.push_back(letter);
+  return true;
+}
+
+// A contact added while the program runs under a letter that had no contact yet gets that
+// letter's separator at once, as it would at the next start.
+void ContactSmartListControl::AddLetterSeparatorFor(const ContactListItem& row) {
+  const theme::SettingManager& settings = theme::Settings();
+  if (row.text.empty() || settings.separator_item_height <= 1) return;
+  char16_t letter = row.text.front();
+  if (platform::IsDigitUnit(letter)) letter = u'#';
+  if (settings.index_letters.find(letter) == std::u16string::npos) return;
+  if (!ClaimLetterSeparator(letter)) return;
+  AddItem(std::make_unique<SeparatorItem>(letter, settings.separator_item_height));
 }
 
 void ContactSmartListControl::OnContactDeleted(uint32_t object_id) {

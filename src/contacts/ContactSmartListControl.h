@@ -115,6 +115,9 @@ class ContactSmartListControl : public SmartListControl {
   void RunSmsRecount();
   // Forgets the picture bookkeeping of a row that leaves the list (under ListLock()).
   void ForgetPicture(const IListItem* row);
+  // Records that the list has the letter separator of `letter`; false when it already had
+  // one (under ListLock()). Keeps the loader and live additions from making two.
+  bool ClaimLetterSeparator(char16_t letter);
 
  private:
   friend class ContactLoader;
@@ -122,6 +125,8 @@ class ContactSmartListControl : public SmartListControl {
   RECT JumpToLetter(char16_t letter);
   RECT TypeIntoFilter(uint32_t virtual_key, char16_t character, bool typable, uint32_t idle);
   void LoadVisiblePictures();
+  // Adds the letter separator a newly added contact row needs (UI thread, under ListLock()).
+  void AddLetterSeparatorFor(const ContactListItem& row);
 
   SeparatorItem* unread_separator_ = nullptr;
   SeparatorItem* read_separator_ = nullptr;
@@ -130,6 +135,7 @@ class ContactSmartListControl : public SmartListControl {
   std::function<void(ContactSmartListControl&)> sms_recount_;
   SortKeyCache sort_keys_;                           // under ListLock()
   std::vector<std::unique_ptr<IListItem>> retired_;  // under ListLock()
+  std::u16string letter_separators_;                 // letters that have one; under ListLock()
   // Contact rows of the master sequence by object id (under ListLock()); rebuilt when the
   // master sequence's size differs from the size it was built at, kept in step by RetireRow.
   std::unordered_map<uint32_t, ContactListItem*> object_index_;

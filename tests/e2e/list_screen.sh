@@ -8,7 +8,7 @@ set -u
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
 WORK="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$WORK"' EXIT
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -p "$XDG_RUNTIME_DIR"
 
@@ -76,6 +76,39 @@ check "right edge jumps back up ($right_offset < $left_offset)" \
 check "marker follows the jump" test "$(text "$S/left.json" current_letter)" != \
   "$(text "$S/start.json" current_letter)"
 check "pen on the strip shows the bubble" has "$S/pressed.json" '"pressed":true'
+
+# --- Typing: a letter after a pause jumps, the next one within 4 s filters ---------------
+run_script typing "$DEMO" <<'SCRIPT'
+wait 5000
+char d
+dump jumped.json
+char a
+dump filtered.json
+key VK_BACK
+dump one-letter.json
+key VK_BACK
+dump cleared.json
+wait 5000
+char 4
+dump digit.json
+quit
+SCRIPT
+T="$WORK/shots-typing"
+check "typing run exits 0" test "$rc" -eq 0
+check "letter separators on a second start" has "$T/jumped.json" '"kind":"SeparatorItem","name":"D"'
+check "a letter after a pause jumps" less_than 0 "$(number "$T/jumped.json" scroll_offset)"
+check "the jump keeps all contacts" has "$T/jumped.json" '"filter":"AllContactsFilterItem"'
+check "a second letter filters" has "$T/filtered.json" '"filter":"LettersFilterItem"'
+check "the header shows both letters" has "$T/filtered.json" '"filter_title":"Matching '"'"'da'"'"'"'
+check "filtered rows match" has "$T/filtered.json" '"name":"Da Silva'
+check "backspace removes a letter" has "$T/one-letter.json" '"filter_title":"Matching '"'"'d'"'"'"'
+check "the last backspace removes the filter" has "$T/cleared.json" '"filter":"",'
+check "the last backspace shows every contact" test "$(number "$T/cleared.json" displayed_count)" \
+  = "$(number "$T/jumped.json" displayed_count)"
+check "a digit jumps to the number section" \
+  has "$T/digit.json" '"name":"#"[^}]*"on_screen":true'
+check "the rows above it are scrolled away" \
+  has "$T/digit.json" '"name":"<New Contact...>"[^}]*"on_screen":false'
 
 # --- Changes made with qbphone while the program runs -------------------------------------
 LIVE="$WORK/live"

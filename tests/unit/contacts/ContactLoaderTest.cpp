@@ -89,6 +89,32 @@ TEST_F(ContactLoaderTest, LetterSeparatorsFollowTheIndexLetters) {
                    u"9 Lives", u"[A]", u"Alf", u"anna", u"Ülrich"}));
 }
 
+// The cache phase runs before the theme is loaded (no separator height yet); the store phase
+// then gives the confirmed rows their separators, and a contact added while the program runs
+// gets its letter's separator at once, never a second one.
+TEST_F(ContactLoaderTest, SeparatorsAfterALateThemeAndForContactsAddedLive) {
+  theme::Settings().separator_item_height = 20;
+  Add(u"Anna");
+  Add(u"Bert");
+  {
+    auto first = MakeList();
+    FullLoad(*first);
+  }
+  theme::Settings().separator_item_height = 0;
+  auto list = MakeList();
+  LoadCachePhase(*list);
+  theme::Settings().separator_item_height = 20;
+  list->NotifyLayoutReady();
+  list->WaitForLoading();
+  const uint32_t carl = Add(u"Carl");
+  list->OnContactChanged(carl);
+  list->OnContactChanged(Add(u"Alice"));
+  std::lock_guard lock(list->ListLock());
+  EXPECT_EQ(Rows(list->MasterItems()),
+            (Texts{u"[Unread SMS]0", u"[Read SMS]0", u"<New Contact...>", u"[A]", u"Alice", u"Anna",
+                   u"[B]", u"Bert", u"[C]", u"Carl"}));
+}
+
 TEST_F(ContactLoaderTest, NoSeparatorsWithHeightZeroOrOneOrEmptyIndexLetters) {
   Add(u"Anna");
   const std::u16string letters = theme::Settings().index_letters;
