@@ -11,6 +11,7 @@
 
 #include "contacts/ContactListItem.h"
 #include "platform/Surface.h"
+#include "support/Golden.h"
 #include "theme/Image.h"
 #include "theme/SettingManager.h"
 
@@ -29,27 +30,8 @@ std::unique_ptr<theme::Image> SolidImage(int width, int height, COLORREF color) 
   return std::make_unique<theme::Image>(std::move(pixels), u"test");
 }
 
-std::string GoldenPath(const std::string& name) {
-  return std::string(QB_SOURCE_DIR) + "/tests/unit/contacts/golden/" + name + ".png";
-}
-
 void ExpectMatchesGolden(const platform::Surface& rendered, const std::string& name) {
-  const char* update = std::getenv("QB_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    ASSERT_TRUE(rendered.WritePng(GoldenPath(name)));
-    return;
-  }
-  auto golden = platform::Surface::ReadPng(GoldenPath(name));
-  ASSERT_NE(golden, nullptr) << "missing reference " << GoldenPath(name);
-  bool same = golden->Width() == rendered.Width() && golden->Height() == rendered.Height();
-  for (int y = 0; same && y < rendered.Height(); ++y)
-    for (int x = 0; same && x < rendered.Width(); ++x)
-      same = golden->Pixels()[y * golden->StridePixels() + x] ==
-             rendered.Pixels()[y * rendered.StridePixels() + x];
-  if (!same) {
-    rendered.WritePng(name + "_err.png");
-    ADD_FAILURE() << name << " differs from its reference; wrote " << name << "_err.png";
-  }
+  testing_support::ExpectMatchesGolden(rendered, "contacts", name);
 }
 
 class ContactRowDraw : public ::testing::Test {

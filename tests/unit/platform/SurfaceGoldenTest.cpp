@@ -7,33 +7,14 @@
 #include <string>
 
 #include "platform/Surface.h"
+#include "support/Golden.h"
 
 using namespace platform;
 
 namespace {
 
-std::string GoldenPath(const std::string& name) {
-  return std::string(QB_SOURCE_DIR) + "/tests/unit/platform/golden/" + name + ".png";
-}
-
-// Compares every pixel (alpha included) with the reference image `name`.
-void ExpectMatchesGolden(const Surface& rendered, const std::string& name) {
-  const char* update = std::getenv("QB_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    ASSERT_TRUE(rendered.WritePng(GoldenPath(name)));
-    return;
-  }
-  auto golden = Surface::ReadPng(GoldenPath(name));
-  ASSERT_NE(golden, nullptr) << "missing reference " << GoldenPath(name);
-  bool same = golden->Width() == rendered.Width() && golden->Height() == rendered.Height();
-  for (int y = 0; same && y < rendered.Height(); ++y)
-    for (int x = 0; same && x < rendered.Width(); ++x)
-      same = golden->Pixels()[y * golden->StridePixels() + x] ==
-             rendered.Pixels()[y * rendered.StridePixels() + x];
-  if (!same) {
-    rendered.WritePng(name + "_err.png");
-    ADD_FAILURE() << name << " differs from its reference; wrote " << name << "_err.png";
-  }
+void ExpectMatchesGolden(const platform::Surface& rendered, const std::string& name) {
+  testing_support::ExpectMatchesGolden(rendered, "platform", name);
 }
 
 }  // namespace

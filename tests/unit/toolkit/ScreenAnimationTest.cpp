@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Surface.h"
+#include "support/Golden.h"
 #include "theme/SettingManager.h"
 #include "toolkit/FlipScreenAnimation.h"
 #include "toolkit/GenieAnimation.h"
@@ -21,27 +22,8 @@ namespace {
 constexpr int kWidth = 60;
 constexpr int kHeight = 80;
 
-std::string GoldenPath(const std::string& name) {
-  return std::string(QB_SOURCE_DIR) + "/tests/unit/toolkit/golden/" + name + ".png";
-}
-
 void ExpectMatchesGolden(const platform::Surface& rendered, const std::string& name) {
-  const char* update = std::getenv("QB_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    ASSERT_TRUE(rendered.WritePng(GoldenPath(name)));
-    return;
-  }
-  auto golden = platform::Surface::ReadPng(GoldenPath(name));
-  ASSERT_NE(golden, nullptr) << "missing reference " << GoldenPath(name);
-  bool same = golden->Width() == rendered.Width() && golden->Height() == rendered.Height();
-  for (int y = 0; same && y < rendered.Height(); ++y)
-    for (int x = 0; same && x < rendered.Width(); ++x)
-      same = golden->Pixels()[y * golden->StridePixels() + x] ==
-             rendered.Pixels()[y * rendered.StridePixels() + x];
-  if (!same) {
-    rendered.WritePng(name + "_err.png");
-    ADD_FAILURE() << name << " differs from its reference; wrote " << name << "_err.png";
-  }
+  testing_support::ExpectMatchesGolden(rendered, "toolkit", name);
 }
 
 // The screen being left: horizontal bands of warm colours with a dark left column, so that
