@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "platform/ui/WindowApi.h"
-#include "theme/Drawing.h"
 #include "theme/SettingManager.h"
+#include "toolkit/FadeScreen.h"
 
 namespace {
 
@@ -78,9 +78,7 @@ void ContactRowNavigation::SetTraceSink(TraceSink sink) {
 }
 
 void ContactRowNavigation::FadeScreenBeforeEditor(platform::ui::HWND window) {
-  platform::ui::WindowManager* manager = platform::ui::WindowManager::Current();
-  if (manager == nullptr || !platform::ui::IsWindow(window)) return;
-  platform::Surface& dc = manager->GetDC(window);
-  theme::FadeWindow(dc, theme::Settings().fade_color, [manager] { manager->PresentFrame(); });
+  if (!platform::ui::IsWindow(window)) return;
+  FadeWindowArea(window, nullptr, theme::Settings().fade_color);
   platform::ui::InvalidateRect(window, nullptr);
 }
