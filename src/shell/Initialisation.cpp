@@ -48,7 +48,9 @@ void CreatePanels(AppGlobals& app) {
   detail->visible = false;
   auto sms = std::make_unique<SMSPanel>(screen);
   sms->visible = false;
-  auto gesture = std::make_unique<GestureControl>(screen);
+  auto gesture = std::make_unique<GestureControl>(main, screen);
+  gesture->SetSwipeAction([main] { SwipeAcrossScreen(main); });
+  gesture->SetCornerTapAction([main] { MinimiseFromCorner(main); });
   app.gesture_control = AddPanel(app, std::move(gesture));
   app.detail_screen = AddPanel(app, std::move(detail));
   app.list_screen = AddPanel(app, std::move(list));

@@ -75,6 +75,23 @@ void ToggleFavoriteFilter(ui::HWND hwnd) {
   ToggleFilter<FavoriteFilterItem>(hwnd, [] { return new FavoriteFilterItem(); });
 }
 
+void SwipeAcrossScreen(ui::HWND hwnd) {
+  AppGlobals& app = App();
+  if (!app.list_screen) return;
+  ContactSmartListControl& list = app.list_screen->ContactList();
+  if (!dynamic_cast<AllContactsFilterItem*>(list.Filter())) {
+    list.SetFilter(new AllContactsFilterItem());
+    ShowMainPanel(hwnd, true);
+  } else {
+    ToggleFavoriteFilter(hwnd);
+  }
+}
+
+void MinimiseFromCorner(ui::HWND hwnd) {
+  ui::ShowWindow(hwnd, ui::SW_MINIMIZE);
+  ShowMainPanel(hwnd, false);
+}
+
 void RegisterRowNavigation(ui::HWND hwnd) {
   ContactRowNavigation::SetShowDetailHandler(
       [hwnd](ContactListItem& row) { ShowDetailPanel(hwnd, &row); });

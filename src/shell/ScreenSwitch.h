@@ -22,6 +22,12 @@ void ToggleSmsFilter(platform::ui::HWND hwnd);
 // The same with the favourites filter.
 void ToggleFavoriteFilter(platform::ui::HWND hwnd);
 
+// The swipe across the screen: back to all contacts when another filter is set, otherwise
+// the favourites toggle; either way the list screen is shown.
+void SwipeAcrossScreen(platform::ui::HWND hwnd);
+// The quick tap in the top-right corner: minimises the program, list screen shown.
+void MinimiseFromCorner(platform::ui::HWND hwnd);
+
 // Lets tapped contact rows open the detail and SMS screens of the main window `hwnd`.
 void RegisterRowNavigation(platform::ui::HWND hwnd);
 

@@ -110,6 +110,21 @@ check "a digit jumps to the number section" \
 check "the rows above it are scrolled away" \
   has "$T/digit.json" '"name":"<New Contact...>"[^}]*"on_screen":false'
 
+# --- A swipe across the screen toggles favourites ---------------------------------------
+run_script swipe "$DEMO" <<'SCRIPT'
+drag 220 120 40 125 150
+dump favourites.json
+drag 30 120 220 120 150
+dump all.json
+quit
+SCRIPT
+W2="$WORK/shots-swipe"
+check "swipe run exits 0" test "$rc" -eq 0
+check "a swipe shows the favourites" has "$W2/favourites.json" '"filter":"FavoriteFilterItem"'
+check "only favourites listed" lacks "$W2/favourites.json" '"kind":"ContactListItem"[^}]*"favourite":false'
+check "favourites listed" has "$W2/favourites.json" '"kind":"ContactListItem"[^}]*"favourite":true'
+check "a second swipe shows all contacts" has "$W2/all.json" '"filter":"AllContactsFilterItem"'
+
 # --- Changes made with qbphone while the program runs -------------------------------------
 LIVE="$WORK/live"
 "$PHONE" --device "$LIVE" contacts add firstname=Anna lastname=Able mobilephone=5550100 >/dev/null
