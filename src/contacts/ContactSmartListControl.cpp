@@ -7,6 +7,7 @@
 #include "contacts/ContactRecordMove.h"
 #include "contacts/ContactStoreReads.h"
 #include "platform/Text.h"
+#include "platform/ThreadPriority.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
 #include "platform/ui/WindowApi.h"
@@ -81,6 +82,7 @@ void ContactSmartListControl::StartLoading() {
     loading_ = true;
   }
   loader_ = std::thread([this, settings = LoaderSettings::FromTheme()]() mutable {
+    platform::LowerCurrentThreadPriority();  // below normal: the UI thread comes first
     ContactLoader(*this, store_, std::move(settings)).Run();
     std::lock_guard lock(load_mutex_);
     loading_ = false;
