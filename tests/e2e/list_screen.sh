@@ -7,25 +7,8 @@ set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
-WORK="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$WORK"' EXIT
-export XDG_RUNTIME_DIR="$WORK/run"
-mkdir -p "$XDG_RUNTIME_DIR"
+. "$(dirname "$0")/lib.sh"
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-  local name="$1"
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name"
-  fi
-}
-has() { grep -q -- "$2" "$1"; }
-lacks() { ! grep -q -- "$2" "$1"; }
 # The number after "KEY": in a dump (the first one).
 number() { grep -o "\"$2\":-\?[0-9]*" "$1" | head -1 | cut -d: -f2; }
 # The first string value of "KEY" in a dump.
@@ -186,5 +169,4 @@ check "deleted contact gone after the load" lacks "$WORK/shots-second/second.jso
 check "kept contact listed" has "$WORK/shots-second/second.json" '"name":"[^"]*Keep'
 check "cache rewritten without it" lacks "$CACHE" 'Gone'
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

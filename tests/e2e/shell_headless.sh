@@ -4,24 +4,8 @@
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
-WORK="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
-export XDG_RUNTIME_DIR="$WORK/run"
-mkdir -p "$XDG_RUNTIME_DIR"
+. "$(dirname "$0")/lib.sh"
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-  local name="$1"
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name"
-  fi
-}
-has() { grep -q -- "$2" "$1"; }
 
 run_script() {  # run_script NAME (script on stdin); sets rc
   local name="$1"
@@ -142,5 +126,4 @@ check "simultaneous starts leave one ($alive)" test "$alive" -eq 1
 for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
 wait 2>/dev/null
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
