@@ -1,6 +1,7 @@
 #include "toolkit/AnimationRunners.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/Clock.h"
 #include "platform/ui/WindowApi.h"
@@ -30,6 +31,28 @@ bool Overran(const Animation& animation, uint32_t elapsed) {
   return elapsed > static_cast<uint32_t>(std::max(animation.duration, 0)) + kMaxAnimationOverrunMs;
 }
 
+// The frame loop both runners share: steps the animation by the elapsed time and hands each
+// changed rectangle (clipped to `bounds`) to `show`, until the animation is done, overruns,
+// or reports nothing left to show (its end state still applies then).
+void StepUntilDone(Animation& animation, const RECT& bounds,
+                   const std::function<void(const RECT&)>& show) {
+  const uint32_t start = platform::Clock::TickCount();
+  bool done = false;
+  while (!done) {
+    const uint32_t elapsed = platform::Clock::TickCount() - start;
+    const RECT changed = IntersectRect(animation.Step(done, elapsed), bounds);
+    if (!done && Overran(animation, elapsed)) {
+      FinishAtOnce(animation);
+      done = true;
+    }
+    if (changed.bottom < 1) {
+      if (!done) FinishAtOnce(animation);
+      break;
+    }
+    show(changed);
+  }
+}
+
 }  // namespace
 
 void RunListAnimation(ui::HWND window, std::unique_ptr<Animation> animation) {
@@ -49,25 +72,12 @@ void RunListAnimation(ui::HWND window, std::unique_ptr<Animation> animation) {
     manager->GetDC(window).BitBlt(0, 0, RectWidth(client), RectHeight(client), work, 0, 0);
     manager->PresentFrame();
 
-    const uint32_t start = platform::Clock::TickCount();
-    bool done = false;
-    while (!done) {
-      const uint32_t elapsed = platform::Clock::TickCount() - start;
-      const RECT changed = IntersectRect(animation->Step(done, elapsed), client);
-      if (!done && Overran(*animation, elapsed)) {
-        FinishAtOnce(*animation);
-        done = true;
-      }
-      if (changed.bottom < 1) {
-        // Nothing left to show; the end state still applies.
-        if (!done) FinishAtOnce(*animation);
-        break;
-      }
+    StepUntilDone(*animation, client, [&](const RECT& changed) {
       host.PaintPanels(work, changed);
       manager->GetDC(window).BitBlt(changed.left, changed.top, RectWidth(changed),
                                     RectHeight(changed), work, changed.left, changed.top);
       manager->PresentFrame();
-    }
+    });
   }
   host.TransitionEnd();
 }
@@ -106,20 +116,7 @@ void RunControlAnimation(ui::HWND window, LightControl& control,
     control.rect = home;
     composition.BitBlt(bounds.left, bounds.top, width, height, background, bounds.left, bounds.top);
 
-    const uint32_t start = platform::Clock::TickCount();
-    bool done = false;
-    while (!done) {
-      const uint32_t elapsed = platform::Clock::TickCount() - start;
-      const RECT changed = IntersectRect(animation->Step(done, elapsed), bounds);
-      if (!done && Overran(*animation, elapsed)) {
-        FinishAtOnce(*animation);
-        done = true;
-      }
-      if (changed.bottom < 1) {
-        // Nothing left to show; the end state still applies.
-        if (!done) FinishAtOnce(*animation);
-        break;
-      }
+    StepUntilDone(*animation, bounds, [&](const RECT& changed) {
       composition.BitBlt(changed.left, changed.top, RectWidth(changed), RectHeight(changed),
                          background, changed.left, changed.top);
       composition.PushClip(bounds);
@@ -129,7 +126,7 @@ void RunControlAnimation(ui::HWND window, LightControl& control,
       manager->GetDC(window).BitBlt(changed.left, changed.top, RectWidth(changed),
                                     RectHeight(changed), composition, changed.left, changed.top);
       manager->PresentFrame();
-    }
+    });
   }
   host.TransitionEnd();
 }
