@@ -21,6 +21,7 @@
 #include "platform/msgstore/Session.h"
 #include "platform/msgstore/SmsFiling.h"
 #include "platform/msgstore/Table.h"
+#include "platform/ui/JsonWriter.h"
 
 namespace qbphone {
 
@@ -242,24 +243,6 @@ HRESULT ReadFolder(int index, std::vector<ListedSms>& out) {
   return hr;
 }
 
-std::string JsonString(const std::u16string& text) {
-  std::string out = "\"";
-  for (char c : platform::ToUtf8(text)) {
-    auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20 || u == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", u);
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 // One line per SMS: tabs and line breaks inside texts are shown as \t and \n.
 std::string PlainField(const std::u16string& text) {
   std::string out;
@@ -290,8 +273,9 @@ void PrintJson(const std::vector<ListedSms>& list) {
         "%s\n  {\"entry\": \"%s\", \"read\": %s, \"time\": %s, \"name\": %s, "
         "\"address\": %s, \"text\": %s}",
         i ? "," : "", sms.entry.c_str(), sms.read ? "true" : "false", time.c_str(),
-        JsonString(sms.name).c_str(), JsonString(sms.address).c_str(),
-        JsonString(sms.text).c_str());
+        platform::ui::JsonWriter::Quoted(sms.name).c_str(),
+        platform::ui::JsonWriter::Quoted(sms.address).c_str(),
+        platform::ui::JsonWriter::Quoted(sms.text).c_str());
   }
   std::printf("%s]\n", list.empty() ? "" : "\n");
 }
