@@ -26,23 +26,10 @@ class PressRecordingList : public SmartListControl {
   std::vector<Press> long_presses;
 };
 
-class SmartListGestureTest : public ToolkitFixture {
+class SmartListGestureTest : public HostedListFixture<PressRecordingList> {
  protected:
   // A list over the whole 240x320 window with `count` rows of 36 px.
-  void Fill(int count, int32_t row_height = 36) {
-    list_ = std::make_unique<PressRecordingList>(hwnd(), RECT{0, 0, 240, 320});
-    for (int i = 0; i < count; ++i) {
-      rows_.push_back(
-          static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
-    }
-    Host(list_.get());
-    PaintAll();
-  }
-  void TearDown() override {
-    Host(nullptr);
-    list_.reset();
-    ToolkitFixture::TearDown();
-  }
+  void Fill(int count, int32_t row_height = 36) { HostedListFixture::Fill(count, row_height); }
   int TotalClicks() const {
     int clicks = 0;
     for (const TestRow* row : rows_) clicks += row->clicks;
@@ -57,9 +44,6 @@ class SmartListGestureTest : public ToolkitFixture {
     }
     return offsets;
   }
-
-  std::unique_ptr<PressRecordingList> list_;
-  std::vector<TestRow*> rows_;
 };
 
 TEST_F(SmartListGestureTest, TapRuleNeedsLessThanSevenPixelsAndTwentyTravel) {

@@ -17,25 +17,9 @@ constexpr uint32_t kRight = 0x27;
 constexpr uint32_t kDown = 0x28;
 constexpr uint32_t kAction = 0x86;
 
-class SmartListKeyTest : public ToolkitFixture {
+class SmartListKeyTest : public HostedListFixture<SmartListControl> {
  protected:
-  void Fill(int count, int32_t row_height = 32) {
-    list_ = std::make_unique<SmartListControl>(hwnd(), RECT{0, 0, 240, 320});
-    for (int i = 0; i < count; ++i) {
-      rows_.push_back(
-          static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
-    }
-    Host(list_.get());
-    PaintAll();
-  }
-  void TearDown() override {
-    Host(nullptr);
-    list_.reset();
-    ToolkitFixture::TearDown();
-  }
-
-  std::unique_ptr<SmartListControl> list_;
-  std::vector<TestRow*> rows_;
+  void Fill(int count, int32_t row_height = 32) { HostedListFixture::Fill(count, row_height); }
 };
 
 TEST_F(SmartListKeyTest, FirstArrowSelectsTheMiddleRowWithoutMoving) {

@@ -187,3 +187,27 @@ class ToolkitFixture : public ::testing::Test {
   LightControl* control_ = nullptr;
   std::vector<RECT> paints_;
 };
+
+// A fixture whose window hosts one list of type `List` filled with numbered test rows.
+template <typename List>
+class HostedListFixture : public ToolkitFixture {
+ protected:
+  // A list over the whole 240x320 window with `count` rows of `row_height` px, painted once.
+  void Fill(int count, int32_t row_height) {
+    list_ = std::make_unique<List>(hwnd(), RECT{0, 0, 240, 320});
+    for (int i = 0; i < count; ++i) {
+      rows_.push_back(
+          static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
+    }
+    Host(list_.get());
+    PaintAll();
+  }
+  void TearDown() override {
+    Host(nullptr);
+    list_.reset();
+    ToolkitFixture::TearDown();
+  }
+
+  std::unique_ptr<List> list_;
+  std::vector<TestRow*> rows_;
+};
