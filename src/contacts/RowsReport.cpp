@@ -79,8 +79,7 @@ void WriteJsonRecord(const ContactListItem& r, std::ostream& out) {
     json.Key(name);
     json.String(value);
   };
-  json.Key("object_id");
-  json.Int(r.object_id);
+  json.IntField("object_id", r.object_id);
   text("display_name", r.display_name);
   text("header", r.header);
   text("second_line", r.second_line);
@@ -92,16 +91,13 @@ void WriteJsonRecord(const ContactListItem& r, std::ostream& out) {
   text("company", r.company);
   text("city", r.city);
   text("categories", r.categories);
-  json.Key("favourite");
-  json.Bool(r.favourite);
-  json.Key("shown");
-  json.Bool(r.shown);
+  json.BoolField("favourite", r.favourite);
+  json.BoolField("shown", r.shown);
   json.Key("phones");
   json.BeginArray();
   for (const PhoneEntry& phone : r.phones) {
     json.BeginObject();
-    json.Key("field_id");
-    json.Int(phone.field_id);
+    json.IntField("field_id", phone.field_id);
     text("number", phone.number);
     text("label", PhoneLabelText(phone));
     json.EndObject();

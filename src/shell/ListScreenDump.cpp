@@ -30,24 +30,16 @@ std::u16string RowName(const IListItem& row) {
 
 void WriteRow(ui::JsonWriter& json, const IListItem& row, bool on_screen) {
   json.BeginObject();
-  json.Key("kind");
-  json.String(ShortTypeName(typeid(row)));
-  json.Key("name");
-  json.String(RowName(row));
+  json.StringField("kind", ShortTypeName(typeid(row)));
+  json.StringField("name", RowName(row));
   auto contact = dynamic_cast<const ContactListItem*>(&row);
-  json.Key("second_line");
-  json.String(contact ? contact->second_line : std::u16string());
+  json.StringField("second_line", contact ? contact->second_line : std::u16string());
   auto base = dynamic_cast<const BaseItem*>(&row);
-  json.Key("unread_sms");
-  json.Int(base ? base->unread_sms_count : 0);
-  json.Key("sms");
-  json.Int(base ? base->sms_count : 0);
-  json.Key("favourite");
-  json.Bool(contact && contact->favourite);
-  json.Key("height");
-  json.Int(row.height);
-  json.Key("on_screen");
-  json.Bool(on_screen);
+  json.IntField("unread_sms", base ? base->unread_sms_count : 0);
+  json.IntField("sms", base ? base->sms_count : 0);
+  json.BoolField("favourite", contact && contact->favourite);
+  json.IntField("height", row.height);
+  json.BoolField("on_screen", on_screen);
   json.EndObject();
 }
 
@@ -70,19 +62,14 @@ void WriteRows(ui::JsonWriter& json, ContactSmartListControl& list) {
 
 void WriteIndexStrip(ui::JsonWriter& json, const LeftSearchPanel& strip) {
   json.BeginObject();
-  json.Key("rect");
-  json.Rect(strip.rect);
-  json.Key("pressed");
-  json.Bool(strip.Pressed());
-  json.Key("marker_y");
-  json.Int(strip.MarkerY());
-  json.Key("bubble");
-  json.Rect(strip.BubbleRect());
-  json.Key("letter_under_pen");
-  json.String(std::u16string(strip.LetterUnderPen() ? 1 : 0, strip.LetterUnderPen()));
+  json.RectField("rect", strip.rect);
+  json.BoolField("pressed", strip.Pressed());
+  json.IntField("marker_y", strip.MarkerY());
+  json.RectField("bubble", strip.BubbleRect());
+  json.StringField("letter_under_pen",
+                   std::u16string(strip.LetterUnderPen() ? 1 : 0, strip.LetterUnderPen()));
   const char16_t current = strip.CurrentLetter();
-  json.Key("current_letter");
-  json.String(std::u16string(current ? 1 : 0, current));
+  json.StringField("current_letter", std::u16string(current ? 1 : 0, current));
   json.EndObject();
 }
 
@@ -97,29 +84,18 @@ void WriteListScreen(ui::JsonWriter& json) {
   ContactSmartListControl& list = app.list_screen->ContactList();
   std::lock_guard lock(list.ListLock());
   json.BeginObject();
-  json.Key("visible");
-  json.Bool(app.list_screen->visible);
-  json.Key("list_rect");
-  json.Rect(list.rect);
+  json.BoolField("visible", app.list_screen->visible);
+  json.RectField("list_rect", list.rect);
   ISmartListFilter* filter = list.Filter();
-  json.Key("filter");
-  json.String(filter ? ShortTypeName(typeid(*filter)) : std::string());
-  json.Key("filter_title");
-  json.String(filter ? filter->GetTitle() : std::u16string());
-  json.Key("scroll_offset");
-  json.Int(list.ScrollOffset());
-  json.Key("content_height");
-  json.Int(list.GetContentHeight());
-  json.Key("selected_index");
-  json.Int(list.SelectedIndex());
-  json.Key("empty_text");
-  json.String(list.EmptyText());
-  json.Key("unread_count");
-  json.Int(app.unread_count);
-  json.Key("item_count");
-  json.Int(static_cast<int64_t>(list.GetItemCount()));
-  json.Key("displayed_count");
-  json.Int(static_cast<int64_t>(list.DisplayedCount()));
+  json.StringField("filter", filter ? ShortTypeName(typeid(*filter)) : std::string());
+  json.StringField("filter_title", filter ? filter->GetTitle() : std::u16string());
+  json.IntField("scroll_offset", list.ScrollOffset());
+  json.IntField("content_height", list.GetContentHeight());
+  json.IntField("selected_index", list.SelectedIndex());
+  json.StringField("empty_text", list.EmptyText());
+  json.IntField("unread_count", app.unread_count);
+  json.IntField("item_count", static_cast<int64_t>(list.GetItemCount()));
+  json.IntField("displayed_count", static_cast<int64_t>(list.DisplayedCount()));
   json.Key("index_strip");
   WriteIndexStrip(json, app.list_screen->IndexStrip());
   json.Key("rows");

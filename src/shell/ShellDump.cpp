@@ -22,12 +22,9 @@ void WritePanels(ui::JsonWriter& json, const AppGlobals& app) {
   json.BeginArray();
   for (const LightControl* control : app.panels) {
     json.BeginObject();
-    json.Key("name");
-    json.String(ControlName(*control));
-    json.Key("visible");
-    json.Bool(control->visible);
-    json.Key("rect");
-    json.Rect(control->rect);
+    json.StringField("name", ControlName(*control));
+    json.BoolField("visible", control->visible);
+    json.RectField("rect", control->rect);
     json.EndObject();
   }
   json.EndArray();
@@ -36,26 +33,16 @@ void WritePanels(ui::JsonWriter& json, const AppGlobals& app) {
 void WriteShell(ui::JsonWriter& json) {
   const AppGlobals& app = App();
   json.BeginObject();
-  json.Key("initialised");
-  json.Bool(app.initialised);
-  json.Key("layout_ready");
-  json.Bool(app.layout_ready);
-  json.Key("orientation_prefix");
-  json.String(app.orientation_prefix);
-  json.Key("last_layout_rect");
-  json.Rect(app.last_layout_rect);
-  json.Key("full_screen");
-  json.Bool(ui::IsWindow(app.main_window) && app.main_window->HidesTaskBar());
-  json.Key("fullscreen_preference");
-  json.Bool(app.fullscreen_preference);
-  json.Key("theme_name");
-  json.String(app.theme_name);
-  json.Key("theme_prefix");
-  json.String(app.theme_prefix);
-  json.Key("theme_loads");
-  json.Int(app.theme_loads);
-  json.Key("unread_count");
-  json.Int(app.unread_count);
+  json.BoolField("initialised", app.initialised);
+  json.BoolField("layout_ready", app.layout_ready);
+  json.StringField("orientation_prefix", app.orientation_prefix);
+  json.RectField("last_layout_rect", app.last_layout_rect);
+  json.BoolField("full_screen", ui::IsWindow(app.main_window) && app.main_window->HidesTaskBar());
+  json.BoolField("fullscreen_preference", app.fullscreen_preference);
+  json.StringField("theme_name", app.theme_name);
+  json.StringField("theme_prefix", app.theme_prefix);
+  json.IntField("theme_loads", app.theme_loads);
+  json.IntField("unread_count", app.unread_count);
   json.Key("panels");
   WritePanels(json, app);
   json.EndObject();

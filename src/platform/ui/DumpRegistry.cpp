@@ -10,20 +10,13 @@ namespace {
 
 void WriteWindow(JsonWriter& json, WindowManager& manager, HWND hwnd) {
   json.BeginObject();
-  json.Key("class");
-  json.String(hwnd->ClassName());
-  json.Key("title");
-  json.String(hwnd->Title());
-  json.Key("visible");
-  json.Bool(hwnd->IsVisible());
-  json.Key("window_rect");
-  json.Rect(manager.GetWindowRect(hwnd));
-  json.Key("client_rect");
-  json.Rect(manager.GetClientRect(hwnd));
-  json.Key("hides_task_bar");
-  json.Bool(hwnd->HidesTaskBar());
-  json.Key("foreground");
-  json.Bool(manager.GetForegroundWindow() == hwnd);
+  json.StringField("class", hwnd->ClassName());
+  json.StringField("title", hwnd->Title());
+  json.BoolField("visible", hwnd->IsVisible());
+  json.RectField("window_rect", manager.GetWindowRect(hwnd));
+  json.RectField("client_rect", manager.GetClientRect(hwnd));
+  json.BoolField("hides_task_bar", hwnd->HidesTaskBar());
+  json.BoolField("foreground", manager.GetForegroundWindow() == hwnd);
   json.Key("children");
   json.BeginArray();
   for (HWND child : hwnd->Children()) WriteWindow(json, manager, child);
@@ -34,14 +27,10 @@ void WriteWindow(JsonWriter& json, WindowManager& manager, HWND hwnd) {
 void WriteScreen(JsonWriter& json, WindowManager& manager) {
   const SIZE size = manager.ScreenSize();
   json.BeginObject();
-  json.Key("width");
-  json.Int(size.cx);
-  json.Key("height");
-  json.Int(size.cy);
-  json.Key("task_bar_visible");
-  json.Bool(manager.TaskBarVisible());
-  json.Key("active");
-  json.Bool(manager.IsActive());
+  json.IntField("width", size.cx);
+  json.IntField("height", size.cy);
+  json.BoolField("task_bar_visible", manager.TaskBarVisible());
+  json.BoolField("active", manager.IsActive());
   json.EndObject();
 }
 

@@ -114,4 +114,29 @@ void JsonWriter::Rect(const RECT& rect) {
   EndArray();
 }
 
+void JsonWriter::StringField(std::string_view key, std::u16string_view text) {
+  Key(key);
+  String(text);
+}
+
+void JsonWriter::StringField(std::string_view key, std::string_view utf8) {
+  Key(key);
+  String(utf8);
+}
+
+void JsonWriter::IntField(std::string_view key, int64_t value) {
+  Key(key);
+  Int(value);
+}
+
+void JsonWriter::BoolField(std::string_view key, bool value) {
+  Key(key);
+  Bool(value);
+}
+
+void JsonWriter::RectField(std::string_view key, const RECT& rect) {
+  Key(key);
+  Rect(rect);
+}
+
 }  // namespace platform::ui

@@ -29,6 +29,13 @@ class JsonWriter {
   void Null();
   void Rect(const RECT& rect);
 
+  // A key and its value in one call (inside an object).
+  void StringField(std::string_view key, std::u16string_view text);
+  void StringField(std::string_view key, std::string_view utf8);
+  void IntField(std::string_view key, int64_t value);
+  void BoolField(std::string_view key, bool value);
+  void RectField(std::string_view key, const RECT& rect);
+
   // `text` as a JSON string literal, with its quotes.
   static std::string Quoted(std::u16string_view text);
   static std::string Quoted(std::string_view utf8);
