@@ -131,6 +131,8 @@ std::string ParseNumbers(ScriptCommand& command, std::string_view rest, int coun
       return "coordinate out of range";
     }
   }
+  // A wait carries no point: its only number is the delay, which must not leak into x1.
+  if (coordinates == 0) return {};
   command.x1 = static_cast<int>(values[0]);
   command.y1 = static_cast<int>(values[1]);
   command.x2 = static_cast<int>(count == 5 ? values[2] : values[0]);

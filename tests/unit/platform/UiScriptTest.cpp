@@ -35,6 +35,7 @@ TEST(UiScriptTest, ParsesEveryCommand) {
   EXPECT_EQ(result.commands[8].number, static_cast<uint32_t>('A'));
   EXPECT_EQ(result.commands[9].text, u"héllo world");
   EXPECT_EQ(result.commands[10].number, 250u);
+  EXPECT_EQ(result.commands[10].x1, 0);  // a long wait is no point
   EXPECT_EQ(result.commands[14].text, u"QuillbookNewSMS");
   EXPECT_TRUE(result.commands[15].text.empty());
   EXPECT_EQ(result.commands[15].number, 2024u);
