@@ -98,6 +98,13 @@ std::string EncodeRequest(const InstanceRequest& request) {
   return bytes;
 }
 
+// Writes the request on a connected socket and waits (bounded) for the answer.
+bool SendOn(int fd, const InstanceRequest& request) {
+  if (!WriteAll(fd, EncodeRequest(request))) return false;
+  ::shutdown(fd, SHUT_WR);
+  return !ReadBounded(fd, 16, kAnswerTimeoutMs).empty();
+}
+
 std::string CanonicalFolder(const std::string& dir) {
   std::error_code error;
   auto canonical = std::filesystem::weakly_canonical(dir, error);
@@ -200,6 +207,17 @@ InstanceEndpoint::~InstanceEndpoint() {
   ::unlink(socket_path_.c_str());
 }
 
+bool InstanceEndpoint::Send(const InstanceRequest& request) const {
+  sockaddr_un address;
+  if (!MakeAddress(socket_path_, address)) return false;
+  UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  if (!fd.Valid()) return false;
+  if (::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    return false;
+  }
+  return SendOn(fd.Get(), request);
+}
+
 InstanceEndpoint::Role InstanceEndpoint::Start(const InstanceRequest& request, Handler handler) {
   sockaddr_un address;
   if (!MakeAddress(socket_path_, address)) return Role::kUnavailable;
@@ -209,10 +227,7 @@ InstanceEndpoint::Role InstanceEndpoint::Start(const InstanceRequest& request, H
   if (!fd.Valid()) return Role::kUnavailable;
   const auto* raw = reinterpret_cast<const sockaddr*>(&address);
   if (::connect(fd.Get(), raw, sizeof address) == 0) {
-    if (WriteAll(fd.Get(), EncodeRequest(request))) {
-      ::shutdown(fd.Get(), SHUT_WR);
-      ReadBounded(fd.Get(), 16, kAnswerTimeoutMs);
-    }
+    SendOn(fd.Get(), request);
     return Role::kSecondary;
   }
   if (errno != ECONNREFUSED && errno != ENOENT) return Role::kUnavailable;

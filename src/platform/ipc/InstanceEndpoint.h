@@ -45,6 +45,10 @@ class InstanceEndpoint {
   // at most a second.
   Role Start(const InstanceRequest& request, Handler handler);
 
+  // Sends `request` to the running instance without ever becoming one (helpers in other
+  // processes, such as the SMS bridge). False when no instance listens.
+  bool Send(const InstanceRequest& request) const;
+
   const std::string& SocketPath() const { return socket_path_; }
   const std::string& LockPath() const { return lock_path_; }
 

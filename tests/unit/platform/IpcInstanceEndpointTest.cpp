@@ -59,6 +59,25 @@ TEST_F(IpcInstanceEndpointTest, CloseRequestReachesTheFirst) {
   EXPECT_TRUE(closed);
 }
 
+TEST_F(IpcInstanceEndpointTest, SendReachesARunningInstanceAndNeverBecomesOne) {
+  InstanceEndpoint helper(u"Class", u"Title", device_.path());
+  InstanceRequest request;
+  request.post_message = "QuillbookNewSMS";
+  EXPECT_FALSE(helper.Send(request));  // nobody runs: no listener is left behind either
+  InstanceEndpoint first(u"Class", u"Title", device_.path());
+  std::mutex mutex;
+  std::string posted;
+  ASSERT_EQ(first.Start({},
+                        [&](const InstanceRequest& r) {
+                          std::lock_guard lock(mutex);
+                          posted = r.post_message;
+                        }),
+            Role::kPrimary);
+  EXPECT_TRUE(helper.Send(request));
+  std::lock_guard lock(mutex);
+  EXPECT_EQ(posted, "QuillbookNewSMS");  // handled before the answer came back
+}
+
 TEST_F(IpcInstanceEndpointTest, DifferentDeviceProfilesNeverCollide) {
   testing_support::TempDir other_device;
   InstanceEndpoint first(u"Class", u"Title", device_.path());
