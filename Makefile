@@ -46,7 +46,7 @@ bench: build
 	@for b in build/release/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
 
 format:
-	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tools tests bench companion -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build out

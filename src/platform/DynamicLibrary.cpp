@@ -1,0 +1,72 @@
+#include "platform/DynamicLibrary.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/HostServices.h"
+#include "platform/Text.h"
+
+namespace platform {
+
+namespace {
+
+constexpr size_t kMaxLibraryName = 64;
+
+std::string ExecutableFolder() {
+  char buffer[4096];
+  const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (length <= 0) return ".";
+  std::string path(buffer, static_cast<size_t>(length));
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+bool IsPlainStem(std::string_view stem) {
+  if (stem.empty() || stem.size() > kMaxLibraryName) return false;
+  for (char c : stem) {
+    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                    c == '_' || c == '-';
+    if (!ok) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string DynamicLibrary::ResolvePath(std::u16string_view name) {
+  std::string text = ToUtf8(name);
+  if (text.find('/') != std::string::npos) return text;
+  if (text.size() > 4) {
+    std::string suffix = text.substr(text.size() - 4);
+    for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    if (suffix == ".dll") text.resize(text.size() - 4);
+  }
+  if (!IsPlainStem(text)) return {};
+  const char* folder = std::getenv("QUILLBOOK_LIBDIR");
+  const std::string dir = folder && *folder ? std::string(folder) : ExecutableFolder();
+  return dir + "/lib" + text + ".so";
+}
+
+std::unique_ptr<DynamicLibrary> DynamicLibrary::Load(std::u16string_view name) {
+  const std::string path = ResolvePath(name);
+  if (path.empty()) return nullptr;
+  void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) return nullptr;
+  std::unique_ptr<DynamicLibrary> library(new DynamicLibrary(handle));
+  if (void* attach = library->Symbol(kQbAttachHostSymbol)) {
+    reinterpret_cast<QbAttachHostFunction>(attach)(&HostServices());
+  }
+  return library;
+}
+
+DynamicLibrary::~DynamicLibrary() {
+  ::dlclose(handle_);
+}
+
+void* DynamicLibrary::Symbol(const char* name) const {
+  return ::dlsym(handle_, name);
+}
+
+}  // namespace platform
