@@ -20,6 +20,8 @@
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/Session.h"
 #include "platform/msgstore/SmsFiling.h"
+#include "platform/msgstore/SmsRuleClients.h"
+#include "platform/msgstore/SmsState.h"
 #include "platform/msgstore/Table.h"
 #include "platform/ui/JsonWriter.h"
 
@@ -164,12 +166,16 @@ int SmsReceive(const std::vector<std::string>& args) {
   if (record.text.size() > kMaxText) return UsageError("TEXT is too long");
   std::unique_ptr<ms::Session> session;
   std::unique_ptr<ms::Folder> inbox;
+  // Filed, handed to the rule clients (the program's bridge), and only then counted unread.
+  ms::UnreadCountHold count_after_clients;
   HRESULT hr = ms::Session::Logon(session);
   if (!ms::Failed(hr)) hr = ms::OpenSpecialFolder(*session, u"SMS", 2, inbox);
   std::vector<uint8_t> id;
   if (!ms::Failed(hr)) hr = ms::FileSms(*inbox, record, id);
   if (ms::Failed(hr)) return Fail("cannot file the SMS (store error)");
   std::printf("%s\n", HexOf(id).c_str());
+  std::fflush(stdout);
+  ms::RunSmsRuleClients(id, record.sender_address);
   return 0;
 }
 

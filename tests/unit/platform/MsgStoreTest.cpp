@@ -12,6 +12,7 @@
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/MsgStore.h"
 #include "platform/msgstore/Session.h"
+#include "platform/msgstore/SmsState.h"
 #include "platform/msgstore/Table.h"
 #include "platform/registry/Registry.h"
 #include "support/TempDir.h"
@@ -276,6 +277,22 @@ TEST_F(MsgStoreFile, UnreadCountNeverGoesBelowZero) {
                                u"Count", 0);
   ASSERT_EQ(inbox->DeleteMessages({id}, 0), S_OK);
   EXPECT_EQ(UnreadCount(), 0u);
+}
+
+TEST_F(MsgStoreFile, AHeldUnreadCountMovesOnlyWhenTheHoldEnds) {
+  auto store = OpenSms();
+  auto inbox = OpenFolder(*store, 2);
+  platform::WriteRegistryDword(platform::HKEY_CURRENT_USER, u"System\\State\\Messages\\SMS\\Unread",
+                               u"Count", 1);
+  {
+    platform::msgstore::UnreadCountHold hold;
+    File(*inbox, u"a", 0u);
+    File(*inbox, u"b", 0u);
+    EXPECT_EQ(UnreadCount(), 1u);
+  }
+  EXPECT_EQ(UnreadCount(), 3u);
+  File(*inbox, u"c", 0u);  // no hold: at once
+  EXPECT_EQ(UnreadCount(), 4u);
 }
 
 TEST_F(MsgStoreFile, RecipientsOfANewMessageAreFiledWithIt) {
