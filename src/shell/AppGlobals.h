@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "messaging/SmsBridge.h"
 #include "platform/Surface.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/registry/Registry.h"
@@ -54,6 +55,8 @@ struct AppGlobals {
   int theme_loads = 0;
   int language_loads = 0;
   bool fullscreen_preference = true;  // as last read
+  // The block the SMS interception library fills for each new SMS (null: no arrival notices).
+  std::unique_ptr<SmsBuffer> sms_buffer;
   // Registry notifications (unread count, signal strength); they post from their own thread.
   std::vector<std::unique_ptr<platform::RegistryWatch>> watches;
   // Last member: destroyed first, so its thread ends while everything else still exists.

@@ -3,6 +3,7 @@
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/ContactStoreSession.h"
 #include "messaging/SMSPanel.h"
+#include "messaging/SmsBridge.h"
 #include "messaging/SmsCounts.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/WindowApi.h"
@@ -106,6 +107,8 @@ void RunFirstActivation() {
   app.back_buffer.reset();
   SendTransitionStart();
   SendTransitionEnd();
+  EnsureSmsRuleClient();
+  app.sms_buffer = SmsBuffer::Create();
   WatchRegistry(app);
   ui::PostMessage(main, kMsgDoFullScreen, 0, 0);
 }

@@ -9,6 +9,7 @@
 #include "shell/Dispatch.h"
 #include "shell/FullScreen.h"
 #include "shell/Initialisation.h"
+#include "shell/NewSmsArrival.h"
 #include "shell/Painting.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
@@ -72,8 +73,10 @@ bool HandleRegistered(UINT message) {
     RefreshSmsCounter();
   } else if (message == kMsgDoFullScreen) {
     HandleFullScreenRequest();
+  } else if (message == kMsgNewSms) {
+    HandleNewSms();
   } else {
-    return false;  // "QuillbookNewSMS" is handled once the SMS bridge exists
+    return false;
   }
   return true;
 }

@@ -1,0 +1,37 @@
+#include "shell/NewSmsArrival.h"
+
+#include <memory>
+
+#include "contacts/ContactSmartListControl.h"
+#include "contacts/SmsFilterItem.h"
+#include "messaging/SmsBridge.h"
+#include "platform/ui/WindowApi.h"
+#include "screens/ContactContainerPanel.h"
+#include "shell/AppGlobals.h"
+#include "theme/SettingManager.h"
+#include "toolkit/AnimationRunners.h"
+#include "toolkit/ListAnimation.h"
+
+namespace shell {
+
+namespace ui = platform::ui;
+
+void HandleNewSms() {
+  AppGlobals& app = App();
+  if (!app.sms_buffer || !app.list_screen) return;
+  const std::optional<NewSmsNotice> notice = app.sms_buffer->Read();
+  if (!notice) return;
+  ContactSmartListControl& list = app.list_screen->ContactList();
+  // Counted even when the message cannot be opened: the next recount attaches it then.
+  ++app.unread_count;
+  AttachArrivedSms(list, *notice);
+  // A conversation screen showing the sender's contact would take the SMS here; the SMS
+  // screen shows no conversation yet.
+  list.SetFilter(new SmsFilterItem());
+  if (theme::Settings().bring_qbk_to_front_on_sms) ui::SetForegroundWindow(app.main_window);
+  ui::InvalidateRect(app.main_window, nullptr);
+  RunListAnimation(app.main_window, std::make_unique<ListAnimation>(
+                                        list, 0, theme::Settings().scroll_animation_duration));
+}
+
+}  // namespace shell
