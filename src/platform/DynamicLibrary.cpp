@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/HostServices.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace platform {
@@ -23,16 +24,6 @@ std::string ExecutableFolder() {
   return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-bool IsPlainStem(std::string_view stem) {
-  if (stem.empty() || stem.size() > kMaxLibraryName) return false;
-  for (char c : stem) {
-    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                    c == '_' || c == '-';
-    if (!ok) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string DynamicLibrary::ResolvePath(std::u16string_view name) {
@@ -43,7 +34,7 @@ std::string DynamicLibrary::ResolvePath(std::u16string_view name) {
     for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     if (suffix == ".dll") text.resize(text.size() - 4);
   }
-  if (!IsPlainStem(text)) return {};
+  if (!IsPlainName(text, kMaxLibraryName)) return {};
   const char* folder = std::getenv("QUILLBOOK_LIBDIR");
   const std::string dir = folder && *folder ? std::string(folder) : ExecutableFolder();
   return dir + "/lib" + text + ".so";

@@ -74,7 +74,9 @@ void SetDeviceDir(const std::string& dir) {
   MakeDirectories(g_device_dir);
 }
 
-std::string RuntimeDir() { return FromEnvOr("XDG_RUNTIME_DIR", "/tmp"); }
+std::string RuntimeDir() {
+  return FromEnvOr("XDG_RUNTIME_DIR", "/tmp");
+}
 
 bool MakeDirectories(const std::string& dir) {
   std::error_code ec;
@@ -123,6 +125,16 @@ bool ReadFileBytes(const std::string& path, std::string& out, size_t max_bytes) 
   }
   ::close(fd);
   out.resize(got);
+  return true;
+}
+
+bool IsPlainName(std::string_view name, size_t max_length) {
+  if (name.empty() || name.size() > max_length) return false;
+  for (char c : name) {
+    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                    c == '_' || c == '-';
+    if (!ok) return false;
+  }
   return true;
 }
 

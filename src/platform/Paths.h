@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -26,6 +27,10 @@ bool MakeDirectories(const std::string& dir);
 // Writes a file safely: a temporary file in the same folder, every write checked, flushed,
 // fsynced and renamed over the old one. On any failure the old file stays and false returns.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// A name that is safe as one part of a file or object name on every system: 1 to max_length
+// ASCII letters, digits, '_' and '-'.
+bool IsPlainName(std::string_view name, size_t max_length);
 
 // Reads a whole file of at most max_bytes; false when missing, unreadable or larger.
 bool ReadFileBytes(const std::string& path, std::string& out, size_t max_bytes);

@@ -19,6 +19,20 @@ check() {  # check NAME COMMAND...
   fi
 }
 has() { grep -q -- "$2" "$1"; }
+wait_for_file() {  # wait_for_file PATH: up to 20 s
+  for _ in $(seq 200); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# dump_now PID SHOTS NAME: asks the running program PID (whose --shots folder is SHOTS) for a
+# dump through SIGUSR2 and keeps it as SHOTS/NAME.
+dump_now() {
+  rm -f "$2/signal-dump.json"
+  kill -USR2 "$1"
+  wait_for_file "$2/signal-dump.json" && mv "$2/signal-dump.json" "$2/$3"
+}
 lacks() { ! grep -q -- "$2" "$1"; }
 
 # Ends the script with the tally; non-zero when a check failed.

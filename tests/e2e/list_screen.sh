@@ -14,13 +14,6 @@ number() { grep -o "\"$2\":-\?[0-9]*" "$1" | head -1 | cut -d: -f2; }
 # The first string value of "KEY" in a dump.
 text() { grep -o "\"$2\":\"[^\"]*\"" "$1" | head -1 | cut -d: -f2- | tr -d '"'; }
 less_than() { [ "$1" -lt "$2" ]; }
-wait_for_file() {  # wait_for_file PATH: up to 20 s
-  for _ in $(seq 200); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 run_script() {  # run_script NAME DEVICE (script on stdin); sets rc
   local name="$1" device="$2"
@@ -121,27 +114,22 @@ L="$WORK/shots-live"
 check "live run loads" wait_for_file "$L/loaded.json"
 check "stored contact listed" has "$L/loaded.json" '"name":"[^"]*Anna'
 
-dump_now() {  # dump_now NAME: asks the running program for a dump and keeps it as NAME
-  rm -f "$L/signal-dump.json"
-  kill -USR2 "$live"
-  wait_for_file "$L/signal-dump.json" && mv "$L/signal-dump.json" "$L/$1"
-}
 settle() { sleep 1; }  # the store reports remote changes within a few polls
 
 oid="$("$PHONE" --device "$LIVE" contacts add firstname=Zed lastname=Zulu mobilephone=5550111)"
 settle
-check "added dump" dump_now added.json
+check "added dump" dump_now "$live" "$L" added.json
 check "added contact appears" has "$L/added.json" '"name":"[^"]*Zed'
 "$PHONE" --device "$LIVE" contacts set "$oid" firstname=Zack "fileas=Zulu, Zack" \
   mobilephone=5550999 >/dev/null
 settle
-check "changed dump" dump_now changed.json
+check "changed dump" dump_now "$live" "$L" changed.json
 check "changed contact shows the new name" has "$L/changed.json" '"name":"[^"]*Zack'
 check "old name gone" lacks "$L/changed.json" '"name":"[^"]*Zed'
 check "changed number on the second line" has "$L/changed.json" '"second_line":"5550999'
 "$PHONE" --device "$LIVE" contacts delete "$oid" >/dev/null
 settle
-check "deleted dump" dump_now deleted.json
+check "deleted dump" dump_now "$live" "$L" deleted.json
 check "deleted contact disappears" lacks "$L/deleted.json" 'Zack'
 check "the other contact stays" has "$L/deleted.json" '"name":"[^"]*Anna'
 kill -TERM "$live"

@@ -16,18 +16,6 @@ SERVER="\\Software\\Classes\\CLSID\\$CLSID\\InProcServer32"
 DEV="$WORK/device"
 S="$WORK/shots"
 phone() { "$PHONE" --device "$DEV" "$@"; }
-wait_for_file() {  # wait_for_file PATH: up to 20 s
-  for _ in $(seq 200); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-dump_now() {  # dump_now NAME: asks the running program for a dump and keeps it as NAME
-  rm -f "$S/signal-dump.json"
-  kill -USR2 "$live"
-  wait_for_file "$S/signal-dump.json" && mv "$S/signal-dump.json" "$S/$1"
-}
 # The names of the rows of a dump, one per line, in list order.
 rows() { grep -o '"kind":"[A-Za-z]*","name":"[^"]*"' "$1" | sed 's/"kind":"\([A-Za-z]*\)","name":"\([^"]*\)"/\1 \2/'; }
 
@@ -51,7 +39,7 @@ check "first start registers the rule client" has <(phone reg get HKLM "$RULES" 
 check "the library serves it" has <(phone reg get HKLM "$SERVER" "") "smsweir.dll"
 
 phone sms receive 5550100 "hello Anna" >/dev/null
-check "arrival dump" dump_now arrived.json
+check "arrival dump" dump_now "$live" "$S" arrived.json
 A="$S/arrived.json"
 check "list switched to the SMS filter" has "$A" '"filter":"SmsFilterItem"'
 check "unread count raised once" test "$(grep -o '"unread_count":[0-9]*' "$A" | head -1)" = '"unread_count":3'
@@ -69,7 +57,7 @@ check "Anna counts the new SMS" has "$A" '"name":"Able, Anna","second_line":"[^"
 check "a contact without SMS is not listed" lacks "$A" 'Cole, Carl'
 
 phone sms receive 5559876 "who is this" >/dev/null
-check "stranger dump" dump_now stranger.json
+check "stranger dump" dump_now "$live" "$S" stranger.json
 check "a stranger gets a pseudo-contact" has "$S/stranger.json" '"kind":"SmsContactListItem"[^}]*"unread_sms":1'
 check "still the SMS filter" has "$S/stranger.json" '"filter":"SmsFilterItem"'
 

@@ -12,20 +12,12 @@ namespace platform::ipc {
 
 namespace {
 
-bool IsValidName(const std::string& name) {
-  if (name.empty() || name.size() > 64) return false;
-  for (char c : name) {
-    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                    c == '_' || c == '-';
-    if (!ok) return false;
-  }
-  return true;
-}
+constexpr size_t kMaxName = 64;
 
 }  // namespace
 
 std::string SharedMemory::ScopedName(const std::string& name) {
-  if (!IsValidName(name)) return {};
+  if (!IsPlainName(name, kMaxName)) return {};
   return "/quillbook-" + HashName(DeviceDir()) + "-" + name;
 }
 
