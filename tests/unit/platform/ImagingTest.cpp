@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -19,10 +18,6 @@ using namespace platform;
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-std::span<const uint8_t> View(const Bytes& bytes) {
-  return bytes;
-}
 
 struct PngSpec {
   int width = 4;
@@ -111,10 +106,6 @@ Bytes EncodeJpeg(int width, int height, bool progressive) {
   return out;
 }
 
-std::unique_ptr<Surface> Decode(const Bytes& bytes) {
-  return DecodeImage(View(bytes));
-}
-
 bool Near(COLORREF a, COLORREF b, int tolerance) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
          std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
@@ -139,20 +130,20 @@ size_t FindMarker(const Bytes& jpeg, uint8_t marker) {
 }  // namespace
 
 TEST(Imaging, SniffsOnlyPngAndJpegSignatures) {
-  EXPECT_EQ(SniffImageFormat(View(RgbaPng())), ImageFormat::kPng);
-  EXPECT_EQ(SniffImageFormat(View(EncodeJpeg(8, 8, false))), ImageFormat::kJpeg);
+  EXPECT_EQ(SniffImageFormat(RgbaPng()), ImageFormat::kPng);
+  EXPECT_EQ(SniffImageFormat(EncodeJpeg(8, 8, false)), ImageFormat::kJpeg);
   const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
   const Bytes bmp = {'B', 'M', 0x3A, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0};
   for (const Bytes& other : {gif, bmp, Bytes{}, Bytes{0xFF}, Bytes{0x89, 'P', 'N'}}) {
-    EXPECT_EQ(SniffImageFormat(View(other)), ImageFormat::kUnknown);
-    EXPECT_EQ(Decode(other), nullptr);
-    EXPECT_FALSE(PeekImageSize(View(other)).has_value());
+    EXPECT_EQ(SniffImageFormat(other), ImageFormat::kUnknown);
+    EXPECT_EQ(DecodeImage(other), nullptr);
+    EXPECT_FALSE(PeekImageSize(other).has_value());
   }
 }
 
 TEST(Imaging, PngKeepsTransparencyPremultiplied) {
   for (bool interlaced : {false, true}) {
-    auto image = Decode(RgbaPng(interlaced));
+    auto image = DecodeImage(RgbaPng(interlaced));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->Width(), 4);
     EXPECT_TRUE(image->HasAlpha());
@@ -168,7 +159,7 @@ TEST(Imaging, OpaquePngHasNoAlphaAndDrawsExactly) {
   PngSpec spec;
   spec.color_type = PNG_COLOR_TYPE_RGB;
   spec.width = 2, spec.height = 1;
-  auto image = Decode(EncodePng(spec, {Bytes{10, 20, 30, 200, 100, 50}}));
+  auto image = DecodeImage(EncodePng(spec, {Bytes{10, 20, 30, 200, 100, 50}}));
   ASSERT_NE(image, nullptr);
   EXPECT_FALSE(image->HasAlpha());
   EXPECT_EQ(image->GetPixel(0, 0), RGB(10, 20, 30));
@@ -182,7 +173,7 @@ TEST(Imaging, PalettedAndGreyPngsAreExpanded) {
   palette.width = 3, palette.height = 1;
   palette.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
   palette.palette_alpha = {255, 0};  // index 1 is transparent
-  auto image = Decode(EncodePng(palette, {Bytes{0, 1, 2}}));
+  auto image = DecodeImage(EncodePng(palette, {Bytes{0, 1, 2}}));
   ASSERT_NE(image, nullptr);
   EXPECT_TRUE(image->HasAlpha());
   EXPECT_EQ(image->GetPixel(0, 0), RGB(255, 0, 0));
@@ -193,7 +184,7 @@ TEST(Imaging, PalettedAndGreyPngsAreExpanded) {
   grey.color_type = PNG_COLOR_TYPE_GRAY;
   grey.bit_depth = 16;
   grey.width = 2, grey.height = 1;
-  auto g = Decode(EncodePng(grey, {Bytes{0x80, 0x00, 0xFF, 0xFF}}));
+  auto g = DecodeImage(EncodePng(grey, {Bytes{0x80, 0x00, 0xFF, 0xFF}}));
   ASSERT_NE(g, nullptr);
   EXPECT_FALSE(g->HasAlpha());
   EXPECT_EQ(g->GetPixel(0, 0), RGB(128, 128, 128));
@@ -202,20 +193,20 @@ TEST(Imaging, PalettedAndGreyPngsAreExpanded) {
 
 TEST(Imaging, TextChunksAreSkippedAndHugeChunkClaimsRefused) {
   Bytes with_text = RgbaPng(false, "a comment the decoder never sees");
-  ASSERT_NE(Decode(with_text), nullptr);
+  ASSERT_NE(DecodeImage(with_text), nullptr);
   // A 60-byte file whose text chunk claims almost 2 GB: refused by the chunk walk at once.
   Bytes valid = RgbaPng();
   Bytes hostile(valid.begin(), valid.begin() + 33);  // signature + IHDR
   const uint8_t text_chunk[] = {0x7F, 0xFF, 0xFF, 0xF0, 't', 'E', 'X', 't'};
   hostile.insert(hostile.end(), std::begin(text_chunk), std::end(text_chunk));
   hostile.resize(60, 'x');
-  EXPECT_EQ(Decode(hostile), nullptr);
-  EXPECT_FALSE(PeekImageSize(View(hostile)).has_value());
+  EXPECT_EQ(DecodeImage(hostile), nullptr);
+  EXPECT_FALSE(PeekImageSize(hostile).has_value());
 }
 
 TEST(Imaging, PngHeaderDimensionsAreChecked) {
   Bytes png = RgbaPng();
-  ASSERT_EQ(PeekImageSize(View(png)), (SIZE{4, 4}));
+  ASSERT_EQ(PeekImageSize(png), (SIZE{4, 4}));
   struct Case {
     uint32_t width, height;
     bool ok;
@@ -225,9 +216,9 @@ TEST(Imaging, PngHeaderDimensionsAreChecked) {
     Bytes patched = png;
     PutBig32(patched, 16, c.width);
     PutBig32(patched, 20, c.height);
-    EXPECT_EQ(PeekImageSize(View(patched)).has_value(), c.ok) << c.width << "x" << c.height;
+    EXPECT_EQ(PeekImageSize(patched).has_value(), c.ok) << c.width << "x" << c.height;
     // The patched header no longer matches its CRC or data: never decoded.
-    EXPECT_EQ(Decode(patched), nullptr);
+    EXPECT_EQ(DecodeImage(patched), nullptr);
   }
 }
 
@@ -235,21 +226,21 @@ TEST(Imaging, DamagedPngsAreRefused) {
   Bytes png = RgbaPng();
   for (size_t cut = 0; cut < png.size(); ++cut) {
     Bytes truncated(png.begin(), png.begin() + cut);
-    EXPECT_EQ(Decode(truncated), nullptr) << cut;
+    EXPECT_EQ(DecodeImage(truncated), nullptr) << cut;
   }
   Bytes corrupt = png;
   corrupt[corrupt.size() - 20] ^= 0x55;  // inside the image data: CRC no longer matches
-  EXPECT_EQ(Decode(corrupt), nullptr);
+  EXPECT_EQ(DecodeImage(corrupt), nullptr);
   Bytes no_header = png;
   std::memcpy(&no_header[12], "IHDX", 4);
-  EXPECT_EQ(Decode(no_header), nullptr);
+  EXPECT_EQ(DecodeImage(no_header), nullptr);
 }
 
 TEST(Imaging, JpegDecodesBaselineAndProgressive) {
   for (bool progressive : {false, true}) {
     Bytes jpeg = EncodeJpeg(32, 16, progressive);
-    EXPECT_EQ(PeekImageSize(View(jpeg)), (SIZE{32, 16}));
-    auto image = Decode(jpeg);
+    EXPECT_EQ(PeekImageSize(jpeg), (SIZE{32, 16}));
+    auto image = DecodeImage(jpeg);
     ASSERT_NE(image, nullptr) << progressive;
     EXPECT_EQ(image->Width(), 32);
     EXPECT_EQ(image->Height(), 16);
@@ -268,8 +259,8 @@ TEST(Imaging, JpegHeaderDimensionsAreCheckedBeforeDecoding) {
     Bytes patched = jpeg;
     patched[sof + 5] = uint8_t(dimension >> 8), patched[sof + 6] = uint8_t(dimension);
     patched[sof + 7] = uint8_t(dimension >> 8), patched[sof + 8] = uint8_t(dimension);
-    EXPECT_FALSE(PeekImageSize(View(patched)).has_value()) << dimension;
-    EXPECT_EQ(Decode(patched), nullptr) << dimension;
+    EXPECT_FALSE(PeekImageSize(patched).has_value()) << dimension;
+    EXPECT_EQ(DecodeImage(patched), nullptr) << dimension;
   }
 }
 
@@ -277,15 +268,15 @@ TEST(Imaging, DamagedJpegsAreRefused) {
   Bytes jpeg = EncodeJpeg(16, 16, true);
   for (size_t cut = 0; cut + 1 < jpeg.size(); cut += 7) {
     Bytes truncated(jpeg.begin(), jpeg.begin() + cut);
-    EXPECT_EQ(Decode(truncated), nullptr) << cut;
+    EXPECT_EQ(DecodeImage(truncated), nullptr) << cut;
   }
   Bytes bad_length = jpeg;
   size_t dqt = FindMarker(jpeg, 0xDB);
   bad_length.at(dqt + 2) = 0xFF, bad_length.at(dqt + 3) = 0xFF;  // segment longer than the file
-  EXPECT_EQ(Decode(bad_length), nullptr);
+  EXPECT_EQ(DecodeImage(bad_length), nullptr);
   Bytes no_frame = jpeg;
   no_frame.at(FindMarker(jpeg, 0xC2) + 1) = 0xE5;  // the frame header becomes an APP segment
-  EXPECT_EQ(Decode(no_frame), nullptr);
+  EXPECT_EQ(DecodeImage(no_frame), nullptr);
 }
 
 TEST(Imaging, TooManyScansAreRefused) {
@@ -300,31 +291,20 @@ TEST(Imaging, TooManyScansAreRefused) {
     out.push_back(0xFF), out.push_back(0xD9);
     return out;
   };
-  EXPECT_TRUE(PeekImageSize(View(with_scans(100))).has_value());
+  EXPECT_TRUE(PeekImageSize(with_scans(100)).has_value());
   Bytes flood = with_scans(101);
-  EXPECT_FALSE(PeekImageSize(View(flood)).has_value());
-  EXPECT_EQ(Decode(flood), nullptr);
+  EXPECT_FALSE(PeekImageSize(flood).has_value());
+  EXPECT_EQ(DecodeImage(flood), nullptr);
 }
 
 TEST(Imaging, OversizedInputIsRefusedUnread) {
   Bytes big = RgbaPng();
   big.resize(kMaxEncodedImageBytes + 1, 0);
-  EXPECT_EQ(Decode(big), nullptr);
-  EXPECT_FALSE(PeekImageSize(View(big)).has_value());
+  EXPECT_EQ(DecodeImage(big), nullptr);
+  EXPECT_FALSE(PeekImageSize(big).has_value());
 }
 
-TEST(Imaging, DecodesFilesAndRefusesMissingOnes) {
-  testing_support::TempDir dir;
-  Bytes png = RgbaPng();
-  std::string path = dir.Write("icon.png", std::string(png.begin(), png.end()));
-  auto image = DecodeImageFile(path);
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->Height(), 4);
-  EXPECT_EQ(DecodeImageFile(dir.File("missing.png")), nullptr);
-  EXPECT_EQ(DecodeImageFile(dir.path()), nullptr);
-}
-
-TEST(Imaging, SurfacePngRoundTripKeepsPixels) {
+TEST(Imaging, SurfacePngRoundTripKeepsPixelsAndMissingFilesAreRefused) {
   testing_support::TempDir dir;
   Surface s(3, 2);
   s.FillRect(RECT{0, 0, 1, 2}, RGB(1, 2, 3));
@@ -341,6 +321,8 @@ TEST(Imaging, SurfacePngRoundTripKeepsPixels) {
   ASSERT_NE(decoded, nullptr);
   EXPECT_TRUE(Near(decoded->GetPixel(2, 0), back->GetPixel(2, 0), 1));
   EXPECT_EQ(Surface::ReadPng(dir.File("none.png")), nullptr);
+  EXPECT_EQ(DecodeImageFile(dir.File("none.png")), nullptr);
+  EXPECT_EQ(DecodeImageFile(dir.path()), nullptr);  // a folder
   EXPECT_FALSE(s.WritePng(dir.File("no/such/folder/x.png")));
 }
 
@@ -353,7 +335,7 @@ TEST(Imaging, ScaleImageKeepsColourAndAlphaAndSmooths) {
   ASSERT_NE(small, nullptr);
   EXPECT_EQ(small->Width(), 8);
   EXPECT_TRUE(Near(small->GetPixel(4, 4), RGB(128, 128, 128), 20));  // averaged, not sampled
-  auto image = Decode(RgbaPng());
+  auto image = DecodeImage(RgbaPng());
   auto large = ScaleImage(*image, 40, 40);
   EXPECT_TRUE(large->HasAlpha());
   EXPECT_EQ(large->GetPixel(2, 20), RGB(255, 0, 0));

@@ -23,18 +23,6 @@ TEST(JsonWriterTest, NestsContainersWithCommasInCallOrder) {
   EXPECT_EQ(json.Text(), R"({"a":-1,"list":[true,null,[1,2,3,4]],"s":"x"})");
 }
 
-TEST(JsonWriterTest, FieldsWriteKeyAndValueTogether) {
-  JsonWriter json;
-  json.BeginObject();
-  json.StringField("a", u"x");
-  json.StringField("b", "y");
-  json.IntField("c", 7);
-  json.BoolField("d", false);
-  json.RectField("e", RECT{0, 1, 2, 3});
-  json.EndObject();
-  EXPECT_EQ(json.Text(), R"({"a":"x","b":"y","c":7,"d":false,"e":[0,1,2,3]})");
-}
-
 // Texts from contacts and themes may hold anything; none of it may break the output.
 TEST(JsonWriterTest, EscapesEveryCharacterThatCouldBreakTheOutput) {
   struct Case {

@@ -2,8 +2,6 @@
 // refuse every malformed or oversized byte string and accept exactly what encoding makes.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "platform/msgstore/EntryId.h"
 
 using namespace platform::msgstore;
@@ -59,21 +57,6 @@ TEST(MsgStoreEntryId, RefusesDamagedHeaderBytesAndNonPositiveIds) {
   EntryId id = Sample();
   id.object_id = INT64_MIN;
   EXPECT_FALSE(EntryId::Decode(id.Encode()).has_value());
-}
-
-TEST(MsgStoreEntryId, RandomBytesNeverDecodeUnlessTheyReEncodeIdentically) {
-  std::mt19937 random(1234);
-  std::vector<uint8_t> base = Sample().Encode();
-  for (int round = 0; round < 20000; ++round) {
-    std::vector<uint8_t> bytes = base;
-    int flips = 1 + static_cast<int>(random() % 4);
-    for (int i = 0; i < flips; ++i) bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
-    if (random() % 8 == 0) bytes.resize(random() % 64);
-    auto decoded = EntryId::Decode(bytes);
-    if (decoded) {
-      EXPECT_EQ(decoded->Encode(), bytes);
-    }
-  }
 }
 
 TEST(MsgStoreEntryId, NoncesDiffer) {

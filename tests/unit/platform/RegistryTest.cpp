@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "support/TempDir.h"
 
 using namespace platform;

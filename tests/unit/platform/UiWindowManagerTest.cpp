@@ -2,15 +2,29 @@
 // translation, focus and activation, rotation, the message box and composition.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
+#include <utility>
 
 #include "platform/Clock.h"
-#include "platform/ui/ScriptRunner.h"
+#include "platform/ui/InputSource.h"
 #include "platform/ui/WindowApi.h"
 
 namespace {
 
 namespace ui = platform::ui;
+
+using Pointer = ui::InputSink::Pointer;
+
+// Input that a test supplies from a function, until the function returns false.
+class FeedFrom : public ui::InputSource {
+ public:
+  explicit FeedFrom(std::function<bool(ui::WindowManager&)> feed) : feed_(std::move(feed)) {}
+  bool Feed(ui::WindowManager& manager) override { return feed_(manager); }
+
+ private:
+  std::function<bool(ui::WindowManager&)> feed_;
+};
 
 struct Logged {
   ui::HWND hwnd;
@@ -115,9 +129,9 @@ TEST_F(UiWindowManagerTest, PointerInputUsesClientCoordinatesAndCapture) {
   ui::HWND hwnd = Create(u"main");
   manager_.PumpUntilIdle();
   log_.clear();
-  manager_.OnPointer(ui::InputSink::Pointer::kDown, 10, 30);
+  manager_.OnPointer(Pointer::kDown, 10, 30);
   manager_.SetCapture(hwnd);
-  manager_.OnPointer(ui::InputSink::Pointer::kMove, 10, 5);  // above the window: captured
+  manager_.OnPointer(Pointer::kMove, 10, 5);  // above the window: captured
   manager_.PumpUntilIdle();
   auto downs = Take(WM_LBUTTONDOWN);
   auto moves = Take(WM_MOUSEMOVE);
@@ -133,8 +147,8 @@ TEST_F(UiWindowManagerTest, ChildWindowsTakeInputOverTheirParent) {
   ui::HWND child = Create(u"child", RECT{10, 10, 50, 50}, main);
   manager_.PumpUntilIdle();
   log_.clear();
-  manager_.OnPointer(ui::InputSink::Pointer::kDown, 20, 46);  // client (20, 20) of main
-  manager_.OnPointer(ui::InputSink::Pointer::kDown, 100, 100);
+  manager_.OnPointer(Pointer::kDown, 20, 46);  // client (20, 20) of main
+  manager_.OnPointer(Pointer::kDown, 100, 100);
   manager_.PumpUntilIdle();
   auto downs = Take(WM_LBUTTONDOWN);
   ASSERT_EQ(downs.size(), 2u);
@@ -211,46 +225,33 @@ TEST_F(UiWindowManagerTest, RotationResizesWindowsThatFillTheScreen) {
   EXPECT_EQ(ui::HighWord(static_cast<uintptr_t>(sizes[0].lparam)), 240u);
 }
 
-TEST_F(UiWindowManagerTest, TaskBarFollowsTheForegroundWindowsFullScreenState) {
-  ui::HWND main = Create(u"main", RECT{0, 0, 240, 320});
-  EXPECT_TRUE(manager_.TaskBarVisible());
-  manager_.SHFullScreen(main, ui::SHFS_HIDETASKBAR | ui::SHFS_HIDESIPBUTTON);
-  EXPECT_FALSE(manager_.TaskBarVisible());
-  manager_.SHFullScreen(main, ui::SHFS_SHOWTASKBAR | ui::SHFS_SHOWSTARTICON);
-  EXPECT_TRUE(manager_.TaskBarVisible());
-}
-
-TEST_F(UiWindowManagerTest, ComposesWindowsUnderTheTaskBar) {
+TEST_F(UiWindowManagerTest, TaskBarFollowsFullScreenStateAndIsComposedOnTop) {
   ui::HWND main = Create(u"main", RECT{0, 0, 240, 320});
   manager_.PumpUntilIdle();
   platform::Surface& surface = manager_.GetDC(main);
   surface.FillRect(surface.Bounds(), RGB(0, 200, 0));
-  const platform::Surface& screen = manager_.Screen();
-  EXPECT_EQ(screen.GetPixel(120, 300), RGB(0, 200, 0));
-  EXPECT_NE(screen.GetPixel(120, 2), RGB(0, 200, 0));  // task bar on top
-  manager_.SHFullScreen(main, ui::SHFS_HIDETASKBAR);
+  EXPECT_TRUE(manager_.TaskBarVisible());
+  EXPECT_EQ(manager_.Screen().GetPixel(120, 300), RGB(0, 200, 0));
+  EXPECT_NE(manager_.Screen().GetPixel(120, 2), RGB(0, 200, 0));  // task bar on top
+  manager_.SHFullScreen(main, ui::SHFS_HIDETASKBAR | ui::SHFS_HIDESIPBUTTON);
+  EXPECT_FALSE(manager_.TaskBarVisible());
   EXPECT_EQ(manager_.Screen().GetPixel(120, 2), RGB(0, 200, 0));
+  manager_.SHFullScreen(main, ui::SHFS_SHOWTASKBAR | ui::SHFS_SHOWSTARTICON);
+  EXPECT_TRUE(manager_.TaskBarVisible());
 }
 
 TEST_F(UiWindowManagerTest, MessageBoxIsAnsweredByATapOnItsButton) {
   Create(u"main");
-  // Tap "No": the right-hand button of a Yes/No box; find it from the box's own geometry.
-  std::vector<ui::ScriptCommand> commands;
-  class Answer : public ui::InputSource {
-   public:
-    bool Feed(ui::WindowManager& manager) override {
-      ui::HWND box = manager.ModalWindow();
-      if (!box || step_ > 1) return false;
-      const RECT r = manager.GetWindowRect(box);
-      // Buttons are 70 wide, 8 apart, centred, 8 above the bottom edge.
-      const int x = r.left + RectWidth(r) / 2 + 4 + 35;
-      const int y = r.bottom - 8 - 15;
-      manager.OnPointer(step_++ == 0 ? Pointer::kDown : Pointer::kUp, x, y);
-      return true;
-    }
-    using Pointer = ui::InputSink::Pointer;
-    int step_ = 0;
-  } answer;
+  int step = 0;
+  FeedFrom answer([&](ui::WindowManager& manager) {
+    ui::HWND box = manager.ModalWindow();
+    if (!box || step > 1) return false;
+    // Tap "No", the right-hand button: buttons are 70 wide, 8 apart, centred, 8 above the bottom.
+    const RECT r = manager.GetWindowRect(box);
+    const int x = r.left + RectWidth(r) / 2 + 4 + 35;
+    manager.OnPointer(step++ == 0 ? Pointer::kDown : Pointer::kUp, x, r.bottom - 8 - 15);
+    return true;
+  });
   manager_.SetInputSource(&answer);
   EXPECT_EQ(manager_.MessageBox(nullptr, u"Remove the contact?", u"Quillbook", MB_YESNO), IDNO);
   EXPECT_EQ(manager_.ModalWindow(), nullptr);
@@ -259,16 +260,12 @@ TEST_F(UiWindowManagerTest, MessageBoxIsAnsweredByATapOnItsButton) {
 
 TEST_F(UiWindowManagerTest, MessageBoxAnswersReturnWithTheFirstButton) {
   Create(u"main");
-  class Enter : public ui::InputSource {
-   public:
-    bool Feed(ui::WindowManager& manager) override {
-      if (sent_) return false;
-      sent_ = true;
-      manager.OnKey(VK_RETURN);
-      return true;
-    }
-    bool sent_ = false;
-  } enter;
+  bool sent = false;
+  FeedFrom enter([&](ui::WindowManager& manager) {
+    if (std::exchange(sent, true)) return false;
+    manager.OnKey(VK_RETURN);
+    return true;
+  });
   manager_.SetInputSource(&enter);
   EXPECT_EQ(manager_.MessageBox(nullptr, u"Sent.", u"SMS", MB_OK), IDOK);
   manager_.SetInputSource(nullptr);
@@ -276,14 +273,11 @@ TEST_F(UiWindowManagerTest, MessageBoxAnswersReturnWithTheFirstButton) {
 
 TEST_F(UiWindowManagerTest, QuitDuringAMessageBoxEndsBothLoops) {
   Create(u"main");
-  class Quit : public ui::InputSource {
-   public:
-    bool Feed(ui::WindowManager& manager) override {
-      manager.PostQuitMessage(3);
-      manager.SetInputSource(nullptr);
-      return true;
-    }
-  } quit;
+  FeedFrom quit([](ui::WindowManager& manager) {
+    manager.PostQuitMessage(3);
+    manager.SetInputSource(nullptr);
+    return true;
+  });
   manager_.SetInputSource(&quit);
   EXPECT_EQ(manager_.MessageBox(nullptr, u"?", u"", MB_YESNO), IDNO);
   ui::MSG msg;
