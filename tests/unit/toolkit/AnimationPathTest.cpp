@@ -8,51 +8,39 @@
 
 namespace {
 
+// Every entry lies between `from` and `to`, moves on by at least a pixel until it reaches
+// `to` (equal neighbours of the eased table must not repeat or jump back), stays there, and
+// the path ends on `to`.
+void ExpectSteadyPath(const std::vector<int32_t>& path, int32_t from, int32_t to) {
+  const int32_t sign = to > from ? 1 : -1;
+  for (size_t i = 0; i < path.size(); ++i) {
+    EXPECT_GE((path[i] - from) * sign, 0) << "entry " << i;
+    EXPECT_LE((path[i] - to) * sign, 0) << "entry " << i;
+    if (i > 0 && path[i - 1] != to) {
+      EXPECT_GT((path[i] - path[i - 1]) * sign, 0) << "entry " << i;
+    }
+  }
+  ASSERT_FALSE(path.empty());
+  EXPECT_EQ(path.back(), to);
+}
+
 TEST(AnimationPathTest, TwentySixStepsOverTwoHundredForty) {
   const std::vector<int32_t> path = BuildPath(0, 240, 26);
   ASSERT_EQ(path.size(), 26u);
   EXPECT_EQ(path.front(), 12);
-  EXPECT_EQ(path.back(), 240);
   // The first entries by hand: p = i * 14 / 26 into the ease-out table.
   EXPECT_EQ(path[1], 31);  // 0.05 + 0.538 * 0.15 = 0.1308 -> 31.4
   EXPECT_EQ(path[2], 49);  // 0.2 + 0.077 * 0.1 = 0.2077 -> 49.8
-  for (size_t i = 1; i < path.size(); ++i) {
-    EXPECT_GT(path[i], path[i - 1]) << "entry " << i;
-  }
+  ExpectSteadyPath(path, 0, 240);
 }
 
-TEST(AnimationPathTest, EqualNeighboursAreSeparatedByOnePixelWithoutJumpingBack) {
-  // The tail 0.96 .. 0.99 of 100 px over many steps would repeat positions: each frame
-  // moves on by a pixel until the target is reached, and stays there.
-  const std::vector<int32_t> up = BuildPath(0, 100, 60);
-  for (size_t i = 1; i < up.size(); ++i) {
-    if (up[i - 1] < 100) {
-      EXPECT_GT(up[i], up[i - 1]) << "entry " << i;
-    }
-    EXPECT_LE(up[i], 100) << "entry " << i;
-  }
-  const std::vector<int32_t> down = BuildPath(100, 0, 60);
-  for (size_t i = 1; i < down.size(); ++i) {
-    if (down[i - 1] > 0) {
-      EXPECT_LT(down[i], down[i - 1]) << "entry " << i;
-    }
-    EXPECT_GE(down[i], 0) << "entry " << i;
-  }
-  EXPECT_EQ(down.back(), 0);
-}
-
-TEST(AnimationPathTest, ShortDistanceWithManyStepsNeverPassesTheTarget) {
-  const std::vector<int32_t> up = BuildPath(10, 15, 40);
-  for (int32_t position : up) {
-    EXPECT_GE(position, 10);
-    EXPECT_LE(position, 15);
-  }
-  EXPECT_EQ(up.back(), 15);
-  const std::vector<int32_t> down = BuildPath(-3, -8, 40);
-  for (int32_t position : down) {
-    EXPECT_LE(position, -3);
-    EXPECT_GE(position, -8);
-  }
+TEST(AnimationPathTest, PathsNeverRepeatJumpBackOrPassTheTarget) {
+  // The tail 0.96 .. 0.99 of 100 px over many steps would repeat positions.
+  ExpectSteadyPath(BuildPath(0, 100, 60), 0, 100);
+  ExpectSteadyPath(BuildPath(100, 0, 60), 100, 0);
+  // A short distance with many steps.
+  ExpectSteadyPath(BuildPath(10, 15, 40), 10, 15);
+  ExpectSteadyPath(BuildPath(-3, -8, 40), -3, -8);
 }
 
 TEST(AnimationPathTest, DegenerateStepCountsAndTables) {

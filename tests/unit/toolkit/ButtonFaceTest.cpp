@@ -56,7 +56,7 @@ TEST_F(ButtonFaceTest, WithoutImagesDrawsAFramedGradientDarkerWhenPressed) {
   EXPECT_EQ(released.GetPixel(kFace.right - 1, kFace.bottom - 1), RGB(0, 0, 0));
   EXPECT_NEAR(Grey(released.GetPixel(60, kFace.top + 1)), 255, 3);
   EXPECT_NEAR(Grey(released.GetPixel(60, kFace.bottom - 2)), 200, 3);
-  EXPECT_EQ(WindowSurface().GetPixel(kFace.right, kFace.bottom), kWhite);  // nothing outside
+  EXPECT_EQ(released.GetPixel(kFace.right, kFace.bottom), kWhite);  // nothing outside
 
   button.SetPressed(true);
   PaintAll();
@@ -110,7 +110,6 @@ TEST_F(ButtonFaceTest, BackButtonWithoutImageShowsBackInTheDefaultBox) {
   theme::Settings().txt_Back = u"Retour";
   back.Resize(RECT{0, 0, 240, 320});
   EXPECT_EQ(back.text, u"Retour");
-  theme::Settings().txt_Back = u"Back";
 }
 
 TEST_F(ButtonFaceTest, BackButtonWithImageTakesItsSizeAndNoCaption) {
@@ -148,9 +147,6 @@ TEST_F(ButtonFaceTest, RelativeButtonFollowsItsPanelAndRereadsTheSmallImages) {
 
 TEST_F(ButtonFaceTest, ListSideDrawsIntoTheRowPressedWhenSelected) {
   Button button(hwnd(), u"Row", nullptr, nullptr);
-  EXPECT_TRUE(button.IsListButton());
-  EXPECT_EQ(button.height, 42);
-  EXPECT_EQ(button.GetIndexChar(), u' ');
   platform::Surface surface(240, 320);
   const RECT row{0, 100, 240, 142};
   EXPECT_TRUE(button.Draw(surface, row, true));

@@ -2,22 +2,11 @@
 // headless window and the virtual clock.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "ToolkitFixture.h"
 #include "theme/SettingManager.h"
 #include "toolkit/Button.h"
 
 namespace {
-
-class CountingAction : public Action {
- public:
-  explicit CountingAction(int* count) : count_(count) {}
-  void Execute() override { ++*count_; }
-
- private:
-  int* count_;
-};
 
 constexpr RECT kButtonRect{20, 40, 120, 80};
 constexpr int kInsideX = 60;
@@ -31,7 +20,7 @@ class ButtonPressTest : public ToolkitFixture {
     ToolkitFixture::SetUp();
     theme::Settings().ResetToDefaults();
     button_ = std::make_unique<Button>(hwnd(), kButtonRect, u"OK", nullptr, nullptr);
-    button_->SetClickAction(std::make_unique<CountingAction>(&clicks_));
+    button_->SetClickAction(std::make_unique<CallbackAction>([this] { ++clicks_; }));
     Host(button_.get());
   }
   void TearDown() override {
@@ -41,20 +30,16 @@ class ButtonPressTest : public ToolkitFixture {
 
   bool PressTimerRunning() { return manager().TimeToNextTimer().has_value(); }
 
-  std::unique_ptr<Button> button_;
   int clicks_ = 0;
+  int long_presses_ = 0;
+  CallbackAction long_press_{[this] { ++long_presses_; }};  // outlives the button
+  std::unique_ptr<Button> button_;
 };
 
 TEST_F(ButtonPressTest, IdlePenDownInsidePressesAndStartsTheTimer) {
   EXPECT_EQ(button_->OnPenDown(kInsideX, kInsideY), kButtonRect);
   EXPECT_TRUE(button_->IsPressed());
   EXPECT_EQ(manager().TimeToNextTimer(), std::optional<uint32_t>(Button::kLongPressMs));
-}
-
-TEST_F(ButtonPressTest, IdlePenDownOutsideIsNotConsumed) {
-  EXPECT_EQ(button_->OnPenDown(kOutsideX, kOutsideY), kEmptyRect);
-  EXPECT_FALSE(button_->IsPressed());
-  EXPECT_FALSE(PressTimerRunning());
 }
 
 TEST_F(ButtonPressTest, MovesPressOnEnteringAndReleaseOnLeaving) {
@@ -66,7 +51,10 @@ TEST_F(ButtonPressTest, MovesPressOnEnteringAndReleaseOnLeaving) {
   EXPECT_FALSE(button_->IsPressed());
 }
 
-TEST_F(ButtonPressTest, PenUpWhileIdleIsNotConsumed) {
+TEST_F(ButtonPressTest, IdlePenDownOutsideAndPenUpAreNotConsumed) {
+  EXPECT_EQ(button_->OnPenDown(kOutsideX, kOutsideY), kEmptyRect);
+  EXPECT_FALSE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());
   EXPECT_EQ(button_->OnPenUp(kInsideX, kInsideY), kEmptyRect);
   EXPECT_EQ(clicks_, 0);
 }
@@ -96,20 +84,17 @@ TEST_F(ButtonPressTest, PenUpOutsideWhilePressedIsConsumedWithoutClick) {
 }
 
 TEST_F(ButtonPressTest, HoldWithLongPressActionRunsItOnceAndNoClickFollows) {
-  int long_presses = 0;
-  CountingAction long_press(&long_presses);
-  button_->SetLongPressAction(&long_press);
+  button_->SetLongPressAction(&long_press_);
   PenDown(kInsideX, kInsideY);
   Advance(Button::kLongPressMs - 1);
-  EXPECT_EQ(long_presses, 0);
+  EXPECT_EQ(long_presses_, 0);
   Advance(1);
-  EXPECT_EQ(long_presses, 1);
+  EXPECT_EQ(long_presses_, 1);
   EXPECT_FALSE(button_->IsPressed());
   Advance(1000);  // the timer was killed: no second run
   PenUp(kInsideX, kInsideY);
-  EXPECT_EQ(long_presses, 1);
+  EXPECT_EQ(long_presses_, 1);
   EXPECT_EQ(clicks_, 0);
-  button_->SetLongPressAction(nullptr);
 }
 
 TEST_F(ButtonPressTest, LongHoldWithoutLongPressActionStillClicksOnPenUp) {
@@ -122,16 +107,13 @@ TEST_F(ButtonPressTest, LongHoldWithoutLongPressActionStillClicksOnPenUp) {
 }
 
 TEST_F(ButtonPressTest, TimerAfterSlidingOffDoesNotRunTheLongPress) {
-  int long_presses = 0;
-  CountingAction long_press(&long_presses);
-  button_->SetLongPressAction(&long_press);
+  button_->SetLongPressAction(&long_press_);
   PenDown(kInsideX, kInsideY);
   PenMove(kOutsideX, kOutsideY);
   Advance(Button::kLongPressMs);
-  EXPECT_EQ(long_presses, 0);
+  EXPECT_EQ(long_presses_, 0);
   PenUp(kOutsideX, kOutsideY);
   EXPECT_EQ(clicks_, 0);
-  button_->SetLongPressAction(nullptr);
 }
 
 TEST_F(ButtonPressTest, TimerAnswersOnlyForItsOwnId) {

@@ -2,6 +2,7 @@
 // presented frame takes one frame time): list scrolls, growing rows, the vertical slide of a
 // pop-up, and the fade.
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -52,19 +53,23 @@ class FakeHost : public AnimationHost {
   std::vector<int> slides;
 };
 
-// Records every step it is given; ends after `duration` with a rect of the whole window.
-class CountingAnimation : public Animation {
+// Records every step it is given. It ends after its duration only when `ends`; its steps
+// answer a small rectangle, and an empty one from step `vanish_after` + 1 on.
+class ScriptedAnimation : public Animation {
  public:
-  explicit CountingAnimation(int32_t duration_ms, std::vector<uint32_t>* steps)
-      : Animation(duration_ms), steps_(steps) {}
+  ScriptedAnimation(int32_t duration_ms, std::vector<uint32_t>* steps, bool ends,
+                    size_t vanish_after = SIZE_MAX)
+      : Animation(duration_ms), steps_(steps), ends_(ends), vanish_after_(vanish_after) {}
   RECT Step(bool& done, uint32_t elapsed) override {
     steps_->push_back(elapsed);
-    if (static_cast<int64_t>(elapsed) > duration) done = true;
-    return RECT{0, 0, 240, 320};
+    if (ends_ && static_cast<int64_t>(elapsed) > duration) done = true;
+    return steps_->size() <= vanish_after_ ? RECT{0, 0, 10, 10} : RECT{};
   }
 
  private:
   std::vector<uint32_t>* steps_;
+  bool ends_;
+  size_t vanish_after_;
 };
 
 class ControlAnimationTest : public ToolkitFixture {
@@ -172,44 +177,25 @@ TEST_F(ControlAnimationTest, ListRunnerShowsEveryStepAndNotifiesThePanels) {
   EXPECT_EQ(CountDifferentPixels(WindowSurface(), expected, RECT{0, 0, 240, 320}), 0);
 }
 
-TEST_F(ControlAnimationTest, RunnersStopABrokenAnimation) {
+TEST_F(ControlAnimationTest, RunnersStopABrokenAnimationOrOneWhoseStepIsEmpty) {
   std::vector<uint32_t> steps;
-  class Stuck : public Animation {
-   public:
-    explicit Stuck(std::vector<uint32_t>* steps) : Animation(100), steps_(steps) {}
-    RECT Step(bool&, uint32_t elapsed) override {
-      steps_->push_back(elapsed);
-      return RECT{0, 0, 10, 10};
-    }
-    std::vector<uint32_t>* steps_;
-  };
-  RunListAnimation(hwnd(), std::make_unique<Stuck>(&steps));
+  RunListAnimation(hwnd(), std::make_unique<ScriptedAnimation>(100, &steps, false));
   ASSERT_GE(steps.size(), 2u);
   EXPECT_GT(steps[steps.size() - 2], 100u + kMaxAnimationOverrunMs);
   EXPECT_EQ(steps.back(), 101u);  // stepped past its end once more
   EXPECT_EQ(host_.ends, 1);
-}
 
-TEST_F(ControlAnimationTest, EmptyStepRectangleEndsTheRun) {
-  std::vector<uint32_t> steps;
-  class Vanishing : public Animation {
-   public:
-    explicit Vanishing(std::vector<uint32_t>* steps) : Animation(1000), steps_(steps) {}
-    RECT Step(bool&, uint32_t elapsed) override {
-      steps_->push_back(elapsed);
-      return steps_->size() < 3 ? RECT{0, 0, 5, 5} : RECT{};
-    }
-    std::vector<uint32_t>* steps_;
-  };
-  RunListAnimation(hwnd(), std::make_unique<Vanishing>(&steps));
+  // An empty step rectangle ends the run.
+  steps.clear();
+  RunListAnimation(hwnd(), std::make_unique<ScriptedAnimation>(1000, &steps, false, 2));
   ASSERT_EQ(steps.size(), 4u);
   EXPECT_EQ(steps.back(), 1001u);  // the end state after the last frame
-  EXPECT_EQ(host_.ends, 1);
+  EXPECT_EQ(host_.ends, 2);
 }
 
 TEST_F(ControlAnimationTest, WithoutAWindowOrHostTheEndStateIsAppliedAtOnce) {
   std::vector<uint32_t> steps;
-  RunListAnimation(nullptr, std::make_unique<CountingAnimation>(250, &steps));
+  RunListAnimation(nullptr, std::make_unique<ScriptedAnimation>(250, &steps, true));
   EXPECT_EQ(steps, std::vector<uint32_t>{251});
   SetAnimationHost(nullptr);
   steps.clear();

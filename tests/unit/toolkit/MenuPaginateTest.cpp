@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "theme/SettingManager.h"
 #include "toolkit/PaginateMenu.h"
@@ -64,20 +65,17 @@ TEST_F(MenuPaginateTest, PageSizeIsScreenHeightInSmallButtonsLessTwo) {
   }
 }
 
-TEST_F(MenuPaginateTest, MenusThatFitAreCopiedUnchanged) {
-  EXPECT_EQ(Pages(PaginateMenu(Numbered(8), 320)), "1 2 3 4 5 6 7 8");
-  EXPECT_EQ(Pages(PaginateMenu({}, 320)), "");
-}
-
-TEST_F(MenuPaginateTest, NineEntriesOn320PxShowEightAndMore) {
-  EXPECT_EQ(Pages(PaginateMenu(Numbered(9), 320)), "1 2 3 4 5 6 7 8 More...|9");
-}
-
 TEST_F(MenuPaginateTest, EveryFullPageEndsInMoreWhileEntriesRemain) {
-  EXPECT_EQ(Pages(PaginateMenu(Numbered(16), 320)),
-            "1 2 3 4 5 6 7 8 More...|9 10 11 12 13 14 15 16");
-  EXPECT_EQ(Pages(PaginateMenu(Numbered(17), 320)),
-            "1 2 3 4 5 6 7 8 More...|9 10 11 12 13 14 15 16 More...|17");
+  const std::pair<int, const char*> on_320[] = {
+      {0, ""},
+      {8, "1 2 3 4 5 6 7 8"},  // fits: copied unchanged
+      {9, "1 2 3 4 5 6 7 8 More...|9"},
+      {16, "1 2 3 4 5 6 7 8 More...|9 10 11 12 13 14 15 16"},
+      {17, "1 2 3 4 5 6 7 8 More...|9 10 11 12 13 14 15 16 More...|17"},
+  };
+  for (const auto& [count, pages] : on_320) {
+    EXPECT_EQ(Pages(PaginateMenu(Numbered(count), 320)), pages) << count;
+  }
   EXPECT_EQ(Pages(PaginateMenu(Numbered(3), 60)), "1 More...|2 More...|3");
 }
 

@@ -3,7 +3,6 @@
 // that nothing dead is touched).
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "ToolkitFixture.h"
@@ -18,15 +17,6 @@
 #include "toolkit/SubMenuAction.h"
 
 namespace {
-
-class CallbackAction : public Action {
- public:
-  explicit CallbackAction(std::function<void()> run) : run_(std::move(run)) {}
-  void Execute() override { run_(); }
-
- private:
-  std::function<void()> run_;
-};
 
 // Button k of an open menu: x 45..195 on a 240 px screen, y 4 + 30k .. 34 + 30k.
 constexpr int kButtonX = 100;
@@ -90,9 +80,7 @@ TEST_F(MenuPopupTest, OpensCentredAtTheTopInFrontOfTheOwner) {
   ASSERT_EQ(Menu(), menu);
   EXPECT_TRUE(menu->visible);
   EXPECT_EQ(menu->rect, (RECT{41, 0, 199, 98}));
-  ASSERT_EQ(menu->ChildCount(), 3u);
-  EXPECT_EQ(menu->Child(2)->rect, (RECT{45, 64, 195, 94}));
-  EXPECT_EQ(Labels(), (std::vector<std::u16string>{u"e1", u"e2", u"e3"}));
+  ASSERT_EQ(Labels(), (std::vector<std::u16string>{u"e1", u"e2", u"e3"}));
   auto* third = dynamic_cast<RelativeButton*>(menu->Child(2));
   ASSERT_NE(third, nullptr);
   EXPECT_NE(dynamic_cast<DeleteProxyAction*>(third->ClickAction()), nullptr);
@@ -109,7 +97,7 @@ TEST_F(MenuPopupTest, ChoosingAnEntryRunsItOnceAndRetiresTheMenu) {
   EXPECT_EQ(LightControl::PendingDeletions(), 0u);
 }
 
-TEST_F(MenuPopupTest, TappingOutsideClosesWithoutRunningAnything) {
+TEST_F(MenuPopupTest, TappingOrSlidingOutsideClosesWithoutRunningAnything) {
   ShowPopupMenu(owner_, Entries(3));
   PenUp(kButtonX, 300);  // the end of the tap that opened the menu: ignored
   EXPECT_EQ(owner_.ChildCount(), 1u);
@@ -117,9 +105,8 @@ TEST_F(MenuPopupTest, TappingOutsideClosesWithoutRunningAnything) {
   EXPECT_TRUE(ran_.empty());
   EXPECT_EQ(owner_.ChildCount(), 0u);
   LoopComesRound();
-}
 
-TEST_F(MenuPopupTest, SlidingOffAButtonAndReleasingOutsideCancelsTheMenu) {
+  // Sliding off a button and releasing outside cancels it too.
   ShowPopupMenu(owner_, Entries(3));
   PenDown(kButtonX, ButtonY(0));
   PenMove(kButtonX, 300);

@@ -22,10 +22,6 @@ namespace {
 constexpr int kWidth = 60;
 constexpr int kHeight = 80;
 
-void ExpectMatchesGolden(const platform::Surface& rendered, const std::string& name) {
-  testing_support::ExpectMatchesGolden(rendered, "toolkit", name);
-}
-
 // The screen being left: horizontal bands of warm colours with a dark left column, so that
 // a shift or a squeeze shows.
 std::unique_ptr<platform::Surface> OldScreen() {
@@ -70,9 +66,10 @@ class ScreenAnimationTest : public ::testing::Test {
   // Frames at 0, a third, two thirds and past the end, compared with references.
   void ExpectGoldenFrames(ScreenAnimation& animation, const std::string& stem) {
     const uint32_t d = static_cast<uint32_t>(animation.duration);
-    ExpectMatchesGolden(*Frame(animation, 0), stem + "_0");
-    ExpectMatchesGolden(*Frame(animation, d / 3), stem + "_1");
-    ExpectMatchesGolden(*Frame(animation, 2 * d / 3), stem + "_2");
+    for (uint32_t third = 0; third < 3; ++third) {
+      testing_support::ExpectMatchesGolden(*Frame(animation, third * d / 3), "toolkit",
+                                           stem + "_" + std::to_string(third));
+    }
     bool done = false;
     auto last = Frame(animation, d + 1, &done);
     EXPECT_TRUE(done);
@@ -98,15 +95,6 @@ TEST_F(ScreenAnimationTest, SlideForwardAndBackFrames) {
   ExpectGoldenFrames(back, "slide_back");
 }
 
-TEST_F(ScreenAnimationTest, SlideStartsOnTheOldScreenShiftedByTheFirstStep) {
-  SlideScreenAnimation forward(250, area_, 0);
-  auto first = Frame(forward, 0);
-  // The first path entry is 5 % of the width: 3 px of the new screen at the right edge.
-  EXPECT_EQ(first->GetPixel(0, 5), old_->GetPixel(3, 5));
-  EXPECT_EQ(first->GetPixel(kWidth - 3, 5), new_->GetPixel(0, 5));
-  EXPECT_EQ(first->GetPixel(kWidth - 4, 5), old_->GetPixel(kWidth - 1, 5));
-}
-
 TEST_F(ScreenAnimationTest, FlipFrames) {
   FlipScreenAnimation flip(0);
   EXPECT_EQ(flip.duration, 500);
@@ -120,12 +108,10 @@ TEST_F(ScreenAnimationTest, FlipDirectionDoesNotChangeTheDrawing) {
   EXPECT_TRUE(SameImage(*Frame(zero, 370), *Frame(one, 370)));
 }
 
-TEST_F(ScreenAnimationTest, FlipShowsTheOldPageFirstAndTheBackgroundBehind) {
+TEST_F(ScreenAnimationTest, FlipShowsTheBackgroundBehindTheTurningPage) {
   theme::Settings().background_color = RGB(1, 2, 3);
   FlipScreenAnimation flip(0);
-  auto start = Frame(flip, 0);
-  EXPECT_TRUE(SameImage(*start, *old_));  // depth 0, full width: the old page itself
-  auto turning = Frame(flip, 100);        // u = 12: the left edge receded by 14 px
+  auto turning = Frame(flip, 100);  // u = 12: the left edge receded by 14 px
   EXPECT_EQ(turning->GetPixel(5, 40), RGB(1, 2, 3));
   EXPECT_EQ(turning->GetPixel(14, 2), RGB(1, 2, 3));
   EXPECT_NE(turning->GetPixel(kWidth - 14, 40), RGB(1, 2, 3));
@@ -134,11 +120,6 @@ TEST_F(ScreenAnimationTest, FlipShowsTheOldPageFirstAndTheBackgroundBehind) {
 TEST_F(ScreenAnimationTest, GenieFrames) {
   GenieAnimation genie(300, RECT{20, kHeight, 40, kHeight});
   ExpectGoldenFrames(genie, "genie");
-}
-
-TEST_F(ScreenAnimationTest, GenieStartsOnTheOldScreen) {
-  GenieAnimation genie(300, RECT{20, kHeight, 40, kHeight});
-  EXPECT_TRUE(SameImage(*Frame(genie, 0), *old_));
 }
 
 TEST_F(ScreenAnimationTest, GenieWithTheTargetInsideTheAreaEndsOnTheNewScreen) {
@@ -195,9 +176,8 @@ TEST_F(ScreenAnimationTest, ZeroDurationsFinishAtTheFirstStep) {
   GenieAnimation genie(0, RECT{20, kHeight, 40, kHeight});
   FlipScreenAnimation flip(0, 0);
   SlideScreenAnimation slide(0, area_, 0);
-  for (ScreenAnimation* animation :
-       {static_cast<ScreenAnimation*>(&genie), static_cast<ScreenAnimation*>(&flip),
-        static_cast<ScreenAnimation*>(&slide)}) {
+  ScreenAnimation* animations[] = {&genie, &flip, &slide};
+  for (ScreenAnimation* animation : animations) {
     bool done = false;
     auto frame = Frame(*animation, 0, &done);
     EXPECT_TRUE(done);

@@ -56,7 +56,7 @@ TEST_F(SeparatorDraw, RowsOfFivePixelsOrLessDrawNothing) {
   }
 }
 
-TEST_F(SeparatorDraw, CaptionOnTheThemeBackground) {
+TEST_F(SeparatorDraw, CaptionOnTheThemeBackgroundOrOnTheRowWhenThatIsInvalid) {
   SeparatorItem item(u'M', 18);
   const COLORREF background = theme::Settings().separator_bk_color;
   const platform::Surface s = Render(item);
@@ -68,15 +68,13 @@ TEST_F(SeparatorDraw, CaptionOnTheThemeBackground) {
   ASSERT_GE(first, 0);
   EXPECT_LT(first, kWidth / 2);
   EXPECT_GT(last, kWidth / 2);
-}
 
-TEST_F(SeparatorDraw, InvalidBackgroundLeavesTheRowButDrawsTheCaption) {
+  // An invalid background leaves the row as it was but still draws the caption.
   theme::Settings().separator_bk_color = kInvalidColor;
   theme::Settings().separator_text_color = RGB(0, 0, 0);
-  SeparatorItem item(u'M', 18);
-  const platform::Surface s = Render(item);
-  EXPECT_EQ(s.GetPixel(0, 0), kWhite);
-  EXPECT_GE(InkColumns(s, 18, kWhite, kWhite).first, 0);
+  const platform::Surface plain = Render(item);
+  EXPECT_EQ(plain.GetPixel(0, 0), kWhite);
+  EXPECT_GE(InkColumns(plain, 18, kWhite, kWhite).first, 0);
 }
 
 TEST_F(SeparatorDraw, AlignmentComesFromTheTheme) {

@@ -151,7 +151,7 @@ TEST_F(SmartListGestureTest, DownwardFlingScrollsTowardTheTop) {
   EXPECT_EQ(list_->ScrollOffset(), 2000 - 160 - 39);
 }
 
-TEST_F(SmartListGestureTest, ReleaseAfterHoldingStillDoesNotFling) {
+TEST_F(SmartListGestureTest, ReleaseAfterHoldingStillOrASlowDragDoesNotFling) {
   Fill(100);
   Drag(100, 300, 140, 8, 16);
   Advance(200);
@@ -159,10 +159,7 @@ TEST_F(SmartListGestureTest, ReleaseAfterHoldingStillDoesNotFling) {
   EXPECT_FALSE(list_->IsFlinging());
   Advance(100);
   EXPECT_EQ(list_->ScrollOffset(), 160);
-}
 
-TEST_F(SmartListGestureTest, SlowDragDoesNotFling) {
-  Fill(100);
   // 3 px per move: the speed estimate stays at or below 7.
   Drag(100, 300, 270, 10, 16);
   PenUp(100, 270);
@@ -299,9 +296,7 @@ TEST_F(SmartListGestureTest, ShortOrEmptyListNeverScrollsNorStartsTimers) {
 }
 
 TEST_F(SmartListGestureTest, PenOutsideTheListIsIgnored) {
-  list_ = std::make_unique<PressRecordingList>(hwnd(), RECT{0, 40, 240, 200});
-  for (int i = 0; i < 20; ++i) list_->AddItem(std::make_unique<TestRow>(i, 36));
-  Host(list_.get());
+  HostedListFixture::Fill(20, 36, RECT{0, 40, 240, 200});
   PenDown(100, 250);
   PenMove(100, 100);
   PenUp(100, 100);

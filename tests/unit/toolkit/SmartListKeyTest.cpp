@@ -80,8 +80,7 @@ TEST_F(SmartListKeyTest, SelectionScrolledOutOfViewStartsAgainInTheMiddle) {
 TEST_F(SmartListKeyTest, ActionKeyClicksTheSelectedRow) {
   Fill(40);
   Key(kDown);
-  const RECT result = list_->OnKey(kAction, 0);
-  EXPECT_EQ(result, (RECT{0, 0, 1, 0}));
+  EXPECT_EQ(list_->OnKey(kAction, 0), (RECT{0, 0, 1, 0}));
   EXPECT_EQ(rows_[5]->clicks, 1);
 }
 

@@ -14,21 +14,11 @@
 
 namespace {
 
-class SmartListPaintTest : public ToolkitFixture {
+class SmartListPaintTest : public HostedListFixture<SmartListControl> {
  protected:
-  void Fill(int count, const RECT& list_rect = RECT{0, 20, 240, 300}, int32_t row_height = 33) {
-    list_ = std::make_unique<SmartListControl>(hwnd(), list_rect);
-    rows_.clear();
-    for (int i = 0; i < count; ++i) {
-      rows_.push_back(
-          static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
-    }
-    Host(list_.get());
-  }
-  void TearDown() override {
-    Host(nullptr);
-    list_.reset();
-    ToolkitFixture::TearDown();
+  // Rows of 33 px in a list from y 20 to 300.
+  void Fill(int count, int32_t row_height = 33) {
+    HostedListFixture::Fill(count, row_height, RECT{0, 20, 240, 300});
   }
   int TotalDraws() const {
     int draws = 0;
@@ -51,14 +41,18 @@ class SmartListPaintTest : public ToolkitFixture {
     platform::ui::InvalidateRect(hwnd(), &list_->rect);
     Pump();
   }
-
-  std::unique_ptr<SmartListControl> list_;
-  std::vector<TestRow*> rows_;
+  // Pixels in rows [top, bottom) that differ from the theme's background.
+  int InkPixels(int top, int bottom) {
+    int ink = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < 240; ++x)
+        if (WindowSurface().GetPixel(x, y) != theme::Settings().background_color) ++ink;
+    return ink;
+  }
 };
 
 TEST_F(SmartListPaintTest, BlitScrollingMatchesAFullRepaintAndDrawsOnlyTheStrip) {
   Fill(100);
-  PaintAll();
   const std::vector<int32_t> offsets{25, 70, 69, 400, 10, -20, 3000, 3000 - 500};
   for (int32_t offset : offsets) {
     ResetDraws();
@@ -78,7 +72,6 @@ TEST_F(SmartListPaintTest, BlitScrollingMatchesAFullRepaintAndDrawsOnlyTheStrip)
 
 TEST_F(SmartListPaintTest, FlingFramesMatchAFullRepaint) {
   Fill(200);
-  PaintAll();
   // A fling down the list, painted by the loop as it goes.
   Drag(100, 290, 100, 6, 16);
   PenUp(100, 100);
@@ -116,7 +109,6 @@ TEST_F(SmartListPaintTest, NoBlitOrBackgroundImageRepaintsEveryVisibleRow) {
 
 TEST_F(SmartListPaintTest, OnlyRowsInTheInvalidAreaAreDrawn) {
   Fill(100);
-  PaintAll();
   ResetDraws();
   const RECT part{0, 20 + 70, 240, 20 + 100};  // rows 2 (66..99) and 3 (99..132)
   platform::ui::InvalidateRect(hwnd(), &part);
@@ -135,6 +127,7 @@ TEST_F(SmartListPaintTest, RowsAreLaidOutFromTheOffsetAndTheSelectionIsDrawn) {
   Fill(100);
   list_->SetScrollOffset(40);
   list_->SetSelectedIndex(3);
+  list_->ForceFullPaint();
   PaintAll();
   EXPECT_EQ(rows_[2]->last_drawn, (RECT{0, 20 - 40 + 66, 240, 20 - 40 + 99}));
   const COLORREF plain = WindowSurface().GetPixel(100, 20 - 40 + 80);
@@ -147,7 +140,7 @@ TEST_F(SmartListPaintTest, RowsAreLaidOutFromTheOffsetAndTheSelectionIsDrawn) {
 }
 
 TEST_F(SmartListPaintTest, ShortBottomAlignedContentSitsAtTheBottom) {
-  Fill(3, RECT{0, 20, 240, 300}, 30);
+  Fill(3, 30);
   list_->SetBottomAligned(true);
   PaintAll();
   EXPECT_EQ(rows_[0]->last_drawn, (RECT{0, 300 - 90, 240, 300 - 60}));
@@ -171,21 +164,8 @@ TEST_F(SmartListPaintTest, EmptyTextIsDrawnInTheMiddleWhenNothingIsDisplayed) {
   Fill(0);
   list_->SetEmptyText(u"Loading contacts...");
   PaintAll();
-  const COLORREF background = theme::Settings().background_color;
-  int text_pixels_middle = 0;
-  for (int y = 150; y < 170; ++y) {
-    for (int x = 0; x < 240; ++x) {
-      if (WindowSurface().GetPixel(x, y) != background) ++text_pixels_middle;
-    }
-  }
-  EXPECT_GT(text_pixels_middle, 20);
-  int text_pixels_top = 0;
-  for (int y = 20; y < 100; ++y) {
-    for (int x = 0; x < 240; ++x) {
-      if (WindowSurface().GetPixel(x, y) != background) ++text_pixels_top;
-    }
-  }
-  EXPECT_EQ(text_pixels_top, 0);
+  EXPECT_GT(InkPixels(150, 170), 20);
+  EXPECT_EQ(InkPixels(20, 100), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/Messages.h"
 #include "platform/Surface.h"
 #include "platform/ui/WindowApi.h"
+#include "toolkit/Action.h"
 #include "toolkit/IListItem.h"
 #include "toolkit/LightControl.h"
 
@@ -44,6 +46,16 @@ class TestRow : public IListItem {
   int draws = 0;
   int clicks = 0;
   RECT last_drawn{};
+};
+
+// An action that runs a function (for instance one counting its runs).
+class CallbackAction : public Action {
+ public:
+  explicit CallbackAction(std::function<void()> run) : run_(std::move(run)) {}
+  void Execute() override { run_(); }
+
+ private:
+  std::function<void()> run_;
 };
 
 class ToolkitFixture : public ::testing::Test {
@@ -192,9 +204,11 @@ class ToolkitFixture : public ::testing::Test {
 template <typename List>
 class HostedListFixture : public ToolkitFixture {
  protected:
-  // A list over the whole 240x320 window with `count` rows of `row_height` px, painted once.
-  void Fill(int count, int32_t row_height) {
-    list_ = std::make_unique<List>(hwnd(), RECT{0, 0, 240, 320});
+  // A list over `rect` (the whole 240x320 window by default) with `count` rows of
+  // `row_height` px, painted once. A second call replaces the list and its rows.
+  void Fill(int count, int32_t row_height, const RECT& rect = RECT{0, 0, 240, 320}) {
+    list_ = std::make_unique<List>(hwnd(), rect);
+    rows_.clear();
     for (int i = 0; i < count; ++i) {
       rows_.push_back(
           static_cast<TestRow*>(list_->AddItem(std::make_unique<TestRow>(i, row_height))));
