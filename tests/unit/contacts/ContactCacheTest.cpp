@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "contacts/CacheFormat.h"
 #include "platform/Text.h"
@@ -51,21 +52,11 @@ std::vector<std::unique_ptr<ContactListItem>> Read(std::string bytes) {
   return ReadContactCache(reader, 36);
 }
 
-void ExpectSameRecord(const ContactListItem& a, const ContactListItem& b) {
-  EXPECT_EQ(a.object_id, b.object_id);
-  EXPECT_EQ(a.favourite, b.favourite);
-  EXPECT_EQ(a.text, b.text);
-  EXPECT_EQ(a.display_name, b.display_name);
-  EXPECT_EQ(a.second_line, b.second_line);
-  EXPECT_EQ(a.email1, b.email1);
-  EXPECT_EQ(a.email2, b.email2);
-  EXPECT_EQ(a.email3, b.email3);
-  EXPECT_EQ(a.header, b.header);
-  EXPECT_EQ(a.detail, b.detail);
-  EXPECT_EQ(a.company, b.company);
-  EXPECT_EQ(a.city, b.city);
-  EXPECT_EQ(a.categories, b.categories);
-  EXPECT_EQ(a.phones, b.phones);
+// The fields the cache keeps, to compare a record read back with the one written.
+auto CachedFields(const ContactListItem& r) {
+  return std::tuple(r.object_id, r.favourite, r.text, r.display_name, r.second_line, r.email1,
+                    r.email2, r.email3, r.header, r.detail, r.company, r.city, r.categories,
+                    r.phones);
 }
 
 TEST(ContactCache, WritesTheExactLineFormat) {
@@ -80,7 +71,6 @@ TEST(ContactCache, WritesTheExactLineFormat) {
       "9830431\xC2\xB5"
       "555\xC2\xB5\r\n";
   EXPECT_EQ(bytes, expected);
-  EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
 }
 
 TEST(ContactCache, RoundTripsRecordsAndTheirPhoneOrder) {
@@ -92,12 +82,10 @@ TEST(ContactCache, RoundTripsRecordsAndTheirPhoneOrder) {
   std::string bytes = WriteCache(dir, {a.get(), b.get()});
   auto records = Read(bytes);
   ASSERT_EQ(records.size(), 2u);
-  auto expected_a = SampleRecord(1, u"Anna");
-  ExpectSameRecord(*records[0], *expected_a);
-  ExpectSameRecord(*records[1], *b);
+  EXPECT_EQ(CachedFields(*records[0]), CachedFields(*a));
+  EXPECT_EQ(CachedFields(*records[1]), CachedFields(*b));
   EXPECT_TRUE(records[0]->shown);
   EXPECT_EQ(records[0]->height, 36);
-  EXPECT_EQ(records[1]->object_id, 0xFFFFFFFFu);
 }
 
 TEST(ContactCache, LineBreaksComeBackAsCrLf) {
@@ -174,9 +162,11 @@ TEST(ContactCache, TruncatedFilesDropTheIncompleteLastRecord) {
   for (size_t cut = 0; cut <= bytes.size(); ++cut) {
     auto records = Read(bytes.substr(0, cut));
     ASSERT_LE(records.size(), 2u);
-    if (!records.empty()) ExpectSameRecord(*records[0], *a);
+    if (!records.empty()) {
+      EXPECT_EQ(CachedFields(*records[0]), CachedFields(*a));
+    }
     if (records.size() == 2) {
-      ExpectSameRecord(*records[1], *b);
+      EXPECT_EQ(CachedFields(*records[1]), CachedFields(*b));
       EXPECT_EQ(cut, bytes.size());
     }
   }

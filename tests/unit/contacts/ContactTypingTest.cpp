@@ -45,6 +45,11 @@ class ContactTypingTest : public testing::Test {
     }
     return names;
   }
+  // The letters filter's text; "-" without a letters filter.
+  std::u16string FilterText() {
+    auto* letters = dynamic_cast<LettersFilterItem*>(list_->Filter());
+    return letters ? letters->GetText() : u"-";
+  }
   // Index of the displayed row named `name`.
   int32_t TopOf(const std::u16string& name) {
     int32_t y = 0;
@@ -66,8 +71,7 @@ TEST_F(ContactTypingTest, LetterAfterAPauseJumpsThenTheNextOneFilters) {
 
   platform::Clock::Advance(1000);
   Type(u'a');
-  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
-  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"ma");
+  EXPECT_EQ(FilterText(), u"ma");
   EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Emma", u"Mabel", u"Mark"}));
   ASSERT_NE(list_->HeaderItem(), nullptr);
   EXPECT_NE(list_->HeaderItem()->caption.find(u"ma"), std::u16string::npos);
@@ -79,13 +83,11 @@ TEST_F(ContactTypingTest, LetterAfterAPauseJumpsThenTheNextOneFilters) {
 }
 
 TEST_F(ContactTypingTest, BackspaceRemovesLettersAndTheLastOneShowsEveryContact) {
-  Type(u'm');
-  platform::Clock::Advance(500);
-  Type(u'a');
-  platform::Clock::Advance(500);
-  Type(u'r');
-  ASSERT_EQ(Shown(), (std::vector<std::u16string>{u"Mark"}));
-  platform::Clock::Advance(500);
+  for (char16_t c : {u'm', u'a', u'r'}) {
+    Type(c);
+    platform::Clock::Advance(500);
+  }
+  ASSERT_EQ(FilterText(), u"mar");
   Back();
   EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Emma", u"Mabel", u"Mark"}));
   platform::Clock::Advance(500);
@@ -103,8 +105,7 @@ TEST_F(ContactTypingTest, PauseStartsAfresh) {
   Type(u'a');
   platform::Clock::Advance(4001);
   Type(u'o');  // the letters filter is still set: a new filter replaces it
-  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
-  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"o");
+  EXPECT_EQ(FilterText(), u"o");
   EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"Aaron", u"Dora", u"Otto", u"Tom"}));
 }
 
@@ -123,8 +124,7 @@ TEST_F(ContactTypingTest, JumpPastEveryRowGoesToTheEndAndPhonePadKeysAlwaysFilte
 
   platform::Clock::Advance(5000);
   list_->OnKey(ContactSmartListControl::kKeyPhonePad, u'6');
-  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
-  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"6");
+  EXPECT_EQ(FilterText(), u"6");
   for (const std::u16string& name : Shown()) {
     EXPECT_TRUE(name[0] == u'M' || name[0] == u'N' || name[0] == u'O' ||
                 name.find(u' ') != std::u16string::npos)
@@ -137,8 +137,7 @@ TEST_F(ContactTypingTest, IndexJumpKeyNeverStartsAFilter) {
   EXPECT_EQ(list_->ScrollOffset(), std::min(TopOf(u"Nina"), list_->MaxScrollOffset()));
   platform::Clock::Advance(100);
   Type(u'i');  // within 4 s but the jump recorded no letter: the filter holds "i" alone
-  ASSERT_NE(dynamic_cast<LettersFilterItem*>(list_->Filter()), nullptr);
-  EXPECT_EQ(static_cast<LettersFilterItem*>(list_->Filter())->GetText(), u"i");
+  EXPECT_EQ(FilterText(), u"i");
 }
 
 }  // namespace

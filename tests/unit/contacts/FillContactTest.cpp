@@ -47,7 +47,6 @@ TEST(FillContact, PhoneListIsReversePriorityWithThePreferredNumberLast) {
   ASSERT_EQ(r->phones.size(), 2u);
   EXPECT_EQ(r->phones[0], (PhoneEntry{u"H", 0x0099001F}));
   EXPECT_EQ(r->phones[1], (PhoneEntry{u"M", 0x0096001F}));
-  EXPECT_EQ(r->second_line, u"M ");
 
   auto all = FillFromTable({{kMobile, u"1"},
                             {kBusiness, u"2"},
@@ -124,17 +123,6 @@ TEST(FillContact, BulkReadOfAHiddenContactKeepsTheOtherFields) {
   EXPECT_TRUE(r.favourite);
 }
 
-TEST(FillContact, FavouriteComesFromItsPositionInEitherLayout) {
-  ContactFillSettings s = Settings();
-  PropertyRequestList list(s.expressions, contact_test::kFavoriteId);
-  auto values = BulkValues(list, {{kMobile, u"1"}}, 3, true);
-  ContactListItem r(36);
-  FillContact(r, ContactValues(values, list), s);
-  EXPECT_TRUE(r.favourite);
-  EXPECT_TRUE(FillFromTable({{kMobile, u"1"}}, s, 3, true)->favourite);
-  EXPECT_FALSE(FillFromTable({{kMobile, u"1"}}, s, 3, false)->favourite);
-}
-
 TEST(FillContact, ShortOrDamagedValueArraysReadAsAbsent) {
   std::vector<platform::pim::PropertyValue> values = {
       platform::pim::PropertyValue::Number(contacts::kObjectIdProperty, 5)};
@@ -151,7 +139,6 @@ TEST(FillContact, ShortOrDamagedValueArraysReadAsAbsent) {
 
 TEST(PhoneLabel, RadioHasItsOwnLabelAndOtherFieldsShowTheNumberOnly) {
   EXPECT_EQ(PhoneLabel(PhoneEntry{u"1", 0x009F001F}), u"Radio - %s");
-  EXPECT_EQ(PhoneLabel(PhoneEntry{u"1", 0x0096001F}), u"Mobile - %s");
   EXPECT_EQ(PhoneLabel(PhoneEntry{u"1", 0x009B001F}), u"%s");  // business fax
   EXPECT_EQ(PhoneLabel(PhoneEntry{u"1", 0}), u"%s");
   EXPECT_EQ(DefaultPhoneLabel(PhoneEntry{u"1", 0x00A1001F}), u"Asst. - %s");

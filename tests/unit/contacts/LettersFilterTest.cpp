@@ -125,7 +125,6 @@ TEST_F(LettersFilterTest, AcceptsByNameNumberOrPhonePad) {
 
 TEST_F(LettersFilterTest, TextIsEditedInLowerCaseAndBounded) {
   LettersFilterItem filter;
-  EXPECT_EQ(filter.GetText(), u"");
   EXPECT_FALSE(filter.RemoveLastChar());
   EXPECT_TRUE(filter.AppendChar(u'A'));
   EXPECT_TRUE(filter.AppendChar(u'É'));

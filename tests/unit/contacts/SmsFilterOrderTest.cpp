@@ -47,29 +47,38 @@ std::string Names(const std::vector<IListItem*>& rows) {
   return names;
 }
 
+std::unique_ptr<ContactListItem> SmsContact(const SmsRow& fields) {
+  auto row = MakeContact({.name = fields.name});
+  row->unread_sms_count = fields.unread;
+  row->newest_sms_time = fields.newest;
+  row->sms_count = fields.count;
+  return row;
+}
+
+// An SMS separator row: no sort text, placed by its counters and order value.
+std::unique_ptr<SeparatorItem> SmsSeparator(std::u16string caption, int32_t unread, int32_t count) {
+  auto row = std::make_unique<SeparatorItem>(u'0', 0);
+  row->caption = std::move(caption);
+  row->text.clear();
+  row->order_value = 100;
+  row->unread_sms_count = unread;
+  row->sms_count = count;
+  return row;
+}
+
 class SmsOrderTest : public ::testing::Test {
  protected:
-  IListItem* Add(const SmsRow& fields) {
-    auto row = MakeContact({.name = fields.name});
-    row->unread_sms_count = fields.unread;
-    row->newest_sms_time = fields.newest;
-    row->sms_count = fields.count;
+  template <class Row>
+  Row* Own(std::unique_ptr<Row> row) {
+    Row* raw = row.get();
     owned_.push_back(std::move(row));
-    return owned_.back().get();
+    return raw;
   }
-  IListItem* AddSeparator(std::u16string caption, int32_t unread, int32_t count) {
-    auto row = std::make_unique<SeparatorItem>(u'0', 0);
-    row->caption = std::move(caption);
-    row->text.clear();
-    row->unread_sms_count = unread;
-    row->sms_count = count;
-    owned_.push_back(std::move(row));
-    return owned_.back().get();
+  ContactListItem* Add(const SmsRow& fields) { return Own(SmsContact(fields)); }
+  SeparatorItem* AddSeparator(std::u16string caption, int32_t unread, int32_t count) {
+    return Own(SmsSeparator(std::move(caption), unread, count));
   }
-  IListItem* AddPlain() {
-    owned_.push_back(std::make_unique<PlainRow>());
-    return owned_.back().get();
-  }
+  IListItem* AddPlain() { return Own(std::make_unique<PlainRow>()); }
 
   std::vector<std::unique_ptr<IListItem>> owned_;
 };
@@ -113,10 +122,9 @@ TEST_F(SmsOrderTest, RowsThatAreNotBaseItemsKeepTheirSlots) {
 }
 
 TEST_F(SmsOrderTest, ReadSeparatorShowsOnlyWhileAContactHasUnreadSms) {
-  auto* unread_separator =
-      dynamic_cast<SeparatorItem*>(AddSeparator(u"Unread SMS", 0xFFFFFF, 0xFFFFFF));
-  auto* read_separator = dynamic_cast<SeparatorItem*>(AddSeparator(u"Read SMS", 1, 0xFFFFFF));
-  auto* contact = dynamic_cast<ContactListItem*>(Add({u"Ann", 0, 5, 2}));
+  SeparatorItem* unread_separator = AddSeparator(u"Unread SMS", 0xFFFFFF, 0xFFFFFF);
+  SeparatorItem* read_separator = AddSeparator(u"Read SMS", 1, 0xFFFFFF);
+  ContactListItem* contact = Add({u"Ann", 0, 5, 2});
   std::vector<IListItem*> master = {unread_separator, read_separator, contact, AddPlain()};
 
   struct Case {
@@ -141,30 +149,16 @@ TEST_F(SmsOrderTest, ReadSeparatorShowsOnlyWhileAContactHasUnreadSms) {
 
 TEST_F(SmsOrderTest, ContactListUnderTheSmsFilterShowsTextersInSmsOrder) {
   ContactSmartListControl list(nullptr, RECT{0, 0, 240, 300});
-  auto add = [&list](const SmsRow& fields) {
-    auto row = MakeContact({.name = fields.name});
-    row->unread_sms_count = fields.unread;
-    row->newest_sms_time = fields.newest;
-    row->sms_count = fields.count;
-    return list.AddItem(std::move(row));
-  };
-  auto add_separator = [&list](std::u16string caption, int32_t unread) {
-    auto row = std::make_unique<SeparatorItem>(u'0', 0);
-    row->caption = std::move(caption);
-    row->text.clear();
-    row->order_value = 100;
-    row->unread_sms_count = unread;
-    row->sms_count = 0xFFFFFF;
-    return static_cast<SeparatorItem*>(list.AddItem(std::move(row)));
-  };
-  SeparatorItem* unread_separator = add_separator(u"Unread SMS", 0xFFFFFF);
-  SeparatorItem* read_separator = add_separator(u"Read SMS", 1);
+  auto* unread_separator =
+      static_cast<SeparatorItem*>(list.AddItem(SmsSeparator(u"Unread SMS", 0xFFFFFF, 0xFFFFFF)));
+  auto* read_separator =
+      static_cast<SeparatorItem*>(list.AddItem(SmsSeparator(u"Read SMS", 1, 0xFFFFFF)));
   list.SetSmsSeparatorRows(unread_separator, read_separator);
-  add({u"Alice", 0, 300, 4});
-  add({u"Bruno", 1, 100, 1});
-  add({u"Chloe", 0, 0, 0});
-  add({u"Dave", 0, 700, 2});
-  add({u"Eve", 3, 50, 3});
+  for (const SmsRow& row :
+       {SmsRow{u"Alice", 0, 300, 4}, SmsRow{u"Bruno", 1, 100, 1}, SmsRow{u"Chloe", 0, 0, 0},
+        SmsRow{u"Dave", 0, 700, 2}, SmsRow{u"Eve", 3, 50, 3}}) {
+    list.AddItem(SmsContact(row));
+  }
 
   list.SetFilter(new SmsFilterItem);
   std::vector<IListItem*> displayed;
