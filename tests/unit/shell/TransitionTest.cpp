@@ -1,15 +1,11 @@
 // The blocking transition runner on the virtual clock, and navigation between the screens.
 #include "ShellFixture.h"
-#include "messaging/SMSPanel.h"
-#include "screens/ContactContainerPanel.h"
-#include "screens/ContactDetailPanel.h"
 #include "shell/Navigation.h"
 #include "shell/TransitionRunner.h"
 #include "theme/SettingManager.h"
 #include "toolkit/AnimationHost.h"
 #include "toolkit/AnimationRunners.h"
 #include "toolkit/ListAnimation.h"
-#include "toolkit/SlideScreenAnimation.h"
 
 namespace {
 
@@ -33,40 +29,40 @@ class WipeAnimation : public shell::TransitionAnimation {
   std::vector<uint32_t> elapsed_;
 };
 
-// A panel that paints one colour and counts transition notifications.
-class ColourPanel : public ContainerPanel {
- public:
-  ColourPanel(COLORREF colour) : ContainerPanel(RECT{0, 0, 240, 320}), colour_(colour) {}
-  bool Paint(platform::Surface& dc, int, int, int, int) override {
-    dc.FillRect(rect, colour_);
-    return true;
+class TransitionTest : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    Start();
   }
-  void OnTransitionStart() override { ++starts; }
-  void OnTransitionEnd() override { ++ends; }
-  int starts = 0;
-  int ends = 0;
 
- private:
-  COLORREF colour_;
+  // The red screen visible over the hidden blue one, both owned by the shell and painted.
+  void ShowRed() {
+    auto red = std::make_unique<ColourPanel>(RGB(255, 0, 0));
+    auto blue = std::make_unique<ColourPanel>(RGB(0, 0, 255));
+    red_ = red.get();
+    blue_ = blue.get();
+    blue_->visible = false;
+    app().panels = {blue_, red_};
+    app().owned_panels.push_back(std::move(red));
+    app().owned_panels.push_back(std::move(blue));
+    platform::ui::InvalidateRect(hwnd_, nullptr);
+    manager_->PumpUntilIdle();
+  }
+  // Then swaps them the way a screen switch does before its transition.
+  void SwapToBlue() {
+    red_->visible = false;
+    blue_->visible = true;
+  }
+
+  ColourPanel* red_ = nullptr;
+  ColourPanel* blue_ = nullptr;
 };
 
-class TransitionTest : public ShellFixture {};
-
 TEST_F(TransitionTest, RunsTheAnimationToItsEndOnTheVirtualClock) {
-  Start();
-  app().panels.clear();
-  auto red = std::make_unique<ColourPanel>(RGB(255, 0, 0));
-  auto blue = std::make_unique<ColourPanel>(RGB(0, 0, 255));
-  ColourPanel* old_screen = red.get();
-  ColourPanel* new_screen = blue.get();
-  app().panels = {old_screen, new_screen};
-  app().owned_panels.push_back(std::move(red));
-  app().owned_panels.push_back(std::move(blue));
-  platform::ui::InvalidateRect(hwnd_, nullptr);
-  manager_->PumpUntilIdle();
+  ShowRed();
   ASSERT_EQ(manager_->Screen().GetPixel(120, 160), RGB(255, 0, 0));
-
-  old_screen->visible = false;
+  SwapToBlue();
   WipeAnimation wipe;
   const int frames = shell::RunScreenTransition(hwnd_, wipe, nullptr);
   // One frame every 16 virtual ms: 0, 16, ..., 96, 112 (done).
@@ -74,16 +70,15 @@ TEST_F(TransitionTest, RunsTheAnimationToItsEndOnTheVirtualClock) {
   ASSERT_EQ(wipe.elapsed_.size(), 8u);
   EXPECT_EQ(wipe.elapsed_.front(), 0u);
   EXPECT_EQ(wipe.elapsed_.back(), 112u);
-  EXPECT_EQ(new_screen->starts, 1);
-  EXPECT_EQ(new_screen->ends, 1);
-  EXPECT_EQ(old_screen->starts, 1);  // hidden panels hear it too
+  EXPECT_EQ(blue_->starts, 1);
+  EXPECT_EQ(blue_->ends, 1);
+  EXPECT_EQ(red_->starts, 1);  // hidden panels hear it too
   EXPECT_EQ(app().back_buffer->GetPixel(239, 319), RGB(0, 0, 255));
   EXPECT_EQ(hwnd_->Backing().GetPixel(239, 319), RGB(0, 0, 255));
   EXPECT_EQ(hwnd_->Dirty(), (RECT{0, 0, 240, 320}));
 }
 
 TEST_F(TransitionTest, AnimatedAreaLimitsTheFrames) {
-  Start();
   platform::Surface& window = hwnd_->Backing();
   window.FillRect(window.Bounds(), RGB(1, 2, 3));
   shell::CutAnimation cut;
@@ -94,7 +89,6 @@ TEST_F(TransitionTest, AnimatedAreaLimitsTheFrames) {
 }
 
 TEST_F(TransitionTest, AnimationThatNeverEndsIsStopped) {
-  Start();
   class Endless : public shell::TransitionAnimation {
    public:
     Endless() : shell::TransitionAnimation(100) {}
@@ -106,29 +100,7 @@ TEST_F(TransitionTest, AnimationThatNeverEndsIsStopped) {
   EXPECT_LE(frames, static_cast<int>(shell::kMaxTransitionMs / platform::ui::kFrameMs) + 2);
 }
 
-// Red screen visible, blue screen hidden, both painted; the caller then swaps them.
-struct TwoScreens {
-  ColourPanel* red;
-  ColourPanel* blue;
-};
-
-TwoScreens ShowRed(shell::AppGlobals& app, platform::ui::HWND hwnd,
-                   platform::ui::WindowManager& manager) {
-  app.panels.clear();
-  auto red = std::make_unique<ColourPanel>(RGB(255, 0, 0));
-  auto blue = std::make_unique<ColourPanel>(RGB(0, 0, 255));
-  TwoScreens screens{red.get(), blue.get()};
-  screens.blue->visible = false;
-  app.panels = {screens.blue, screens.red};
-  app.owned_panels.push_back(std::move(red));
-  app.owned_panels.push_back(std::move(blue));
-  platform::ui::InvalidateRect(hwnd, nullptr);
-  manager.PumpUntilIdle();
-  return screens;
-}
-
 TEST_F(TransitionTest, EveryScreenTransitionEndsOnTheNewScreen) {
-  Start();
   const int icon_room = theme::Settings().icon_panel_height;
   struct Case {
     const char* name;
@@ -147,58 +119,23 @@ TEST_F(TransitionTest, EveryScreenTransitionEndsOnTheNewScreen) {
        400 / 16 + 2},
   };
   for (const Case& c : cases) {
-    TwoScreens screens = ShowRed(app(), hwnd_, *manager_);
-    screens.red->visible = false;
-    screens.blue->visible = true;
+    ShowRed();
+    SwapToBlue();
     const uint32_t before = platform::Clock::TickCount();
     c.run(hwnd_);
     const uint32_t frames = (platform::Clock::TickCount() - before) / platform::ui::kFrameMs;
     EXPECT_GT(frames, 3u) << c.name;
     EXPECT_LE(frames, static_cast<uint32_t>(c.max_frames)) << c.name;
-    EXPECT_EQ(screens.blue->starts, 1) << c.name;
-    EXPECT_EQ(screens.blue->ends, 1) << c.name;
+    EXPECT_EQ(blue_->starts, 1) << c.name;
+    EXPECT_EQ(blue_->ends, 1) << c.name;
     // The last frame shown is the new screen (before any repaint).
     EXPECT_EQ(hwnd_->Backing().GetPixel(120, 100), RGB(0, 0, 255)) << c.name;
     EXPECT_EQ(hwnd_->Backing().GetPixel(5, 320 - icon_room - 1), RGB(0, 0, 255)) << c.name;
   }
 }
 
-TEST_F(TransitionTest, SlideMovesTheNewScreenInFromTheChosenSide) {
-  Start();
-  for (int direction : {0, 1}) {
-    TwoScreens screens = ShowRed(app(), hwnd_, *manager_);
-    screens.red->visible = false;
-    screens.blue->visible = true;
-    // Watch the frame shown after 100 ms: the blue screen has entered on one side only.
-    class Probe : public ScreenAnimation {
-     public:
-      explicit Probe(int direction)
-          : ScreenAnimation(250), slide_(250, RECT{0, 0, 240, 280}, direction) {}
-      void Step(bool& done, uint32_t elapsed, platform::Surface& work,
-                const platform::Surface& old_image, const platform::Surface& new_image,
-                const RECT& area) override {
-        slide_.Step(done, elapsed, work, old_image, new_image, area);
-        if (elapsed >= 100 && !seen) {
-          seen = true;
-          left = work.GetPixel(1, 10);
-          right = work.GetPixel(238, 10);
-        }
-      }
-      SlideScreenAnimation slide_;
-      bool seen = false;
-      COLORREF left = 0, right = 0;
-    } probe(direction);
-    const RECT area{0, 0, 240, 280};
-    shell::RunScreenTransition(hwnd_, probe, &area);
-    ASSERT_TRUE(probe.seen);
-    EXPECT_EQ(probe.left, direction == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255)) << direction;
-    EXPECT_EQ(probe.right, direction == 0 ? RGB(0, 0, 255) : RGB(255, 0, 0)) << direction;
-  }
-}
-
 TEST_F(TransitionTest, InstalledHostLetsTheToolkitRunnersPaintThePanels) {
-  Start();
-  TwoScreens screens = ShowRed(app(), hwnd_, *manager_);
+  ShowRed();
   AnimationHost* before = CurrentAnimationHost();
   shell::InstallAnimationHost();
   ASSERT_NE(CurrentAnimationHost(), nullptr);
@@ -213,44 +150,23 @@ TEST_F(TransitionTest, InstalledHostLetsTheToolkitRunnersPaintThePanels) {
   hwnd_->Backing().FillRect(hwnd_->Backing().Bounds(), RGB(9, 9, 9));
   RunListAnimation(hwnd_, std::make_unique<Fill>());
   EXPECT_EQ(hwnd_->Backing().GetPixel(120, 50), RGB(255, 0, 0));
-  EXPECT_EQ(screens.red->starts, 1);
-  EXPECT_EQ(screens.red->ends, 1);
+  EXPECT_EQ(red_->starts, 1);
+  EXPECT_EQ(red_->ends, 1);
   // The sub-menu's slide goes through the shell.
-  screens.red->visible = false;
-  screens.blue->visible = true;
+  SwapToBlue();
   RunSlideTransition(hwnd_, 0, nullptr);
-  EXPECT_EQ(screens.blue->starts, 2);
+  EXPECT_EQ(blue_->starts, 2);
   SetAnimationHost(before);
 }
 
-TEST_F(TransitionTest, ShowMainPanelReturnsFromTheDetailScreen) {
-  Start();
-  app().list_screen->visible = false;
-  app().detail_screen->visible = true;
-  app().sms_screen->visible = true;
-  shell::ShowMainPanel(hwnd_, true);
-  EXPECT_TRUE(app().list_screen->visible);
-  EXPECT_FALSE(app().detail_screen->visible);
-  EXPECT_FALSE(app().sms_screen->visible);
-}
-
-TEST_F(TransitionTest, ShowMainPanelWithTheListVisibleHidesTheOthers) {
-  Start();
-  app().sms_screen->visible = true;
-  app().detail_screen->visible = true;
-  shell::ShowMainPanel(hwnd_, false);
-  EXPECT_TRUE(app().list_screen->visible);
-  EXPECT_FALSE(app().detail_screen->visible);
-  EXPECT_FALSE(app().sms_screen->visible);
-}
-
-TEST_F(TransitionTest, ShowMainPanelFromTheSmsScreen) {
-  Start();
-  app().list_screen->visible = false;
-  app().sms_screen->visible = true;
-  shell::ShowMainPanel(hwnd_, false);
-  EXPECT_TRUE(app().list_screen->visible);
-  EXPECT_FALSE(app().sms_screen->visible);
+TEST_F(TransitionTest, ShowMainPanelLeavesOnlyTheListVisible) {
+  for (bool from_list : {false, true}) {
+    app().list_screen->visible = from_list;
+    app().detail_screen->visible = true;
+    app().sms_screen->visible = true;
+    shell::ShowMainPanel(hwnd_, !from_list);
+    EXPECT_EQ(VisibleScreens(), "list") << from_list;
+  }
 }
 
 }  // namespace

@@ -55,15 +55,9 @@ TEST(ParseDecimal, ReadsFiniteNumbersOnly) {
   EXPECT_FLOAT_EQ(*ParseDecimal(u" -2.5e1x"), -25.f);
   EXPECT_FLOAT_EQ(*ParseDecimal(u".5"), 0.5f);
   EXPECT_FLOAT_EQ(*ParseDecimal(u"3e"), 3.f);
-  for (const char16_t* bad : {u"abc", u"", u".", u"-", u"nan", u"inf", u"1e999", u"0x10"}) {
-    const auto parsed = ParseDecimal(bad);
-    // "0x10" reads as 0 like the scan format; the others read nothing.
-    if (std::u16string_view(bad) == u"0x10") {
-      EXPECT_EQ(parsed, 0.f);
-    } else {
-      EXPECT_FALSE(parsed.has_value())
-          << std::string(bad, bad + std::char_traits<char16_t>::length(bad));
-    }
+  EXPECT_EQ(ParseDecimal(u"0x10"), 0.f);  // like the scan format
+  for (const std::u16string bad : {u"abc", u"", u".", u"-", u"nan", u"inf", u"1e999"}) {
+    EXPECT_FALSE(ParseDecimal(bad).has_value()) << std::string(bad.begin(), bad.end());
   }
 }
 

@@ -21,8 +21,11 @@ class ThemeArchiveTest : public ::testing::Test {
   testing_support::TempDir dir_;
 };
 
-TEST_F(ThemeArchiveTest, LookupIgnoresAsciiCaseButNotSeparators) {
-  auto archive = Open({{"settings.ini", "a=1"}, {"bg.png", "x"}, {"images/bg.png", "yy"}});
+TEST_F(ThemeArchiveTest, LookupIgnoresAsciiCaseOnlyAndNotSeparators) {
+  auto archive = Open({{"settings.ini", "a=1"},
+                       {"bg.png", "x"},
+                       {"images/bg.png", "yy"},
+                       {"\xC3\xA9t\xC3\xA9.png", "x"}});
   ASSERT_TRUE(archive);
   struct Case {
     std::u16string name;
@@ -36,6 +39,8 @@ TEST_F(ThemeArchiveTest, LookupIgnoresAsciiCaseButNotSeparators) {
       {u"images\\bg.png", kArchiveEntryNotFound, -1},
       {u"absent.png", kArchiveEntryNotFound, -1},
       {u"", kArchiveEntryNotFound, -1},
+      {u"\u00e9t\u00e9.png", kArchiveSuccess, 3},  // letters beyond ASCII compare exactly
+      {u"\u00c9T\u00c9.png", kArchiveEntryNotFound, -1},
   };
   for (const auto& c : cases) {
     ArchiveEntryInfo info;
@@ -47,13 +52,6 @@ TEST_F(ThemeArchiveTest, LookupIgnoresAsciiCaseButNotSeparators) {
   ASSERT_EQ(FindEntry(archive.get(), u"images/bg.png", info), kArchiveSuccess);
   EXPECT_EQ(info.uncompressed_size, 2u);
   EXPECT_EQ(info.name, u"images/bg.png");
-}
-
-TEST_F(ThemeArchiveTest, NonAsciiLettersCompareExactly) {
-  auto archive = Open({{"\xC3\xA9t\xC3\xA9.png", "x"}});
-  ArchiveEntryInfo info;
-  EXPECT_EQ(FindEntry(archive.get(), u"\u00e9t\u00e9.png", info), kArchiveSuccess);
-  EXPECT_EQ(FindEntry(archive.get(), u"\u00c9T\u00c9.png", info), kArchiveEntryNotFound);
 }
 
 TEST_F(ThemeArchiveTest, LongEntryNamesNeverMatchAndNeverOverread) {
@@ -92,7 +90,7 @@ TEST_F(ThemeArchiveTest, ReadEntryReportsMoreDataThenContinues) {
   EXPECT_EQ(std::string(first.begin(), first.end()), "first");
 }
 
-TEST_F(ThemeArchiveTest, CallerFaultsAndTexts) {
+TEST_F(ThemeArchiveTest, CallerFaultsAndTheirDescription) {
   ArchiveEntryInfo info;
   EXPECT_EQ(FindEntry(nullptr, u"x", info), kArchiveFaultyArguments);
   std::vector<uint8_t> buffer(4);
@@ -103,8 +101,6 @@ TEST_F(ThemeArchiveTest, CallerFaultsAndTexts) {
   EXPECT_EQ(CloseArchive(archive), kArchiveSuccess);
   EXPECT_FALSE(archive);
   EXPECT_EQ(CloseArchive(archive), kArchiveFaultyArguments);
-  EXPECT_EQ(ArchiveResultText(kArchiveEntryNotFound), "File not found in the zipfile");
-  EXPECT_EQ(ArchiveResultText(kArchiveDamaged), "Zip-bug: an internal error during flation");
   EXPECT_EQ(DescribeArchiveResult(kArchiveCannotOpen), "0x00000200 (Couldn't create/open file)");
 }
 

@@ -11,13 +11,13 @@ namespace theme_test {
 namespace {
 
 void Append16(std::string& out, uint16_t v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>(v >> 8);
+  out.resize(out.size() + 2);
+  Put16(out, out.size() - 2, v);
 }
 
 void Append32(std::string& out, uint32_t v) {
-  Append16(out, static_cast<uint16_t>(v & 0xFFFF));
-  Append16(out, static_cast<uint16_t>(v >> 16));
+  out.resize(out.size() + 4);
+  Put32(out, out.size() - 4, v);
 }
 
 void AppendBig32(std::string& out, uint32_t v) {
@@ -79,22 +79,18 @@ RawZip BuildStoredZip(const std::vector<Member>& members) {
     Append32(entry, 0);  // external attributes
     Append32(entry, static_cast<uint32_t>(zip.bytes.size()));
     zip.bytes += header + member.name + member.bytes;
-    entry += member.name;
-    central += entry;
+    zip.central_offsets.push_back(central.size());  // moved past the members below
+    central += entry + member.name;
   }
   const size_t central_start = zip.bytes.size();
-  size_t offset = central_start;
-  for (const auto& member : members) {
-    zip.central_offsets.push_back(offset);
-    offset += 46 + member.name.size();
-  }
+  for (size_t& offset : zip.central_offsets) offset += central_start;
   zip.bytes += central;
   std::string end;
   Append32(end, 0x06054b50);
-  Append16(end, 0);
-  Append16(end, 0);
-  Append16(end, static_cast<uint16_t>(members.size()));
-  Append16(end, static_cast<uint16_t>(members.size()));
+  Append32(end, 0);  // this disk and the directory's disk
+  const auto count = static_cast<uint16_t>(members.size());
+  Append16(end, count);
+  Append16(end, count);
   Append32(end, static_cast<uint32_t>(central.size()));
   Append32(end, static_cast<uint32_t>(central_start));
   Append16(end, 0);
@@ -112,12 +108,12 @@ void Put32(std::string& bytes, size_t offset, uint32_t value) {
   Put16(bytes, offset + 2, static_cast<uint16_t>(value >> 16));
 }
 
-std::string EncodePngRgba(int w, int h, const std::vector<uint32_t>& argb) {
+std::string EncodePng(int w, int h, const std::function<uint32_t(int, int)>& pixel) {
   std::string raw;
   for (int y = 0; y < h; ++y) {
     raw += '\0';  // no filter
     for (int x = 0; x < w; ++x) {
-      const uint32_t p = argb[static_cast<size_t>(y) * w + x];
+      const uint32_t p = pixel(x, y);
       raw += static_cast<char>((p >> 16) & 0xFF);
       raw += static_cast<char>((p >> 8) & 0xFF);
       raw += static_cast<char>(p & 0xFF);

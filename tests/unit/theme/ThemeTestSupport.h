@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace theme_test {
@@ -29,18 +29,7 @@ void Put16(std::string& bytes, size_t offset, uint16_t value);
 void Put32(std::string& bytes, size_t offset, uint32_t value);
 
 // An RGBA PNG of w x h; `pixel(x, y)` returns 0xAARRGGBB.
-template <typename F>
-std::string EncodePng(int w, int h, F pixel);
-std::string EncodePngRgba(int w, int h, const std::vector<uint32_t>& argb);
-
-template <typename F>
-std::string EncodePng(int w, int h, F pixel) {
-  std::vector<uint32_t> argb(static_cast<size_t>(w) * static_cast<size_t>(h));
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) argb[static_cast<size_t>(y) * w + x] = pixel(x, y);
-  }
-  return EncodePngRgba(w, h, argb);
-}
+std::string EncodePng(int w, int h, const std::function<uint32_t(int, int)>& pixel);
 
 // A PNG of one opaque colour.
 std::string SolidPng(int w, int h, uint32_t argb);
