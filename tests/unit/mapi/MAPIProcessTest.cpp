@@ -55,7 +55,6 @@ TEST_F(MAPIProcessTest, ChildProcessWritesWhileParentReadsAndEntryIdsCrossOver) 
   }
   close(fds[1]);
 
-  int reads = 0;
   size_t last_count = 0;
   int status = 0;
   bool child_running = true;
@@ -71,12 +70,10 @@ TEST_F(MAPIProcessTest, ChildProcessWritesWhileParentReadsAndEntryIdsCrossOver) 
     ASSERT_TRUE(sent->GetContents(rows));
     EXPECT_GE(rows.size(), last_count);
     last_count = rows.size();
-    ++reads;
   }
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(last_count, static_cast<size_t>(kChildMessages));
-  EXPECT_GT(reads, 0);
 
   uint8_t size = 0;
   ASSERT_EQ(read(fds[0], &size, 1), 1);

@@ -45,9 +45,7 @@ class MapiTestStore : public ::testing::Test {
     auto message = folder.CreateMessage();
     EXPECT_NE(message, nullptr);
     EXPECT_TRUE(message->SetSubject(text));
-    if (time) {
-      EXPECT_TRUE(message->SetDeliveryTime(time));
-    }
+    EXPECT_TRUE(time == 0 || message->SetDeliveryTime(time));  // no time: none written
     std::vector<platform::msgstore::PropValue> values;
     if (flags) values.push_back(platform::msgstore::PropValue::Long(PR_MESSAGE_FLAGS, *flags));
     if (!sender.empty()) {

@@ -4,12 +4,9 @@
 
 #include "SmsStoreFixture.h"
 #include "contacts/SmsContactListItem.h"
-#include "mapi/MAPIFolder.h"
 #include "mapi/MAPIMessage.h"
-#include "mapi/MAPIMsgStore.h"
 #include "mapi/MAPISession.h"
 #include "messaging/SmsCounts.h"
-#include "messaging/SmsRecount.h"
 #include "theme/SettingManager.h"
 #include "toolkit/SeparatorItem.h"
 
@@ -110,31 +107,4 @@ TEST_F(SmsCountsTest, BothRecountFormsCountTheInboxOnlyAndLeaveSeparatorsAlone) 
     // Only the per-message form follows the newest SMS time.
     EXPECT_EQ(ann->newest_sms_time, rows_form ? 0u : Time(1700000500));
   }
-}
-
-TEST_F(SmsCountsTest, WalkAndIndexGiveTheSameCounts) {
-  std::vector<ReceivedSms> messages;
-  for (int i = 0; i < 200; ++i) {
-    ReceivedSms sms;
-    sms.address = u"0171 23456" + std::u16string(1, static_cast<char16_t>(u'0' + i % 13 % 10));
-    if (i % 17 == 0) sms.address = u"Net";
-    sms.read = i % 3 != 0;
-    messages.push_back(sms);
-  }
-  auto count = [&](SmsMatching matching) {
-    ContactSmartListControl list(nullptr, RECT{0, 0, 10, 10});
-    std::lock_guard lock(list.ListLock());
-    for (int i = 0; i < 12; ++i) {
-      std::u16string number = u"23456" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10));
-      list.AddItem(sms_test::MakeContact(u"C", {i < 6 ? u"+49171" + number : number}));
-    }
-    ApplyRecount(list, messages, matching, nullptr);
-    std::vector<std::pair<int, int>> counts;
-    for (IListItem* item : list.MasterItems()) {
-      auto* row = static_cast<BaseItem*>(item);
-      counts.emplace_back(row->unread_sms_count, row->sms_count);
-    }
-    return counts;
-  };
-  EXPECT_EQ(count(SmsMatching::kWalk), count(SmsMatching::kIndexed));
 }

@@ -48,18 +48,3 @@ TEST(SmsNumberIndexTest, FindsTheSameFirstRowAsTheLiteralWalk) {
     }
   }
 }
-
-TEST(SmsNumberIndexTest, EarliestRowWinsAndLaterRowsAreFound) {
-  auto first = sms_test::MakeContact(u"A", {u"0171 2345678"});
-  auto second = sms_test::MakeContact(u"B", {u"2345678", u"112"});
-  SmsNumberIndex index;
-  index.Add(first.get(), false);
-  index.Add(second.get(), false);
-  EXPECT_EQ(index.Find(u"+49 171 2345678"), first.get());
-  EXPECT_EQ(index.Find(u"345678"), first.get());  // contained in both, first wins
-  EXPECT_EQ(index.Find(u"112"), second.get());
-  EXPECT_EQ(index.Find(u"MyNetwork"), nullptr);
-  auto service = sms_test::MakeContact(u"S", {u""});
-  index.Add(service.get(), true);
-  EXPECT_EQ(index.Find(u"MyNetwork"), service.get());
-}

@@ -63,23 +63,18 @@ class SmsStoreFixture : public ::testing::Test {
   }
   std::vector<uint8_t> Receive(const std::u16string& address, const std::u16string& text, bool read,
                                FileTime time = Time(1700000000), const std::u16string& name = u"") {
-    platform::msgstore::SmsRecord record;
-    record.folder = kInbox;
-    record.text = text;
-    record.sender_address = address;
-    record.sender_name = name.empty() ? address : name;
-    record.time = time;
-    record.read = read;
-    return File(std::move(record));
+    return File({.folder = kInbox,
+                 .text = text,
+                 .sender_name = name.empty() ? address : name,
+                 .sender_address = address,
+                 .time = time,
+                 .read = read});
   }
   std::vector<uint8_t> Send(int folder, const std::vector<std::u16string>& to,
                             const std::u16string& text, FileTime time = Time(1700000000)) {
-    platform::msgstore::SmsRecord record;
-    record.folder = folder;
-    record.text = text;
+    platform::msgstore::SmsRecord record{
+        .folder = folder, .text = text, .time = time, .read = true};
     for (const std::u16string& address : to) record.recipients.push_back({address, address});
-    record.time = time;
-    record.read = true;
     return File(std::move(record));
   }
 
