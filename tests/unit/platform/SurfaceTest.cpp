@@ -126,8 +126,7 @@ TEST(Surface, StretchBltScalesAndAppliesTheRasterOperation) {
   Surface dst(10, 10);
   dst.StretchBlt(RECT{1, 1, 9, 9}, src, src.Bounds());
   EXPECT_EQ(CountColor(dst, RECT{1, 1, 9, 9}, kRed), 64);
-  EXPECT_EQ(dst.GetPixel(0, 0), kWhite);
-  EXPECT_EQ(dst.GetPixel(9, 9), kWhite);
+  EXPECT_EQ(CountColor(dst, dst.Bounds(), kRed), 64);  // nothing beside the target
   dst.StretchBlt(RECT{0, 0, 10, 10}, src, src.Bounds(), NOTSRCCOPY);
   EXPECT_EQ(CountColor(dst, dst.Bounds(), RGB(0, 255, 255)), 100);
 }
@@ -250,15 +249,4 @@ TEST(Surface, StraightLinesCoverWholePixelsUpToTheEndPoint) {
   EXPECT_EQ(CountColor(s, s.Bounds(), kBlue), 16);
   EXPECT_EQ(s.GetPixel(1, 8), kBlue);
   EXPECT_EQ(s.GetPixel(1, 0), kWhite);
-}
-
-TEST(Surface, MoveKeepsThePixels) {
-  Surface a(3, 3);
-  a.FillRect(a.Bounds(), kRed);
-  Surface b(std::move(a));
-  EXPECT_EQ(b.GetPixel(2, 2), kRed);
-  Surface c(1, 1);
-  c = std::move(b);
-  EXPECT_EQ(c.Width(), 3);
-  EXPECT_EQ(c.GetPixel(1, 1), kRed);
 }

@@ -51,13 +51,11 @@ TEST(SurfaceText, CalcRectMeasuresWithoutDrawingAndGrowsWithTheText) {
   for (std::u16string text : {u"i", u"in", u"ink", u"inked", u"inked text"}) {
     RECT r{10, 20, 10, 20};
     int h = s.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX, font, kBlack);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_GT(RectWidth(r), previous);
-    EXPECT_EQ(RectHeight(r), h);
-    EXPECT_EQ(h, s.MeasureText(text, font).cy);
-    EXPECT_EQ(RectWidth(r), s.MeasureText(text, font).cx);
-    previous = RectWidth(r);
+    const SIZE size = s.MeasureText(text, font);
+    EXPECT_EQ(h, size.cy);
+    EXPECT_EQ(r, (RECT{10, 20, 10 + size.cx, 20 + size.cy}));
+    EXPECT_GT(size.cx, previous);
+    previous = size.cx;
   }
   EXPECT_EQ(InkBounds(s), RECT{});
 }

@@ -50,7 +50,6 @@ TEST(UiScriptTest, RejectsMalformedLinesWithTheirNumber) {
     const char* error_start;
   };
   const Case cases[] = {
-      {"tap 1 2\nfly 3 4\n", "line 2:"},
       {"tap 1\n", "line 1:"},
       {"tap 1 2 3\n", "line 1:"},
       {"tap x 2\n", "line 1:"},

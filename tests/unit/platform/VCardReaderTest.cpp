@@ -30,6 +30,13 @@ VCardContact ReadOne(const std::string& text) {
   return r.contacts.empty() ? VCardContact() : r.contacts[0];
 }
 
+// The texts of `ids`, joined by " | ", to compare several fields at once.
+std::string Texts(const VCardContact& c, std::initializer_list<PropertyId> ids) {
+  std::string out;
+  for (PropertyId id : ids) out += (out.empty() ? "" : " | ") + platform::ToUtf8(c.Text(id));
+  return out;
+}
+
 TEST(VCardReader, OldPhoneQuotedPrintableWithCharsetsAndSoftBreaks) {
   VCardContact c =
       ReadOne(Crlf("BEGIN:VCARD\n"
@@ -47,24 +54,17 @@ TEST(VCardReader, OldPhoneQuotedPrintableWithCharsetsAndSoftBreaks) {
                    "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond=\n"
                    "line\n"
                    "END:VCARD\n"));
-  EXPECT_EQ(c.Text(prop::kLastName), u"Müller");
-  EXPECT_EQ(c.Text(prop::kFirstName), u"Jörg");
-  EXPECT_EQ(c.Text(prop::kDisplayName), u"Jörg Müller");
-  EXPECT_EQ(c.Text(prop::kFileAs), u"Müller, Jörg");
-  EXPECT_EQ(c.Text(prop::kMobilePhone), u"+49 170 1234567");
-  EXPECT_EQ(c.Text(prop::kBusinessFax), u"+49 30 555");
-  EXPECT_EQ(c.Text(prop::kHomePhone), u"030 111");
-  EXPECT_EQ(c.Text(prop::kHomePhone2), u"030 222");
-  EXPECT_EQ(c.Text(prop::kEmail1), u"jm@example.de");
-  EXPECT_EQ(c.Text(0x00D1001F), u"Hauptstraße 1");
-  EXPECT_EQ(c.Text(0x00D2001F), u"Berlin");
-  EXPECT_EQ(c.Text(0x00D5001F), u"Deutschland");
+  EXPECT_EQ(Texts(c, {prop::kLastName, prop::kFirstName, prop::kDisplayName, prop::kFileAs}),
+            "Müller | Jörg | Jörg Müller | Müller, Jörg");
+  EXPECT_EQ(Texts(c, {prop::kMobilePhone, prop::kBusinessFax, prop::kHomePhone, prop::kHomePhone2}),
+            "+49 170 1234567 | +49 30 555 | 030 111 | 030 222");
+  EXPECT_EQ(Texts(c, {prop::kEmail1, 0x00D1001F, 0x00D2001F, 0x00D5001F}),
+            "jm@example.de | Hauptstraße 1 | Berlin | Deutschland");
 }
 
 TEST(VCardReader, UnlabelledCharsetFallsBackToWindows1252) {
   VCardContact c = ReadOne("BEGIN:VCARD\nVERSION:2.1\nN:Fran\xE7ois;Ren\xE9\nEND:VCARD\n");
-  EXPECT_EQ(c.Text(prop::kLastName), u"François");
-  EXPECT_EQ(c.Text(prop::kFirstName), u"René");
+  EXPECT_EQ(Texts(c, {prop::kLastName, prop::kFirstName}), "François | René");
 }
 
 TEST(VCardReader, Base64PhotoOfVersion21EndsAtABlankLine) {
@@ -102,18 +102,14 @@ TEST(VCardReader, Version30FoldedLinesTypesAndEscapes) {
                    "PHOTO;ENCODING=b;TYPE=PNG:iVBO\n"
                    " Rw==\n"
                    "END:VCARD\n"));
-  EXPECT_EQ(c.Text(prop::kFirstName), u"Ada, Augusta");
-  EXPECT_EQ(c.Text(prop::kTitle), u"Lady");
-  EXPECT_EQ(c.Text(prop::kFileAs), u"Lovelace, Ada");
-  EXPECT_EQ(c.Text(prop::kCompany), u"Analytical Engines");
-  EXPECT_EQ(c.Text(prop::kDepartment), u"R&D");
-  EXPECT_EQ(c.Text(prop::kOfficeLocation), u"Room 4");
-  EXPECT_EQ(c.Text(prop::kJobTitle), u"Programmer");
-  EXPECT_EQ(c.Text(prop::kBusinessPhone), u"111");
-  EXPECT_EQ(c.Text(prop::kBusinessPhone2), u"222");
-  EXPECT_EQ(c.Text(prop::kRadioPhone), u"333");
-  EXPECT_EQ(c.Text(prop::kMobilePhone), u"444");
-  EXPECT_EQ(c.Text(prop::kCategories), u"Friends, Math, Science");
+  EXPECT_EQ(Texts(c, {prop::kFirstName, prop::kTitle, prop::kFileAs, prop::kCompany}),
+            "Ada, Augusta | Lady | Lovelace, Ada | Analytical Engines");
+  EXPECT_EQ(
+      Texts(c, {prop::kDepartment, prop::kOfficeLocation, prop::kJobTitle, prop::kBusinessPhone}),
+      "R&D | Room 4 | Programmer | 111");
+  EXPECT_EQ(
+      Texts(c, {prop::kBusinessPhone2, prop::kRadioPhone, prop::kMobilePhone, prop::kCategories}),
+      "222 | 333 | 444 | Friends, Math, Science");
   EXPECT_TRUE(c.favorite);
   EXPECT_EQ(c.photo, std::string("\x89PNG"));
 }
@@ -138,14 +134,10 @@ TEST(VCardReader, Version40DataUrisGroupsAndRelations) {
                    "ADR;TYPE=work;LABEL=\"12 Rue X^n75001 Paris\":;;12 Rue X;Paris;;75001;France\n"
                    "PHOTO:data:image/png;base64,iVBORw==\n"
                    "END:VCARD\n"));
-  EXPECT_EQ(c.Text(prop::kMobilePhone), u"+33-6-12-34");
-  EXPECT_EQ(c.Text(prop::kCompanyPhone), u"+33 1 40 00");
-  EXPECT_EQ(c.Text(prop::kManager), u"Marc");
-  EXPECT_EQ(c.Text(prop::kSpouse), u"Paul");
-  EXPECT_EQ(c.Text(prop::kChildren), u"Léa, Tom");
-  EXPECT_EQ(c.Text(prop::kIm1), u"xmpp:zoe@example.org");
-  EXPECT_EQ(c.Text(prop::kIm1 + 0x10000), u"skype:zoe.obs");
-  EXPECT_EQ(c.Text(prop::kBusinessAddress), u"12 Rue X\n75001 Paris");
+  EXPECT_EQ(Texts(c, {prop::kMobilePhone, prop::kCompanyPhone, prop::kManager, prop::kSpouse}),
+            "+33-6-12-34 | +33 1 40 00 | Marc | Paul");
+  EXPECT_EQ(Texts(c, {prop::kChildren, prop::kIm1, prop::kIm1 + 0x10000, prop::kBusinessAddress}),
+            "Léa, Tom | xmpp:zoe@example.org | skype:zoe.obs | 12 Rue X\n75001 Paris");
   EXPECT_EQ(c.Text(0x00C2001F), u"Paris");
   EXPECT_EQ(c.photo, std::string("\x89PNG"));
   EXPECT_EQ(c.Text(prop::kFileAs), u"O'Brien-Smith, Zoë");
@@ -153,11 +145,9 @@ TEST(VCardReader, Version40DataUrisGroupsAndRelations) {
 
 TEST(VCardReader, MissingNamesAreDerived) {
   VCardContact c = ReadOne("BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nORG:Acme\nEND:VCARD\n");
-  EXPECT_EQ(c.Text(prop::kDisplayName), u"Acme");
-  EXPECT_EQ(c.Text(prop::kFileAs), u"Acme");
+  EXPECT_EQ(Texts(c, {prop::kDisplayName, prop::kFileAs}), "Acme | Acme");
   c = ReadOne("BEGIN:VCARD\nVERSION:3.0\nN;SORT-AS=\"Doe,John\":Doe;John;;;\nEND:VCARD\n");
-  EXPECT_EQ(c.Text(prop::kDisplayName), u"John Doe");
-  EXPECT_EQ(c.Text(prop::kFileAs), u"Doe, John");
+  EXPECT_EQ(Texts(c, {prop::kDisplayName, prop::kFileAs}), "John Doe | Doe, John");
 }
 
 TEST(VCardReader, MalformedCardsAreReportedWithTheirLineAndSkipped) {
@@ -217,13 +207,10 @@ TEST(VCardReader, ExtraPhonesEmailsAndAddressesFindFreeSlotsOrAreReported) {
       "END:VCARD\n");
   ASSERT_EQ(r.contacts.size(), 1u);
   const VCardContact& c = r.contacts[0];
-  EXPECT_EQ(c.Text(prop::kEmail1 + 0x20000), u"c@x");
-  EXPECT_EQ(c.Text(prop::kMobilePhone), u"1");
-  EXPECT_EQ(c.Text(prop::kHomePhone), u"2");
-  EXPECT_EQ(c.Text(prop::kHomePhone2), u"3");
-  EXPECT_EQ(c.Text(0x00D1001F), u"h1");
-  EXPECT_EQ(c.Text(0x00E1001F), u"h2");
-  EXPECT_EQ(c.Text(0x00C1001F), u"o");
+  EXPECT_EQ(
+      Texts(c, {prop::kEmail1 + 0x20000, prop::kMobilePhone, prop::kHomePhone, prop::kHomePhone2}),
+      "c@x | 1 | 2 | 3");
+  EXPECT_EQ(Texts(c, {0x00D1001F, 0x00E1001F, 0x00C1001F}), "h1 | h2 | o");
   ASSERT_EQ(r.problems.size(), 2u);
   EXPECT_EQ(r.problems[0].line, 6);
   EXPECT_EQ(r.problems[1].line, 13);
