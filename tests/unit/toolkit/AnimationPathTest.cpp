@@ -24,7 +24,7 @@ void ExpectSteadyPath(const std::vector<int32_t>& path, int32_t from, int32_t to
   EXPECT_EQ(path.back(), to);
 }
 
-TEST(AnimationPathTest, TwentySixStepsOverTwoHundredForty) {
+TEST(AnimationPathTest, EasedAndOvershootPathsPinnedNeverRepeatJumpBackOrPassTheTarget) {
   const std::vector<int32_t> path = BuildPath(0, 240, 26);
   ASSERT_EQ(path.size(), 26u);
   EXPECT_EQ(path.front(), 12);
@@ -32,18 +32,22 @@ TEST(AnimationPathTest, TwentySixStepsOverTwoHundredForty) {
   EXPECT_EQ(path[1], 31);  // 0.05 + 0.538 * 0.15 = 0.1308 -> 31.4
   EXPECT_EQ(path[2], 49);  // 0.2 + 0.077 * 0.1 = 0.2077 -> 49.8
   ExpectSteadyPath(path, 0, 240);
-}
-
-TEST(AnimationPathTest, PathsNeverRepeatJumpBackOrPassTheTarget) {
   // The tail 0.96 .. 0.99 of 100 px over many steps would repeat positions.
   ExpectSteadyPath(BuildPath(0, 100, 60), 0, 100);
   ExpectSteadyPath(BuildPath(100, 0, 60), 100, 0);
   // A short distance with many steps.
   ExpectSteadyPath(BuildPath(10, 15, 40), 10, 15);
   ExpectSteadyPath(BuildPath(-3, -8, 40), -3, -8);
+  // The overshoot table reaches the target, swings back and settles.
+  const std::vector<int32_t> bounce = BuildPath(500, 0, 51, kOvershootTable);
+  ASSERT_EQ(bounce.size(), 51u);
+  EXPECT_EQ(bounce.front(), 475);
+  EXPECT_LE(*std::min_element(bounce.begin(), bounce.end() - 1), 5);  // within 1 % of it
+  EXPECT_GT(bounce[bounce.size() - 2], 0);                            // swung back
+  EXPECT_EQ(bounce.back(), 0);
 }
 
-TEST(AnimationPathTest, DegenerateStepCountsAndTables) {
+TEST(AnimationPathTest, DegenerateStepCountsTablesAndLookups) {
   EXPECT_EQ(BuildPath(5, 77, 0), std::vector<int32_t>{77});
   EXPECT_EQ(BuildPath(5, 77, -4), std::vector<int32_t>{77});
   EXPECT_EQ(BuildPath(5, 77, 1), std::vector<int32_t>{77});
@@ -52,19 +56,6 @@ TEST(AnimationPathTest, DegenerateStepCountsAndTables) {
   const double single[] = {0.5};
   EXPECT_EQ(BuildPath(0, 240, 26, single), BuildPath(0, 240, 26));
   EXPECT_EQ(BuildPath(0, 10, 1 << 30).size(), static_cast<size_t>(kMaxPathSteps));
-}
-
-TEST(AnimationPathTest, OvershootTableReachesTheTargetSwingsBackAndSettles) {
-  const std::vector<int32_t> path = BuildPath(500, 0, 51, kOvershootTable);
-  ASSERT_EQ(path.size(), 51u);
-  EXPECT_EQ(path.front(), 475);
-  const auto lowest = std::min_element(path.begin(), path.end() - 1);
-  EXPECT_LE(*lowest, 5);                // within 1 % of the target
-  EXPECT_GT(path[path.size() - 2], 0);  // swung back before settling
-  EXPECT_EQ(path.back(), 0);
-}
-
-TEST(AnimationPathTest, PathStepsAndLookups) {
   EXPECT_EQ(PathStepsFor(250), 26);
   EXPECT_EQ(PathStepsFor(9), 1);
   EXPECT_EQ(PathStepsFor(0), 1);
@@ -77,13 +68,10 @@ TEST(AnimationPathTest, PathStepsAndLookups) {
 }
 
 TEST(AnimationPathTest, LinePointsOnePerColumnInBothDirections) {
-  const std::vector<POINT> rising = LinePoints(0, 0, 4, 8);
-  EXPECT_EQ(rising, (std::vector<POINT>{{0, 0}, {1, 2}, {2, 4}, {3, 6}, {4, 8}}));
-  const std::vector<POINT> falling = LinePoints(6, 0, 3, 3);
-  EXPECT_EQ(falling, (std::vector<POINT>{{6, 0}, {5, 1}, {4, 2}, {3, 3}}));
+  EXPECT_EQ(LinePoints(0, 0, 4, 8), (std::vector<POINT>{{0, 0}, {1, 2}, {2, 4}, {3, 6}, {4, 8}}));
+  EXPECT_EQ(LinePoints(6, 0, 3, 3), (std::vector<POINT>{{6, 0}, {5, 1}, {4, 2}, {3, 3}}));
   // Fractions are truncated toward zero.
-  const std::vector<POINT> slope = LinePoints(0, 0, 3, 2);
-  EXPECT_EQ(slope, (std::vector<POINT>{{0, 0}, {1, 0}, {2, 1}, {3, 2}}));
+  EXPECT_EQ(LinePoints(0, 0, 3, 2), (std::vector<POINT>{{0, 0}, {1, 0}, {2, 1}, {3, 2}}));
   EXPECT_EQ(LinePoints(7, 3, 7, 90), (std::vector<POINT>{{7, 3}}));
 }
 

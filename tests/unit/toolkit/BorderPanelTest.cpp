@@ -1,5 +1,4 @@
 // The pop-up menu panel: layout, modality and the close rules.
-#include <gtest/gtest.h>
 
 #include "RecordingControl.h"
 #include "ToolkitFixture.h"
@@ -29,21 +28,25 @@ class BorderPanelTest : public ::testing::Test {
   BorderPanel panel_{nullptr, RECT{}};
 };
 
-TEST_F(BorderPanelTest, ThreeButtonsMakeA98By158PanelCentredAtTheTop) {
+TEST_F(BorderPanelTest, ThreeButtonsMakeAFramed98By158PanelCentredAtTheTopNoneTheMargins) {
+  panel_.Resize(RECT{0, 0, 320, 240});
+  EXPECT_EQ(panel_.rect, (RECT{81, 0, 239, 4}));  // empty: the margins only
   for (const char* name : {"a", "b", "c"}) AddButton(name);
   panel_.Resize(RECT{0, 0, 240, 320});
   EXPECT_EQ(panel_.rect, (RECT{41, 0, 199, 98}));
   auto* third = static_cast<FollowingButton*>(panel_.Child(2));
   EXPECT_EQ(third->relative_rect, (RECT{4, 64, 154, 94}));
   EXPECT_EQ(third->rect, (RECT{45, 64, 195, 94}));
-}
-
-TEST_F(BorderPanelTest, EmptyPanelIsMarginHighAndCentringRoundsTowardZero) {
-  panel_.Resize(RECT{0, 0, 320, 240});
-  EXPECT_EQ(panel_.rect, (RECT{81, 0, 239, 4}));
-  AddButton("a");
+  // Painted: the border, then the background.
+  platform::Surface surface(240, 320);
+  surface.FillRect(surface.Bounds(), RGB(0, 0, 0));
+  panel_.Paint(surface, 0, 0, 240, 320);
+  EXPECT_EQ(surface.GetPixel(41, 0), RGB(100, 100, 100));
+  EXPECT_EQ(surface.GetPixel(42, 1), RGB(100, 100, 100));
+  EXPECT_EQ(surface.GetPixel(43, 2), RGB(255, 255, 255));
+  EXPECT_EQ(surface.GetPixel(40, 0), RGB(0, 0, 0));  // nothing outside the panel
   panel_.Resize(RECT{0, 0, 241, 320});
-  EXPECT_EQ(panel_.rect.left, 41);  // (241 - 158) / 2
+  EXPECT_EQ(panel_.rect.left, 41);  // (241 - 158) / 2 rounds toward zero
 }
 
 TEST_F(BorderPanelTest, SeveralColumnsKeepEveryButtonInsideThePanel) {
@@ -60,20 +63,19 @@ TEST_F(BorderPanelTest, SeveralColumnsKeepEveryButtonInsideThePanel) {
   EXPECT_EQ(RectHeight(panel_.rect), 4 + 3 * 30 + 4);  // three rows
 }
 
-TEST_F(BorderPanelTest, SwallowsEveryPenDownAndConsumedOnesPassThrough) {
-  FollowingButton* button = AddButton("a");
+TEST_F(BorderPanelTest, SwallowsEveryPenDownPassesConsumedOnesAndMergesMoves) {
+  FollowingButton* a = AddButton("a");
+  FollowingButton* b = AddButton("b");
   EXPECT_EQ(panel_.OnPenDown(0, 300), (RECT{0, 0, 1, 1}));
   EXPECT_TRUE(panel_.PenDownSeen());
-  button->down = RECT{45, 4, 195, 34};
-  EXPECT_EQ(panel_.OnPenDown(50, 10), button->down);
-}
-
-TEST_F(BorderPanelTest, PenUpOfTheOpeningTapNeverCloses) {
-  AddButton("a");
-  panel_.Resize(RECT{0, 0, 240, 320});
-  panel_.Open();
-  EXPECT_EQ(panel_.OnPenUp(10, 300), (RECT{0, 0, 1, 1}));
-  EXPECT_TRUE(panel_.visible);
+  a->down = RECT{45, 4, 195, 34};
+  EXPECT_EQ(panel_.OnPenDown(50, 10), a->down);
+  // Pen moves reach every child and merge.
+  a->move = RECT{0, 0, 10, 10};
+  b->move = RECT{5, 20, 15, 30};
+  log_.clear();
+  EXPECT_EQ(panel_.OnPenMove(1, 1), (RECT{0, 0, 15, 30}));
+  EXPECT_EQ(log_, (std::vector<std::string>{"a.Move", "b.Move"}));
 }
 
 TEST_F(BorderPanelTest, TapOutsideRunsTheCancelActionAConsumedPenUpDoesNot) {
@@ -92,10 +94,12 @@ TEST_F(BorderPanelTest, TapOutsideRunsTheCancelActionAConsumedPenUpDoesNot) {
   EXPECT_TRUE(panel_.visible);  // the action decides what happens to the panel
 }
 
-TEST_F(BorderPanelTest, TapOutsideWithoutActionClosesUpwards) {
+TEST_F(BorderPanelTest, TapOutsideWithoutActionClosesUpwardsButNeverThePenUpOfTheOpening) {
   AddButton("a");
   panel_.Resize(RECT{0, 0, 240, 320});
   panel_.Open();
+  EXPECT_EQ(panel_.OnPenUp(10, 300), (RECT{0, 0, 1, 1}));
+  EXPECT_TRUE(panel_.visible);
   EXPECT_EQ(panel_.rect.top, 0);
   panel_.OnPenDown(10, 300);
   panel_.OnPenUp(10, 300);
@@ -103,31 +107,7 @@ TEST_F(BorderPanelTest, TapOutsideWithoutActionClosesUpwards) {
   EXPECT_EQ(panel_.rect, (RECT{41, -38, 199, 0}));
 }
 
-TEST_F(BorderPanelTest, PenMoveReachesEveryChildAndMerges) {
-  FollowingButton* a = AddButton("a");
-  FollowingButton* b = AddButton("b");
-  a->move = RECT{0, 0, 10, 10};
-  b->move = RECT{5, 20, 15, 30};
-  EXPECT_EQ(panel_.OnPenMove(1, 1), (RECT{0, 0, 15, 30}));
-  EXPECT_EQ(log_, (std::vector<std::string>{"a.Move", "b.Move"}));
-}
-
-TEST_F(BorderPanelTest, PaintsBorderThenBackground) {
-  AddButton("a");
-  panel_.Resize(RECT{0, 0, 240, 320});
-  platform::Surface surface(240, 320);
-  surface.FillRect(surface.Bounds(), RGB(0, 0, 0));
-  panel_.Paint(surface, 0, 0, 240, 320);
-  EXPECT_EQ(surface.GetPixel(41, 0), RGB(100, 100, 100));
-  EXPECT_EQ(surface.GetPixel(42, 1), RGB(100, 100, 100));
-  EXPECT_EQ(surface.GetPixel(43, 2), RGB(255, 255, 255));
-  EXPECT_EQ(surface.GetPixel(40, 0), RGB(0, 0, 0));  // nothing outside the panel
-}
-
-}  // namespace
-
 // Opening and closing in a window: the panel slides over several frames of the virtual clock.
-namespace {
 
 class PanelHost : public AnimationHost {
  public:
@@ -144,10 +124,9 @@ class BorderPanelSlideTest : public ToolkitFixture {
  protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    theme::Settings().ResetToDefaults();
     previous_ = SetAnimationHost(&host_);
     panel_ = std::make_unique<BorderPanel>(hwnd(), RECT{});
-    button_ = panel_->AddChild(std::make_unique<FollowingButton>("a", nullptr));
+    panel_->AddChild(std::make_unique<FollowingButton>("a", nullptr));
     panel_->Resize(RECT{0, 0, 240, 320});
   }
   void TearDown() override {
@@ -158,7 +137,6 @@ class BorderPanelSlideTest : public ToolkitFixture {
   PanelHost host_;
   AnimationHost* previous_ = nullptr;
   std::unique_ptr<BorderPanel> panel_;
-  FollowingButton* button_ = nullptr;
 };
 
 TEST_F(BorderPanelSlideTest, OpenSlidesDownOverTheMenuDurationAndCloseSlidesUp) {

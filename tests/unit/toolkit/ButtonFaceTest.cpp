@@ -1,9 +1,6 @@
 // How buttons look: the built-in gradient face, image faces, the caption colour rule, the
 // back button's theme placement, the pop-up button that follows its panel and the list-row
 // side of a button.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "ToolkitFixture.h"
 #include "theme/Image.h"
@@ -30,15 +27,6 @@ int Grey(COLORREF color) {
 
 class ButtonFaceTest : public ToolkitFixture {
  protected:
-  void SetUp() override {
-    ToolkitFixture::SetUp();
-    theme::Settings().ResetToDefaults();
-  }
-  void TearDown() override {
-    ToolkitFixture::TearDown();
-    theme::Settings().ResetToDefaults();
-  }
-
   // Paints `button` on a fresh white surface of the window's size.
   static std::unique_ptr<platform::Surface> PaintOnWhite(Button& button) {
     auto surface = std::make_unique<platform::Surface>(240, 320);
@@ -47,7 +35,7 @@ class ButtonFaceTest : public ToolkitFixture {
   }
 };
 
-TEST_F(ButtonFaceTest, WithoutImagesDrawsAFramedGradientDarkerWhenPressed) {
+TEST_F(ButtonFaceTest, WithoutImagesDrawsAFramedGradientDarkerWhenPressedAlsoAsAListRow) {
   Button button(hwnd(), kFace, u"", nullptr, nullptr);
   Host(&button);
   PaintAll();
@@ -63,20 +51,26 @@ TEST_F(ButtonFaceTest, WithoutImagesDrawsAFramedGradientDarkerWhenPressed) {
   EXPECT_NEAR(Grey(WindowSurface().GetPixel(60, kFace.top + 1)), 200, 3);
   EXPECT_NEAR(Grey(WindowSurface().GetPixel(60, kFace.bottom - 2)), 150, 3);
   Host(nullptr);
-}
-
-TEST_F(ButtonFaceTest, PaintOutsideTheInvalidAreaDrawsNothing) {
-  Button button(hwnd(), kFace, u"", nullptr, nullptr);
+  // A paint outside the invalid area draws nothing.
   platform::Surface surface(240, 320);
   EXPECT_FALSE(button.Paint(surface, 0, 200, 240, 320));
   EXPECT_EQ(surface.GetPixel(kFace.left, kFace.top), kWhite);
+
+  // As a list row it draws into the row, pressed when selected, and keeps its own state.
+  Button row_button(hwnd(), u"Row", nullptr, nullptr);
+  const RECT row{0, 100, 240, 142};
+  EXPECT_TRUE(row_button.Draw(surface, row, true));
+  EXPECT_EQ(row_button.rect, row);
+  EXPECT_FALSE(row_button.IsPressed());  // restored
+  EXPECT_NEAR(Grey(surface.GetPixel(120, row.top + 1)), 200, 3);
+  row_button.Draw(surface, row, false);
+  EXPECT_NEAR(Grey(surface.GetPixel(120, row.top + 1)), 255, 3);
 }
 
-TEST_F(ButtonFaceTest, CaptionColourInvalidHidesTheCaption) {
+TEST_F(ButtonFaceTest, InvalidCaptionColourHidesTheCaptionImageFacesPressedOrInverted) {
   Button captioned(hwnd(), kFace, u"Call", nullptr, nullptr);
   Button blank(hwnd(), kFace, u"", nullptr, nullptr);
-  auto with_text = PaintOnWhite(captioned);
-  EXPECT_GT(CountDifferentPixels(*with_text, *PaintOnWhite(blank), kFace), 0);
+  EXPECT_GT(CountDifferentPixels(*PaintOnWhite(captioned), *PaintOnWhite(blank), kFace), 0);
 
   theme::Settings().button_text_color = kInvalidColor;
   EXPECT_EQ(CountDifferentPixels(*PaintOnWhite(captioned), *PaintOnWhite(blank), kFace), 0);
@@ -84,9 +78,8 @@ TEST_F(ButtonFaceTest, CaptionColourInvalidHidesTheCaption) {
   captioned.SetPressed(true);
   blank.SetPressed(true);
   EXPECT_GT(CountDifferentPixels(*PaintOnWhite(captioned), *PaintOnWhite(blank), kFace), 0);
-}
 
-TEST_F(ButtonFaceTest, ImageFacesPressedImageOrTheNormalOneInverted) {
+  // Image faces: the pressed image, or the normal one inverted.
   auto normal = SolidImage(100, 40, RGB(10, 20, 30));
   auto pressed = SolidImage(100, 40, RGB(200, 0, 0));
   Button button(hwnd(), kFace, u"", normal.get(), pressed.get());
@@ -100,7 +93,7 @@ TEST_F(ButtonFaceTest, ImageFacesPressedImageOrTheNormalOneInverted) {
   EXPECT_EQ(PaintOnWhite(button)->GetPixel(60, 60), RGB(245, 235, 225));
 }
 
-TEST_F(ButtonFaceTest, BackButtonWithoutImageShowsBackInTheDefaultBox) {
+TEST_F(ButtonFaceTest, BackButtonShowsBackInTheDefaultBoxOrTakesItsImageSize) {
   CloseButton back(hwnd());
   back.Resize(RECT{0, 0, 240, 320});
   EXPECT_EQ(back.rect, (RECT{-1, 0, 43, 31}));
@@ -110,19 +103,16 @@ TEST_F(ButtonFaceTest, BackButtonWithoutImageShowsBackInTheDefaultBox) {
   theme::Settings().txt_Back = u"Retour";
   back.Resize(RECT{0, 0, 240, 320});
   EXPECT_EQ(back.text, u"Retour");
-}
 
-TEST_F(ButtonFaceTest, BackButtonWithImageTakesItsSizeAndNoCaption) {
   theme::Settings().back_button_image = SolidImage(36, 28, RGB(1, 2, 3));
-  CloseButton back(hwnd());
-  back.Resize(RECT{0, 0, 240, 320});
-  EXPECT_EQ(back.rect, (RECT{0, 0, 36, 28}));
-  EXPECT_TRUE(back.text.empty());
-  EXPECT_EQ(back.FaceImage(), theme::Settings().back_button_image.get());
-
+  CloseButton imaged(hwnd());
+  imaged.Resize(RECT{0, 0, 240, 320});
+  EXPECT_EQ(imaged.rect, (RECT{0, 0, 36, 28}));
+  EXPECT_TRUE(imaged.text.empty());
+  EXPECT_EQ(imaged.FaceImage(), theme::Settings().back_button_image.get());
   theme::Settings().close_button_box = RECT{200, 2, 238, 30};
-  back.Resize(RECT{0, 0, 240, 320});
-  EXPECT_EQ(back.rect, (RECT{200, 2, 238, 30}));  // an explicit box is kept as given
+  imaged.Resize(RECT{0, 0, 240, 320});
+  EXPECT_EQ(imaged.rect, (RECT{200, 2, 238, 30}));  // an explicit box is kept as given
 }
 
 TEST_F(ButtonFaceTest, RelativeButtonFollowsItsPanelAndRereadsTheSmallImages) {
@@ -134,8 +124,7 @@ TEST_F(ButtonFaceTest, RelativeButtonFollowsItsPanelAndRereadsTheSmallImages) {
   // Pen input sees the panel's new place before any paint.
   EXPECT_EQ(button->OnPenDown(50, -30), (RECT{44, -36, 194, -6}));
 
-  auto small = SolidImage(150, 30, RGB(0, 128, 0));
-  theme::Settings().small_button_image = std::move(small);
+  theme::Settings().small_button_image = SolidImage(150, 30, RGB(0, 128, 0));
   button->SetPressed(false);
   platform::Surface surface(240, 320);
   panel.rect = RECT{40, 0, 200, 90};
@@ -143,18 +132,6 @@ TEST_F(ButtonFaceTest, RelativeButtonFollowsItsPanelAndRereadsTheSmallImages) {
   EXPECT_EQ(button->rect, (RECT{44, 4, 194, 34}));
   EXPECT_EQ(surface.GetPixel(100, 20), RGB(0, 128, 0));
   button->OnPenReleased(0, 0);
-}
-
-TEST_F(ButtonFaceTest, ListSideDrawsIntoTheRowPressedWhenSelected) {
-  Button button(hwnd(), u"Row", nullptr, nullptr);
-  platform::Surface surface(240, 320);
-  const RECT row{0, 100, 240, 142};
-  EXPECT_TRUE(button.Draw(surface, row, true));
-  EXPECT_EQ(button.rect, row);
-  EXPECT_FALSE(button.IsPressed());  // restored
-  EXPECT_NEAR(Grey(surface.GetPixel(120, row.top + 1)), 200, 3);
-  button.Draw(surface, row, false);
-  EXPECT_NEAR(Grey(surface.GetPixel(120, row.top + 1)), 255, 3);
 }
 
 }  // namespace

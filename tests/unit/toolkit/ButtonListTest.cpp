@@ -1,9 +1,7 @@
 // A list of buttons: rows at the bottom of the view, a pen-down that presses the button at
 // once, taps that run the button's action only when the pen is still on it, long presses.
-#include <gtest/gtest.h>
 
 #include "ToolkitFixture.h"
-#include "theme/SettingManager.h"
 #include "toolkit/Button.h"
 #include "toolkit/ButtonSmartListControl.h"
 
@@ -17,7 +15,6 @@ class ButtonListTest : public ToolkitFixture {
  protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    theme::Settings().ResetToDefaults();
     list_ = std::make_unique<ButtonSmartListControl>(hwnd(), RECT{0, 0, 240, 320});
     for (int i = 0; i < 3; ++i) {
       auto button = std::make_unique<Button>(hwnd(), u"row", nullptr, nullptr);
@@ -39,13 +36,10 @@ class ButtonListTest : public ToolkitFixture {
   int clicks_[3] = {};
 };
 
-TEST_F(ButtonListTest, RowsSitAtTheBottomOfTheView) {
+TEST_F(ButtonListTest, RowsSitAtTheBottomPenDownPressesAndOnlyATapEndingOnARowRunsIt) {
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(buttons_[i]->rect, (RECT{0, kRowTop[i], 240, kRowTop[i] + 42})) << i;
   }
-}
-
-TEST_F(ButtonListTest, PenDownPressesTheButtonAtOnceAndOnlyATapEndingOnItRunsItsAction) {
   PenDown(kX, kRowTop[1] + 10);
   EXPECT_TRUE(buttons_[1]->IsPressed());
   EXPECT_FALSE(buttons_[0]->IsPressed());
@@ -61,7 +55,7 @@ TEST_F(ButtonListTest, PenDownPressesTheButtonAtOnceAndOnlyATapEndingOnItRunsIts
   for (Button* button : buttons_) EXPECT_FALSE(button->IsPressed());
 }
 
-TEST_F(ButtonListTest, LongPressRunsTheLongPressActionAndNoClick) {
+TEST_F(ButtonListTest, LongPressRunsTheLongPressActionOrNothingNeverAClickNorATimer) {
   int long_presses = 0;
   CallbackAction long_press([&] { ++long_presses; });
   buttons_[2]->SetLongPressAction(&long_press);
@@ -72,9 +66,8 @@ TEST_F(ButtonListTest, LongPressRunsTheLongPressActionAndNoClick) {
   EXPECT_EQ(clicks_[2], 0);
   EXPECT_FALSE(buttons_[2]->IsPressed());
   buttons_[2]->SetLongPressAction(nullptr);
-}
 
-TEST_F(ButtonListTest, LongPressWithoutActionDoesNothingAndLeavesNoTimerBehind) {
+  // Without an action it does nothing.
   PenDown(kX, kRowTop[0] + 5);
   Advance(500);
   PenUp(kX, kRowTop[0] + 5);

@@ -1,9 +1,7 @@
 // The button's press and hold machine, row by row, with scripted pen input on a real
 // headless window and the virtual clock.
-#include <gtest/gtest.h>
 
 #include "ToolkitFixture.h"
-#include "theme/SettingManager.h"
 #include "toolkit/Button.h"
 
 namespace {
@@ -18,7 +16,6 @@ class ButtonPressTest : public ToolkitFixture {
  protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    theme::Settings().ResetToDefaults();
     button_ = std::make_unique<Button>(hwnd(), kButtonRect, u"OK", nullptr, nullptr);
     button_->SetClickAction(std::make_unique<CallbackAction>([this] { ++clicks_; }));
     Host(button_.get());
@@ -36,13 +33,17 @@ class ButtonPressTest : public ToolkitFixture {
   std::unique_ptr<Button> button_;
 };
 
-TEST_F(ButtonPressTest, IdlePenDownInsidePressesAndStartsTheTimer) {
+TEST_F(ButtonPressTest, IdlePenDownOrMoveInsidePressesAndStartsTheTimerOutsideNothingIsConsumed) {
+  EXPECT_EQ(button_->OnPenDown(kOutsideX, kOutsideY), kEmptyRect);
+  EXPECT_FALSE(PressTimerRunning());
+  EXPECT_EQ(button_->OnPenUp(kInsideX, kInsideY), kEmptyRect);
+  EXPECT_FALSE(button_->IsPressed());
   EXPECT_EQ(button_->OnPenDown(kInsideX, kInsideY), kButtonRect);
   EXPECT_TRUE(button_->IsPressed());
   EXPECT_EQ(manager().TimeToNextTimer(), std::optional<uint32_t>(Button::kLongPressMs));
-}
-
-TEST_F(ButtonPressTest, MovesPressOnEnteringAndReleaseOnLeaving) {
+  EXPECT_EQ(clicks_, 0);
+  button_->OnPenReleased(kInsideX, kInsideY);
+  // Moves press on entering and release on leaving.
   EXPECT_EQ(button_->OnPenMove(kOutsideX, kOutsideY), kEmptyRect);  // idle, outside
   EXPECT_EQ(button_->OnPenMove(kInsideX, kInsideY), kButtonRect);   // idle -> pressed
   EXPECT_TRUE(button_->IsPressed());
@@ -51,39 +52,31 @@ TEST_F(ButtonPressTest, MovesPressOnEnteringAndReleaseOnLeaving) {
   EXPECT_FALSE(button_->IsPressed());
 }
 
-TEST_F(ButtonPressTest, IdlePenDownOutsideAndPenUpAreNotConsumed) {
-  EXPECT_EQ(button_->OnPenDown(kOutsideX, kOutsideY), kEmptyRect);
-  EXPECT_FALSE(button_->IsPressed());
-  EXPECT_FALSE(PressTimerRunning());
-  EXPECT_EQ(button_->OnPenUp(kInsideX, kInsideY), kEmptyRect);
-  EXPECT_EQ(clicks_, 0);
-}
-
-TEST_F(ButtonPressTest, TapInsideClicksOnceAndLeavesItReleased) {
-  PenDown(kInsideX, kInsideY);
-  PenUp(kInsideX, kInsideY);
+TEST_F(ButtonPressTest, OnlyAPenUpInsideClicksAndEveryReleaseLeavesItIdle) {
+  Tap(kInsideX, kInsideY);
   EXPECT_EQ(clicks_, 1);
   EXPECT_FALSE(button_->IsPressed());
   EXPECT_FALSE(PressTimerRunning());  // the pen-released notification killed it
-}
-
-TEST_F(ButtonPressTest, SlidingOffAndReleasingOutsideRunsNothing) {
+  // Sliding off and releasing outside.
   PenDown(kInsideX, kInsideY);
   PenMove(kOutsideX, kOutsideY);
   PenUp(kOutsideX, kOutsideY);
-  EXPECT_EQ(clicks_, 0);
-  EXPECT_FALSE(button_->IsPressed());
   EXPECT_FALSE(PressTimerRunning());
-}
-
-TEST_F(ButtonPressTest, PenUpOutsideWhilePressedIsConsumedWithoutClick) {
+  // A pen-up outside while still pressed is consumed.
   button_->OnPenDown(kInsideX, kInsideY);
   EXPECT_EQ(button_->OnPenUp(kOutsideX, kOutsideY), kButtonRect);
-  EXPECT_EQ(clicks_, 0);
   EXPECT_FALSE(button_->IsPressed());
+  EXPECT_EQ(clicks_, 1);
 }
 
-TEST_F(ButtonPressTest, HoldWithLongPressActionRunsItOnceAndNoClickFollows) {
+TEST_F(ButtonPressTest, HoldRunsTheLongPressOnceOnlyWhileOnTheButtonOrWithoutOneStillClicks) {
+  PenDown(kInsideX, kInsideY);
+  Advance(2000);
+  EXPECT_TRUE(button_->IsPressed());
+  EXPECT_FALSE(PressTimerRunning());  // one tick, then killed
+  PenUp(kInsideX, kInsideY);
+  EXPECT_EQ(clicks_, 1);
+
   button_->SetLongPressAction(&long_press_);
   PenDown(kInsideX, kInsideY);
   Advance(Button::kLongPressMs - 1);
@@ -94,34 +87,18 @@ TEST_F(ButtonPressTest, HoldWithLongPressActionRunsItOnceAndNoClickFollows) {
   Advance(1000);  // the timer was killed: no second run
   PenUp(kInsideX, kInsideY);
   EXPECT_EQ(long_presses_, 1);
-  EXPECT_EQ(clicks_, 0);
-}
-
-TEST_F(ButtonPressTest, LongHoldWithoutLongPressActionStillClicksOnPenUp) {
-  PenDown(kInsideX, kInsideY);
-  Advance(2000);
-  EXPECT_TRUE(button_->IsPressed());
-  EXPECT_FALSE(PressTimerRunning());  // one tick, then killed
-  PenUp(kInsideX, kInsideY);
-  EXPECT_EQ(clicks_, 1);
-}
-
-TEST_F(ButtonPressTest, TimerAfterSlidingOffDoesNotRunTheLongPress) {
-  button_->SetLongPressAction(&long_press_);
+  // The timer after sliding off does not run it.
   PenDown(kInsideX, kInsideY);
   PenMove(kOutsideX, kOutsideY);
   Advance(Button::kLongPressMs);
-  EXPECT_EQ(long_presses_, 0);
   PenUp(kOutsideX, kOutsideY);
-  EXPECT_EQ(clicks_, 0);
+  EXPECT_EQ(long_presses_, 1);
+  EXPECT_EQ(clicks_, 1);  // only the one before the action was set
 }
 
-TEST_F(ButtonPressTest, TimerAnswersOnlyForItsOwnId) {
+TEST_F(ButtonPressTest, PenReleasedDropsThePressWithoutClickingTimerAnswersItsOwnId) {
   EXPECT_FALSE(button_->OnTimer(button_->PressTimerId() + 1));
   EXPECT_TRUE(button_->OnTimer(button_->PressTimerId()));  // own id, even when idle
-}
-
-TEST_F(ButtonPressTest, PenReleasedDropsThePressWithoutClicking) {
   button_->OnPenDown(kInsideX, kInsideY);
   EXPECT_EQ(button_->OnPenReleased(kInsideX, kInsideY), kButtonRect);
   EXPECT_FALSE(button_->IsPressed());
@@ -137,20 +114,12 @@ TEST_F(ButtonPressTest, DeletingAPressedButtonStopsItsTimer) {
   EXPECT_FALSE(PressTimerRunning());
 }
 
-// An action that hands its own button to deferred deletion; the button must not be touched
-// by anything but the loop afterwards.
-class RetireButtonAction : public Action {
- public:
-  explicit RetireButtonAction(std::unique_ptr<Button>* button) : button_(button) {}
-  void Execute() override { LightControl::DeleteLater(std::move(*button_)); }
-
- private:
-  std::unique_ptr<Button>* button_;
-};
-
 TEST_F(ButtonPressTest, ClickActionMayRetireItsOwnButton) {
+  // The action hands its own button to deferred deletion; nothing but the loop may touch the
+  // button afterwards.
   Button* raw = button_.get();
-  raw->SetClickAction(std::make_unique<RetireButtonAction>(&button_));
+  raw->SetClickAction(
+      std::make_unique<CallbackAction>([this] { LightControl::DeleteLater(std::move(button_)); }));
   EXPECT_EQ(raw->OnPenDown(kInsideX, kInsideY), kButtonRect);
   EXPECT_EQ(raw->OnPenUp(kInsideX, kInsideY), kButtonRect);
   EXPECT_EQ(button_, nullptr);

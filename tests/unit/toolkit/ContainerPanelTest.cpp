@@ -19,19 +19,16 @@ class ContainerPanelTest : public ::testing::Test {
   platform::Surface surface_{8, 8};
 };
 
-TEST_F(ContainerPanelTest, FirstConsumerShadowsLaterChildren) {
+TEST_F(ContainerPanelTest, FirstConsumerShadowsLaterChildrenPenDownJudgedByBottom) {
   RecordingControl* first = Add("first");
   RecordingControl* second = Add("second");
   first->down = kHit;
   second->down = RECT{5, 5, 6, 6};
   EXPECT_EQ(panel_.OnPenDown(3, 3), kHit);
   EXPECT_EQ(log_, (std::vector<std::string>{"first.Down"}));
-}
 
-TEST_F(ContainerPanelTest, PenDownJudgedByBottomOthersByRight) {
-  RecordingControl* first = Add("first");
-  RecordingControl* second = Add("second");
-  // Bottom > 0 but right 0: consumed for pen-down, not for the others.
+  // Pen-down is judged consumed by the bottom, the others by the right: bottom > 0 but
+  // right 0 is consumed for pen-down, not for the others.
   first->down = first->move = first->up = first->key = RECT{0, 0, 0, 5};
   second->move = second->up = second->key = kHit;
   EXPECT_EQ(panel_.OnPenDown(0, 0), (RECT{0, 0, 0, 5}));
@@ -40,7 +37,7 @@ TEST_F(ContainerPanelTest, PenDownJudgedByBottomOthersByRight) {
   EXPECT_EQ(panel_.OnKey(0, u'a'), kHit);
 }
 
-TEST_F(ContainerPanelTest, PenReleasedReachesEveryVisibleChildAndMerges) {
+TEST_F(ContainerPanelTest, PenReleasedReachesEveryVisibleChildAndMergesATimerStopsAtItsOwner) {
   RecordingControl* a = Add("a");
   RecordingControl* hidden = Add("hidden");
   RecordingControl* b = Add("b");
@@ -49,15 +46,13 @@ TEST_F(ContainerPanelTest, PenReleasedReachesEveryVisibleChildAndMerges) {
   b->released = RECT{20, 20, 30, 30};
   EXPECT_EQ(panel_.OnPenReleased(50, 50), (RECT{0, 0, 30, 30}));
   EXPECT_EQ(log_, (std::vector<std::string>{"a.Released", "b.Released"}));
-}
 
-TEST_F(ContainerPanelTest, TimerStopsAtOwner) {
-  RecordingControl* a = Add("a");
-  RecordingControl* b = Add("b");
+  // A timer stops at its owner.
   RecordingControl* c = Add("c");
   a->timer_id = 1;
   b->timer_id = 2;
   c->timer_id = 2;
+  log_.clear();
   EXPECT_TRUE(panel_.OnTimer(2));
   EXPECT_EQ(log_, (std::vector<std::string>{"a.Timer", "b.Timer"}));
   EXPECT_FALSE(panel_.OnTimer(99));
@@ -84,14 +79,6 @@ TEST_F(ContainerPanelTest, HiddenChildrenGetResizeAndTransitionsOnlyAndConsumeNo
   EXPECT_EQ(log_, (std::vector<std::string>{"c.Resize", "p.Start", "p.End"}));
   EXPECT_EQ(control->resized_with, (RECT{0, 0, 320, 240}));
   EXPECT_EQ(panel_.rect, (RECT{0, 0, 320, 240}));
-}
-
-TEST_F(ContainerPanelTest, PaintsLastChildFirst) {
-  Add("a");
-  Add("b");
-  Add("c");
-  EXPECT_TRUE(panel_.Paint(surface_, 0, 0, 8, 8));
-  EXPECT_EQ(log_, (std::vector<std::string>{"c.Paint", "b.Paint", "a.Paint"}));
 }
 
 TEST_F(ContainerPanelTest, ChildManagementKeepsOrderAndHandsOwnershipBack) {
@@ -142,10 +129,14 @@ TEST_F(ContainerPanelTest, ChildDeletingItselfDuringDispatchIsDeferred) {
   EXPECT_EQ(LightControl::PendingDeletions(), 0u);
 }
 
-TEST_F(ContainerPanelTest, TransitionsForwardOnlyToNestedPanels) {
+TEST_F(ContainerPanelTest, PaintsLastChildFirstAndForwardsTransitionsOnlyToNestedPanels) {
+  Add("a");
+  Add("b");
   auto* outer = panel_.AddChild(std::make_unique<RecordingPanel>("outer", &log_));
   outer->AddChild(std::make_unique<RecordingPanel>("inner", &log_));
-  Add("plain");
+  EXPECT_TRUE(panel_.Paint(surface_, 0, 0, 8, 8));
+  EXPECT_EQ(log_, (std::vector<std::string>{"b.Paint", "a.Paint"}));
+  log_.clear();
   panel_.OnTransitionStart();
   EXPECT_EQ(log_, (std::vector<std::string>{"inner.Start", "outer.Start"}));
 }

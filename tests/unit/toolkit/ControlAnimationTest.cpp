@@ -86,23 +86,12 @@ class ControlAnimationTest : public ToolkitFixture {
     ToolkitFixture::TearDown();
   }
 
-  // Steps `animation` every `every` ms until done; returns the list offsets seen.
-  std::vector<int32_t> Offsets(Animation& animation, uint32_t every) {
-    std::vector<int32_t> offsets;
-    bool done = false;
-    for (uint32_t t = 0; !done && t < 100000; t += every) {
-      animation.Step(done, t);
-      offsets.push_back(list_->ScrollOffset());
-    }
-    return offsets;
-  }
-
   FakeHost host_;
   AnimationHost* previous_host_ = nullptr;
   std::unique_ptr<SmartListControl> list_;
 };
 
-TEST_F(ControlAnimationTest, ListScrollTakesOneMillisecondPerPixelUpToTheMaximum) {
+TEST_F(ControlAnimationTest, ListScrollTakesOneMillisecondPerPixelUpToTheMaximumOrBouncesToTheTop) {
   list_->SetScrollOffset(50);
   ListAnimation back(*list_, 0, 800);
   EXPECT_EQ(back.duration, 50);
@@ -118,13 +107,17 @@ TEST_F(ControlAnimationTest, ListScrollTakesOneMillisecondPerPixelUpToTheMaximum
   EXPECT_EQ(far.duration, 300);
   ListAnimation none(*list_, 0, 800);
   EXPECT_EQ(none.duration, 0);
-}
 
-TEST_F(ControlAnimationTest, NegativeTargetBouncesThroughTheOvershootAndEndsAtTheTop) {
+  // A negative target bounces through the overshoot and ends at the top.
   list_->SetScrollOffset(300);
   ListAnimation top(*list_, -1, 800);
   EXPECT_EQ(top.duration, 301);
-  const std::vector<int32_t> offsets = Offsets(top, 10);
+  std::vector<int32_t> offsets;  // every 10 ms until done
+  done = false;
+  for (uint32_t t = 0; !done && t < 100000; t += 10) {
+    top.Step(done, t);
+    offsets.push_back(list_->ScrollOffset());
+  }
   ASSERT_GT(offsets.size(), 20u);
   EXPECT_EQ(offsets.front(), 285);  // 5 % of the way
   const auto settled = std::find(offsets.begin(), offsets.end(), 0);
@@ -134,27 +127,24 @@ TEST_F(ControlAnimationTest, NegativeTargetBouncesThroughTheOvershootAndEndsAtTh
   EXPECT_EQ(offsets.back(), 0);
 }
 
-TEST_F(ControlAnimationTest, RowOutOfViewGetsItsHeightAtOnce) {
+TEST_F(ControlAnimationTest, VisibleRowGrowsOverFourHundredMillisecondsOthersAtOnce) {
   IListItem* hidden = list_->GetItem(19);
-  ItemHeightAnimation grow(*hidden, *list_, 90);
-  EXPECT_EQ(grow.duration, 0);
+  ItemHeightAnimation at_once(*hidden, *list_, 90);
+  EXPECT_EQ(at_once.duration, 0);
   EXPECT_EQ(hidden->height, 90);
-  EXPECT_EQ(list_->GetContentHeight(), 19 * 40 + 90);
   bool done = false;
-  grow.Step(done, 0);
+  at_once.Step(done, 0);
   EXPECT_TRUE(done);
   EXPECT_EQ(hidden->height, 90);
-}
 
-TEST_F(ControlAnimationTest, VisibleRowGrowsOverFourHundredMilliseconds) {
   IListItem* row = list_->GetItem(1);
   ItemHeightAnimation grow(*row, *list_, 80);
   EXPECT_EQ(grow.duration, 400);
   EXPECT_EQ(row->height, 40);
-  bool done = false;
+  done = false;
   grow.Step(done, 100);
   EXPECT_EQ(row->height, 50);
-  EXPECT_EQ(list_->GetContentHeight(), 19 * 40 + 50);
+  EXPECT_EQ(list_->GetContentHeight(), 18 * 40 + 90 + 50);
   grow.Step(done, 400);
   EXPECT_EQ(row->height, 80);
   EXPECT_FALSE(done);
@@ -193,12 +183,16 @@ TEST_F(ControlAnimationTest, RunnersStopABrokenAnimationOrOneWhoseStepIsEmpty) {
   EXPECT_EQ(host_.ends, 2);
 }
 
-TEST_F(ControlAnimationTest, WithoutAWindowOrHostTheEndStateIsAppliedAtOnce) {
+TEST_F(ControlAnimationTest, SlidesGoThroughTheHostAndWithoutWindowOrHostEndStatesComeAtOnce) {
   std::vector<uint32_t> steps;
   RunListAnimation(nullptr, std::make_unique<ScriptedAnimation>(250, &steps, true));
   EXPECT_EQ(steps, std::vector<uint32_t>{251});
+  // A slide transition goes through the host, or without one is a plain repaint.
+  RunSlideTransition(hwnd(), 1, nullptr);
+  EXPECT_EQ(host_.slides, std::vector<int>{1});
   SetAnimationHost(nullptr);
-  steps.clear();
+  RunSlideTransition(hwnd(), 0, nullptr);
+  EXPECT_EQ(host_.slides, std::vector<int>{1});
   SolidControl control(RECT{0, 0, 50, 50}, RGB(255, 0, 0));
   RunControlAnimation(hwnd(), control, std::make_unique<VerticalSlideAnimation>(control, 100, 250),
                       nullptr);
@@ -206,7 +200,7 @@ TEST_F(ControlAnimationTest, WithoutAWindowOrHostTheEndStateIsAppliedAtOnce) {
   EXPECT_EQ(host_.starts, 0);
 }
 
-TEST_F(ControlAnimationTest, VerticalSlideReportsTheOldAndNewRect) {
+TEST_F(ControlAnimationTest, VerticalSlideReportsTheOldAndNewRectItsRunnerMovesThePicture) {
   SolidControl control(RECT{10, -40, 60, 0}, RGB(255, 0, 0));
   VerticalSlideAnimation slide(control, 0, 250);
   bool done = false;
@@ -216,9 +210,8 @@ TEST_F(ControlAnimationTest, VerticalSlideReportsTheOldAndNewRect) {
   slide.Step(done, 251);
   EXPECT_TRUE(done);
   EXPECT_EQ(control.rect, (RECT{10, 0, 60, 40}));
-}
 
-TEST_F(ControlAnimationTest, ControlRunnerMovesThePictureOverTheFrozenBackground) {
+  // The runner moves the picture over the frozen background, inside its area if given.
   SolidControl background(RECT{0, 0, 240, 320}, RGB(0, 128, 0));
   SolidControl popup(RECT{40, -60, 200, 0}, RGB(200, 0, 0));
   host_.controls = {&popup, &background};
@@ -240,12 +233,10 @@ TEST_F(ControlAnimationTest, ControlRunnerMovesThePictureOverTheFrozenBackground
                       nullptr);
   EXPECT_EQ(window.GetPixel(100, 30), RGB(0, 128, 0));
   EXPECT_EQ(window.GetPixel(100, 5), RGB(200, 0, 0));
-}
 
-TEST_F(ControlAnimationTest, ControlRunnerKeepsToItsArea) {
-  SolidControl popup(RECT{40, 0, 200, 60}, RGB(200, 0, 0));
+  // Given an area, the runner keeps to it.
+  popup.rect = RECT{40, 0, 200, 60};
   host_.controls = {&popup};
-  platform::Surface& window = WindowSurface();
   window.FillRect(window.Bounds(), RGB(1, 2, 3));
   const RECT area{0, 0, 240, 100};
   RunControlAnimation(hwnd(), popup, std::make_unique<VerticalSlideAnimation>(popup, 200, 250),
@@ -253,14 +244,6 @@ TEST_F(ControlAnimationTest, ControlRunnerKeepsToItsArea) {
   EXPECT_EQ(popup.rect.top, 200);
   EXPECT_EQ(window.GetPixel(100, 150), RGB(1, 2, 3));
   EXPECT_EQ(window.GetPixel(100, 250), RGB(1, 2, 3));
-}
-
-TEST_F(ControlAnimationTest, SlideTransitionGoesThroughTheHostOrRepaints) {
-  RunSlideTransition(hwnd(), 1, nullptr);
-  EXPECT_EQ(host_.slides, std::vector<int>{1});
-  SetAnimationHost(nullptr);
-  RunSlideTransition(hwnd(), 0, nullptr);  // no host: a repaint, no crash
-  EXPECT_EQ(host_.slides, std::vector<int>{1});
 }
 
 TEST(FadeScreenTest, TenBlendsTowardTheColourInsideTheAreaOnly) {

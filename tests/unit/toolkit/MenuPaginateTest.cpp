@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/Text.h"
 #include "theme/SettingManager.h"
 #include "toolkit/PaginateMenu.h"
 
@@ -11,11 +12,8 @@ namespace {
 
 std::vector<MenuEntry> Numbered(int count) {
   std::vector<MenuEntry> entries;
-  for (int i = 1; i <= count; ++i) {
-    std::u16string label;
-    for (char c : std::to_string(i)) label += static_cast<char16_t>(c);
-    entries.emplace_back(label, nullptr);
-  }
+  for (int i = 1; i <= count; ++i)
+    entries.emplace_back(platform::FromUtf8(std::to_string(i)), nullptr);
   return entries;
 }
 
@@ -65,7 +63,7 @@ TEST_F(MenuPaginateTest, PageSizeIsScreenHeightInSmallButtonsLessTwo) {
   }
 }
 
-TEST_F(MenuPaginateTest, EveryFullPageEndsInMoreWhileEntriesRemain) {
+TEST_F(MenuPaginateTest, EveryFullPageEndsInMoreWhileEntriesRemainAndEntriesKeepTheirSubmenus) {
   const std::pair<int, const char*> on_320[] = {
       {0, ""},
       {8, "1 2 3 4 5 6 7 8"},  // fits: copied unchanged
@@ -77,9 +75,7 @@ TEST_F(MenuPaginateTest, EveryFullPageEndsInMoreWhileEntriesRemain) {
     EXPECT_EQ(Pages(PaginateMenu(Numbered(count), 320)), pages) << count;
   }
   EXPECT_EQ(Pages(PaginateMenu(Numbered(3), 60)), "1 More...|2 More...|3");
-}
-
-TEST_F(MenuPaginateTest, EntriesKeepTheirActionsAndSubmenus) {
+  // Entries keep their submenus.
   std::vector<MenuEntry> entries = Numbered(9);
   entries[8].submenu = Numbered(2);
   const std::vector<MenuEntry> paged = PaginateMenu(entries, 320);

@@ -1,13 +1,11 @@
 // Pop-up menus on a real headless window: opening, choosing an entry, tapping outside, the
 // "More..." page, and menus retired from inside their own actions (AddressSanitizer checks
 // that nothing dead is touched).
-#include <gtest/gtest.h>
 
 #include <string>
 
 #include "ToolkitFixture.h"
 #include "platform/Text.h"
-#include "theme/SettingManager.h"
 #include "toolkit/BorderPanel.h"
 #include "toolkit/ContainerPanel.h"
 #include "toolkit/DeleteProxyAction.h"
@@ -20,15 +18,12 @@ namespace {
 
 // Button k of an open menu: x 45..195 on a 240 px screen, y 4 + 30k .. 34 + 30k.
 constexpr int kButtonX = 100;
-int ButtonY(int k) {
-  return 4 + 30 * k + 15;
-}
+constexpr auto ButtonY = [](int k) { return 4 + 30 * k + 15; };
 
 class MenuPopupTest : public ToolkitFixture {
  protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    theme::Settings().ResetToDefaults();
     Host(&owner_);
   }
   void TearDown() override {
@@ -50,11 +45,6 @@ class MenuPopupTest : public ToolkitFixture {
     return entries;
   }
 
-  void Tap(int x, int y) {
-    PenDown(x, y);
-    PenUp(x, y);
-  }
-
   // What the message loop does at the top of its next iteration.
   void LoopComesRound() { LightControl::DrainDeferredDeletions(); }
 
@@ -74,7 +64,7 @@ class MenuPopupTest : public ToolkitFixture {
   std::vector<std::string> ran_;
 };
 
-TEST_F(MenuPopupTest, OpensCentredAtTheTopInFrontOfTheOwner) {
+TEST_F(MenuPopupTest, OpensCentredAtTheTopInFrontOfTheOwnerAndAChoiceRunsOnceAndRetiresIt) {
   owner_.AddChild(std::make_unique<ContainerPanel>(RECT{0, 0, 240, 320}));
   BorderPanel* menu = ShowPopupMenu(owner_, Entries(3));
   ASSERT_EQ(Menu(), menu);
@@ -84,20 +74,18 @@ TEST_F(MenuPopupTest, OpensCentredAtTheTopInFrontOfTheOwner) {
   auto* third = dynamic_cast<RelativeButton*>(menu->Child(2));
   ASSERT_NE(third, nullptr);
   EXPECT_NE(dynamic_cast<DeleteProxyAction*>(third->ClickAction()), nullptr);
-}
 
-TEST_F(MenuPopupTest, ChoosingAnEntryRunsItOnceAndRetiresTheMenu) {
-  ShowPopupMenu(owner_, Entries(3));
+  // Choosing an entry runs it once and retires the menu.
   Tap(kButtonX, ButtonY(1));
   EXPECT_EQ(ran_, (std::vector<std::string>{"e2"}));
-  EXPECT_EQ(owner_.ChildCount(), 0u);
+  EXPECT_EQ(owner_.ChildCount(), 1u);               // the other child stays
   EXPECT_EQ(LightControl::PendingDeletions(), 1u);  // the panel, its buttons and the proxy
   Pump();
   LoopComesRound();
   EXPECT_EQ(LightControl::PendingDeletions(), 0u);
 }
 
-TEST_F(MenuPopupTest, TappingOrSlidingOutsideClosesWithoutRunningAnything) {
+TEST_F(MenuPopupTest, TappingOrSlidingOutsideOrAnEntryWithoutActionOnlyCloses) {
   ShowPopupMenu(owner_, Entries(3));
   PenUp(kButtonX, 300);  // the end of the tap that opened the menu: ignored
   EXPECT_EQ(owner_.ChildCount(), 1u);
@@ -114,9 +102,8 @@ TEST_F(MenuPopupTest, TappingOrSlidingOutsideClosesWithoutRunningAnything) {
   EXPECT_TRUE(ran_.empty());
   EXPECT_EQ(owner_.ChildCount(), 0u);
   LoopComesRound();
-}
 
-TEST_F(MenuPopupTest, EntryWithoutActionOnlyClosesTheMenu) {
+  // An entry without action only closes the menu.
   ShowPopupMenu(owner_, {MenuEntry(u"nothing", nullptr)});
   Tap(kButtonX, ButtonY(0));
   EXPECT_EQ(owner_.ChildCount(), 0u);
@@ -146,9 +133,9 @@ TEST_F(MenuPopupTest, NineEntriesShowEightAndMoreWhosePageShowsTheNinth) {
   LoopComesRound();
 }
 
-TEST_F(MenuPopupTest, SubmenuEntryOpensItsEntriesInTheSamePanel) {
-  std::vector<MenuEntry> sort = Entries(2);
-  std::vector<MenuEntry> entries{MenuEntry(u"Sort", sort), MenuEntry(u"Quit", Record("quit"))};
+TEST_F(MenuPopupTest, SubmenuEntryOpensItsEntriesInTheSamePanelAnActionMayOpenANewMenu) {
+  std::vector<MenuEntry> entries{MenuEntry(u"Sort", Entries(2)),
+                                 MenuEntry(u"Quit", Record("quit"))};
   BorderPanel* menu = ShowPopupMenu(owner_, entries);
   Tap(kButtonX, ButtonY(0));
   EXPECT_EQ(Menu(), menu);
@@ -157,12 +144,11 @@ TEST_F(MenuPopupTest, SubmenuEntryOpensItsEntriesInTheSamePanel) {
   Tap(kButtonX, ButtonY(1));
   EXPECT_EQ(ran_, (std::vector<std::string>{"e2"}));
   LoopComesRound();
-}
 
-TEST_F(MenuPopupTest, AnEntryMayOpenAnotherMenuOnTheSameOwner) {
-  std::vector<MenuEntry> entries{MenuEntry(
+  // An entry may open another menu on the same owner.
+  std::vector<MenuEntry> next{MenuEntry(
       u"Next", std::make_shared<CallbackAction>([this] { ShowPopupMenu(owner_, Entries(2)); }))};
-  BorderPanel* first = ShowPopupMenu(owner_, entries);
+  BorderPanel* first = ShowPopupMenu(owner_, next);
   Tap(kButtonX, ButtonY(0));
   ASSERT_EQ(owner_.ChildCount(), 1u);
   EXPECT_NE(Menu(), first);

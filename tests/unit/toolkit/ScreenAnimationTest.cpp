@@ -3,12 +3,12 @@
 //
 // On a mismatch the frame is written next to the test binary as <name>_err.png;
 // QB_UPDATE_GOLDEN=1 rewrites the references on purpose.
-#include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "ToolkitFixture.h"
 #include "platform/Surface.h"
 #include "support/Golden.h"
 #include "theme/SettingManager.h"
@@ -77,10 +77,7 @@ class ScreenAnimationTest : public ::testing::Test {
   }
 
   static bool SameImage(const platform::Surface& a, const platform::Surface& b) {
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < kWidth; ++x)
-        if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    return true;
+    return CountDifferentPixels(a, b, a.Bounds()) == 0;
   }
 
   std::unique_ptr<platform::Surface> old_ = OldScreen();
@@ -95,39 +92,29 @@ TEST_F(ScreenAnimationTest, SlideForwardAndBackFrames) {
   ExpectGoldenFrames(back, "slide_back");
 }
 
-TEST_F(ScreenAnimationTest, FlipFrames) {
+TEST_F(ScreenAnimationTest, FlipFramesWhateverTheDirectionOverTheBackground) {
   FlipScreenAnimation flip(0);
   EXPECT_EQ(flip.duration, 500);
   ExpectGoldenFrames(flip, "flip");
-}
-
-TEST_F(ScreenAnimationTest, FlipDirectionDoesNotChangeTheDrawing) {
-  FlipScreenAnimation zero(0);
   FlipScreenAnimation one(1);
-  EXPECT_TRUE(SameImage(*Frame(zero, 120), *Frame(one, 120)));
-  EXPECT_TRUE(SameImage(*Frame(zero, 370), *Frame(one, 370)));
-}
-
-TEST_F(ScreenAnimationTest, FlipShowsTheBackgroundBehindTheTurningPage) {
+  EXPECT_TRUE(SameImage(*Frame(flip, 120), *Frame(one, 120)));
+  EXPECT_TRUE(SameImage(*Frame(flip, 370), *Frame(one, 370)));
+  // The theme's background shows behind the turning page.
   theme::Settings().background_color = RGB(1, 2, 3);
-  FlipScreenAnimation flip(0);
   auto turning = Frame(flip, 100);  // u = 12: the left edge receded by 14 px
   EXPECT_EQ(turning->GetPixel(5, 40), RGB(1, 2, 3));
   EXPECT_EQ(turning->GetPixel(14, 2), RGB(1, 2, 3));
   EXPECT_NE(turning->GetPixel(kWidth - 14, 40), RGB(1, 2, 3));
 }
 
-TEST_F(ScreenAnimationTest, GenieFrames) {
+TEST_F(ScreenAnimationTest, GenieFramesAndATargetInsideTheArea) {
   GenieAnimation genie(300, RECT{20, kHeight, 40, kHeight});
   ExpectGoldenFrames(genie, "genie");
-}
-
-TEST_F(ScreenAnimationTest, GenieWithTheTargetInsideTheAreaEndsOnTheNewScreen) {
-  GenieAnimation genie(300, RECT{10, 30, 20, 40});
-  auto middle = Frame(genie, 150);
-  EXPECT_EQ(middle->GetPixel(30, 70), old_->GetPixel(30, 70));  // below the target: old
+  // With the target inside the area, below the target stays old; it ends on the new screen.
+  GenieAnimation inside(300, RECT{10, 30, 20, 40});
+  EXPECT_EQ(Frame(inside, 150)->GetPixel(30, 70), old_->GetPixel(30, 70));
   bool done = false;
-  EXPECT_TRUE(SameImage(*Frame(genie, 301, &done), *new_));
+  EXPECT_TRUE(SameImage(*Frame(inside, 301, &done), *new_));
   EXPECT_TRUE(done);
 }
 
@@ -151,7 +138,7 @@ TEST_F(ScreenAnimationTest, ReversedGenieRetracesTheOpeningAndEndsOnTheOldImage)
   EXPECT_FALSE(SameImage(*Frame(closing, 0), *new_));
 }
 
-TEST_F(ScreenAnimationTest, EmptyAreasDrawNothingAndFinish) {
+TEST_F(ScreenAnimationTest, EmptyAreasDrawNothingAndFinishZeroDurationsAtTheFirstStep) {
   const RECT empties[] = {{10, 10, 10, 50}, {10, 10, 50, 10}, {30, 30, 20, 20}};
   GenieAnimation genie(300, RECT{5, 5, 5, 5});
   FlipScreenAnimation flip(0);
@@ -170,14 +157,13 @@ TEST_F(ScreenAnimationTest, EmptyAreasDrawNothingAndFinish) {
       EXPECT_TRUE(done);
     }
   }
-}
-
-TEST_F(ScreenAnimationTest, ZeroDurationsFinishAtTheFirstStep) {
-  GenieAnimation genie(0, RECT{20, kHeight, 40, kHeight});
-  FlipScreenAnimation flip(0, 0);
-  SlideScreenAnimation slide(0, area_, 0);
-  ScreenAnimation* animations[] = {&genie, &flip, &slide};
-  for (ScreenAnimation* animation : animations) {
+  // Zero durations finish at the first step.
+  area_ = RECT{0, 0, kWidth, kHeight};
+  GenieAnimation instant_genie(0, RECT{20, kHeight, 40, kHeight});
+  FlipScreenAnimation instant_flip(0, 0);
+  SlideScreenAnimation instant_slide(0, area_, 0);
+  ScreenAnimation* instants[] = {&instant_genie, &instant_flip, &instant_slide};
+  for (ScreenAnimation* animation : instants) {
     bool done = false;
     auto frame = Frame(*animation, 0, &done);
     EXPECT_TRUE(done);
@@ -187,21 +173,18 @@ TEST_F(ScreenAnimationTest, ZeroDurationsFinishAtTheFirstStep) {
 
 TEST_F(ScreenAnimationTest, AnimatedAreaLeavesTheRestOfTheWorkImage) {
   area_ = RECT{10, 20, 50, 60};
-  for (int direction : {0, 1}) {
-    SlideScreenAnimation slide(250, area_, direction);
-    auto frame = Frame(slide, 120);
-    EXPECT_EQ(frame->GetPixel(5, 5), RGB(255, 255, 255));
-    EXPECT_EQ(frame->GetPixel(55, 40), RGB(255, 255, 255));
-    EXPECT_EQ(frame->GetPixel(30, 65), RGB(255, 255, 255));
-  }
+  SlideScreenAnimation forward(250, area_, 0);
+  SlideScreenAnimation back(250, area_, 1);
   FlipScreenAnimation flip(0);
-  auto flipped = Frame(flip, 300);
-  EXPECT_EQ(flipped->GetPixel(5, 5), RGB(255, 255, 255));
-  EXPECT_EQ(flipped->GetPixel(55, 70), RGB(255, 255, 255));
   GenieAnimation genie(300, RECT{20, 60, 30, 60});
-  auto poured = Frame(genie, 250);
-  EXPECT_EQ(poured->GetPixel(5, 5), RGB(255, 255, 255));
-  EXPECT_EQ(poured->GetPixel(55, 70), RGB(255, 255, 255));
+  const std::pair<ScreenAnimation*, uint32_t> frames[] = {
+      {&forward, 120}, {&back, 120}, {&flip, 300}, {&genie, 250}};
+  for (const auto& [animation, elapsed] : frames) {
+    auto frame = Frame(*animation, elapsed);
+    for (const POINT p : {POINT{5, 5}, POINT{55, 40}, POINT{30, 65}, POINT{55, 70}}) {
+      EXPECT_EQ(frame->GetPixel(p.x, p.y), RGB(255, 255, 255)) << elapsed << " " << p.x;
+    }
+  }
 }
 
 }  // namespace

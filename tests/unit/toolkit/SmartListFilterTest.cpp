@@ -1,7 +1,6 @@
 // Rows and filters of the smart list: which rows are displayed, the header row in front of a
 // filtered list, what setting a filter does to the offset, refining a filter (also with the
 // filter already set), and the ownership of rows handed in and out.
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -45,12 +44,6 @@ class CountingList : public SmartListControl {
   int filter_applied = 0;
 };
 
-class ListenerCount : public Action {
- public:
-  void Execute() override { ++runs; }
-  int runs = 0;
-};
-
 class SmartListFilterTest : public HostedListFixture<CountingList> {
  protected:
   void Fill(int count) { HostedListFixture::Fill(count, 20); }
@@ -64,9 +57,7 @@ class SmartListFilterTest : public HostedListFixture<CountingList> {
   }
 };
 
-bool Even(int n) {
-  return n % 2 == 0;
-}
+const auto Even = [](int n) { return n % 2 == 0; };
 
 TEST_F(SmartListFilterTest, FilterDisplaysAcceptedRowsBehindAHeader) {
   Fill(10);
@@ -92,7 +83,7 @@ TEST_F(SmartListFilterTest, FilterDisplaysAcceptedRowsBehindAHeader) {
   EXPECT_EQ(list_->GetContentHeight(), 7 * 20 + theme::Settings().filter_title_height);
 }
 
-TEST_F(SmartListFilterTest, SameFilterAgainKeepsTheOffsetAnotherResetsIt) {
+TEST_F(SmartListFilterTest, SameFilterAgainKeepsTheOffsetAnotherResetsItNoneKeepsIt) {
   Fill(100);
   int deleted = 0;
   auto* even = new NumberFilter(u"Even", Even, &deleted);
@@ -106,18 +97,15 @@ TEST_F(SmartListFilterTest, SameFilterAgainKeepsTheOffsetAnotherResetsIt) {
   // 25 rows + header: content 517, max 197: the offset is kept but not past max.
   EXPECT_EQ(list_->ScrollOffset(), list_->MaxScrollOffset());
 
-  list_->SetFilter(new NumberFilter(u"All", [](int) { return true; }));
+  list_->SetFilter(new NumberFilter(
+      u"All", [](int) { return true; }, &deleted));
   EXPECT_EQ(deleted, 1);
   EXPECT_EQ(list_->ScrollOffset(), 0);
-}
 
-TEST_F(SmartListFilterTest, NoFilterShowsAllRowsWithoutHeaderAndKeepsTheOffset) {
-  Fill(100);
-  int deleted = 0;
-  list_->SetFilter(new NumberFilter(u"Even", Even, &deleted));
+  // No filter shows all rows without header and keeps the offset.
   list_->SetScrollOffset(200);
   list_->SetFilter(nullptr);
-  EXPECT_EQ(deleted, 1);
+  EXPECT_EQ(deleted, 2);
   EXPECT_EQ(list_->Filter(), nullptr);
   EXPECT_EQ(list_->HeaderItem(), nullptr);
   EXPECT_EQ(list_->DisplayedCount(), 100u);
@@ -127,11 +115,11 @@ TEST_F(SmartListFilterTest, NoFilterShowsAllRowsWithoutHeaderAndKeepsTheOffset) 
 
   list_->SetFilter(new NumberFilter(u"Even", Even, &deleted));
   list_->ClearFilter();
-  EXPECT_EQ(deleted, 2);
+  EXPECT_EQ(deleted, 3);
   EXPECT_EQ(list_->GetContentHeight(), 2000);
 }
 
-TEST_F(SmartListFilterTest, RefineFiltersTheDisplayedRowsAndNamesBothFilters) {
+TEST_F(SmartListFilterTest, RefineFiltersTheDisplayedRowsAndNamesBothFiltersOnce) {
   Fill(30);
   int deleted = 0;
   list_->SetFilter(new NumberFilter(u"Even", Even, &deleted));
@@ -147,11 +135,10 @@ TEST_F(SmartListFilterTest, RefineFiltersTheDisplayedRowsAndNamesBothFilters) {
   list_->RefineFilter(new NumberFilter(u"Odd", [](int n) { return n % 2 == 1; }));
   EXPECT_EQ(list_->HeaderItem()->caption, u"Odd");
   EXPECT_EQ(DisplayedNumbers().size(), 15u);
-}
 
-TEST_F(SmartListFilterTest, RefiningWithTheCurrentFilterKeepsItAndDoesNotRepeatItsTitle) {
+  // Refining with the current filter keeps it and does not repeat its title.
   Fill(200);
-  int deleted = 0;
+  deleted = 0;
   list_->SetFilter(new NumberFilter(u"Even", Even, &deleted));
   auto* letters = new NumberFilter(
       u"Matching '1'", [](int n) { return n % 10 == 0; }, &deleted);
@@ -196,7 +183,7 @@ TEST_F(SmartListFilterTest, RemoveHandsTheRowBackAndDeleteAllCanKeepOne) {
   EXPECT_EQ(list_->GetItemCount(), 0u);
 }
 
-TEST_F(SmartListFilterTest, ItemAtAndVisibilityFollowTheOffset) {
+TEST_F(SmartListFilterTest, ItemAtAndVisibilityFollowTheOffsetAndTheListenerEveryChange) {
   Fill(100);
   EXPECT_EQ(list_->ItemAt(5, 0), list_->GetItem(0));
   EXPECT_EQ(list_->ItemAt(5, 19), list_->GetItem(0));
@@ -205,7 +192,15 @@ TEST_F(SmartListFilterTest, ItemAtAndVisibilityFollowTheOffset) {
   EXPECT_EQ(list_->ScrollOffset(), 1710);
   EXPECT_EQ(list_->ItemAt(5, 289), list_->GetItem(99));
   EXPECT_EQ(list_->ItemAt(5, 290), nullptr);
-  list_->SetScrollOffset(1680);
+  int runs = 0;
+  CallbackAction listener([&] { ++runs; });
+  list_->SetScrollListener(&listener);
+  list_->SetScrollOffset(10);
+  list_->SetScrollOffset(SmartListControl::kScrollToEnd);
+  EXPECT_EQ(list_->ScrollOffset(), list_->MaxScrollOffset());
+  EXPECT_EQ(runs, 2);
+  list_->SetScrollListener(nullptr);
+  // At the end, 1680:
   EXPECT_EQ(list_->ItemAt(5, 319), list_->GetItem(99));
   EXPECT_EQ(list_->ItemAt(5, 320), nullptr);
   EXPECT_TRUE(list_->IsItemBottomVisible(-1));
@@ -216,17 +211,6 @@ TEST_F(SmartListFilterTest, ItemAtAndVisibilityFollowTheOffset) {
   EXPECT_FALSE(list_->IsItemVisible(list_->GetItem(10)));
   list_->SetFilter(new NumberFilter(u"Even", Even));
   EXPECT_FALSE(list_->IsItemVisible(list_->GetItem(91)));  // not displayed at all
-}
-
-TEST_F(SmartListFilterTest, ScrollListenerRunsOnEveryOffsetChange) {
-  Fill(100);
-  ListenerCount listener;
-  list_->SetScrollListener(&listener);
-  list_->SetScrollOffset(10);
-  list_->SetScrollOffset(SmartListControl::kScrollToEnd);
-  EXPECT_EQ(list_->ScrollOffset(), list_->MaxScrollOffset());
-  EXPECT_EQ(listener.runs, 2);
-  list_->SetScrollListener(nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Key navigation of the smart list: the first arrow selects the middle row, arrows and page
 // keys move and clamp, the action key clicks, and degenerate row heights do not divide by 0.
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
@@ -22,9 +21,12 @@ class SmartListKeyTest : public HostedListFixture<SmartListControl> {
   void Fill(int count, int32_t row_height = 32) { HostedListFixture::Fill(count, row_height); }
 };
 
-TEST_F(SmartListKeyTest, FirstArrowSelectsTheMiddleRowWithoutMoving) {
+TEST_F(SmartListKeyTest, FirstArrowSelectsTheMiddleRowWithoutMovingAndFlushesQueuedKeys) {
   Fill(40);
+  platform::ui::PostMessage(hwnd(), WM_KEYDOWN, kDown, 0);
+  platform::ui::PostMessage(hwnd(), WM_KEYDOWN, kDown, 0);
   Key(kDown);
+  Pump();  // the two queued keys were discarded
   // View 320: the first row whose top is at or below 160 is row 5 (top 160).
   EXPECT_EQ(list_->SelectedIndex(), 5);
   EXPECT_EQ(list_->ScrollOffset(), 0);
@@ -35,6 +37,11 @@ TEST_F(SmartListKeyTest, FirstArrowSelectsTheMiddleRowWithoutMoving) {
   Key(kUp);
   EXPECT_EQ(list_->SelectedIndex(), 9);  // top 288 >= 260
   EXPECT_EQ(list_->ScrollOffset(), 288 - 160);
+
+  // A selection scrolled out of view starts again in the middle.
+  list_->SetScrollOffset(800);
+  Key(kDown);
+  EXPECT_EQ(list_->SelectedIndex(), 30);  // first top >= 960
 }
 
 TEST_F(SmartListKeyTest, ArrowsMoveByOneAndPagesByAViewOfRows) {
@@ -53,9 +60,12 @@ TEST_F(SmartListKeyTest, ArrowsMoveByOneAndPagesByAViewOfRows) {
   EXPECT_EQ(list_->ScrollOffset(), 15 * 32 - 160);
   Key(kLeft);
   EXPECT_EQ(list_->SelectedIndex(), 5);
+  // The action key clicks the selected row.
+  EXPECT_EQ(list_->OnKey(kAction, 0), (RECT{0, 0, 1, 0}));
+  EXPECT_EQ(rows_[5]->clicks, 1);
 }
 
-TEST_F(SmartListKeyTest, SelectionIsClampedToTheFirstAndLastRow) {
+TEST_F(SmartListKeyTest, SelectionIsClampedToTheFirstAndLastRowAnEmptyListTakesNoKeys) {
   Fill(12);
   Key(kDown);
   for (int i = 0; i < 20; ++i) Key(kUp);
@@ -66,59 +76,30 @@ TEST_F(SmartListKeyTest, SelectionIsClampedToTheFirstAndLastRow) {
   EXPECT_EQ(list_->SelectedIndex(), 11);
   Key(kDown);
   EXPECT_EQ(list_->SelectedIndex(), 11);
-}
 
-TEST_F(SmartListKeyTest, SelectionScrolledOutOfViewStartsAgainInTheMiddle) {
-  Fill(40);
-  Key(kDown);
-  EXPECT_EQ(list_->SelectedIndex(), 5);
-  list_->SetScrollOffset(800);
-  Key(kDown);
-  EXPECT_EQ(list_->SelectedIndex(), 30);  // first top >= 960
-}
-
-TEST_F(SmartListKeyTest, ActionKeyClicksTheSelectedRow) {
-  Fill(40);
-  Key(kDown);
-  EXPECT_EQ(list_->OnKey(kAction, 0), (RECT{0, 0, 1, 0}));
-  EXPECT_EQ(rows_[5]->clicks, 1);
-}
-
-TEST_F(SmartListKeyTest, KeysFlushQueuedKeyMessagesAndStopAFling) {
-  Fill(40);
-  platform::ui::PostMessage(hwnd(), WM_KEYDOWN, kDown, 0);
-  platform::ui::PostMessage(hwnd(), WM_KEYDOWN, kDown, 0);
-  Key(kDown);
-  Pump();  // the two queued keys were discarded
-  EXPECT_EQ(list_->SelectedIndex(), 5);
+  // Keys on an empty list are not consumed.
+  Fill(0);
+  EXPECT_EQ(list_->OnKey(kDown, 0), kEmptyRect);
+  EXPECT_EQ(list_->OnKey(kAction, 0), kEmptyRect);
+  EXPECT_EQ(list_->SelectedIndex(), -1);
 }
 
 TEST_F(SmartListKeyTest, RowsWithoutHeightGiveAPageOfOneRow) {
-  const int32_t saved = theme::Settings().contact_height;
-  theme::Settings().contact_height = 0;
+  theme::Settings().contact_height = 0;  // the fixture restores the theme
   Fill(10, 0);
   Key(kDown);
   EXPECT_EQ(list_->SelectedIndex(), 0);
   Key(kRight);
   EXPECT_EQ(list_->SelectedIndex(), 1);
-  theme::Settings().contact_height = saved;
+  theme::Settings().ResetToDefaults();
 
   // Height 0 on the last row only: the contact height setting gives the page.
-  list_ = std::make_unique<SmartListControl>(hwnd(), RECT{0, 0, 240, 320});
-  Host(list_.get());
-  for (int i = 0; i < 30; ++i) list_->AddItem(std::make_unique<TestRow>(i, 32));
+  Fill(30);
   list_->AddItem(std::make_unique<TestRow>(30, 0));
   Key(kDown);
   const int32_t first = list_->SelectedIndex();
   Key(kRight);
   EXPECT_EQ(list_->SelectedIndex(), first + 320 / theme::Settings().contact_height);
-}
-
-TEST_F(SmartListKeyTest, KeysOnAnEmptyListAreNotConsumed) {
-  Fill(0);
-  EXPECT_EQ(list_->OnKey(kDown, 0), kEmptyRect);
-  EXPECT_EQ(list_->OnKey(kAction, 0), kEmptyRect);
-  EXPECT_EQ(list_->SelectedIndex(), -1);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // repaint while drawing only the rows of the uncovered strip, a background image turns the
 // pixel moving off, only rows in the invalid area are drawn, short bottom-aligned content
 // sits at the bottom, and the empty text shows when nothing is displayed.
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
@@ -20,11 +19,7 @@ class SmartListPaintTest : public HostedListFixture<SmartListControl> {
   void Fill(int count, int32_t row_height = 33) {
     HostedListFixture::Fill(count, row_height, RECT{0, 20, 240, 300});
   }
-  int TotalDraws() const {
-    int draws = 0;
-    for (const TestRow* row : rows_) draws += row->draws;
-    return draws;
-  }
+  int TotalDraws() const { return Total(&TestRow::draws); }
   void ResetDraws() {
     for (TestRow* row : rows_) row->draws = 0;
   }
@@ -51,7 +46,7 @@ class SmartListPaintTest : public HostedListFixture<SmartListControl> {
   }
 };
 
-TEST_F(SmartListPaintTest, BlitScrollingMatchesAFullRepaintAndDrawsOnlyTheStrip) {
+TEST_F(SmartListPaintTest, BlitScrollingAndFlingFramesMatchAFullRepaintAndDrawOnlyTheStrip) {
   Fill(100);
   const std::vector<int32_t> offsets{25, 70, 69, 400, 10, -20, 3000, 3000 - 500};
   for (int32_t offset : offsets) {
@@ -68,11 +63,9 @@ TEST_F(SmartListPaintTest, BlitScrollingMatchesAFullRepaintAndDrawsOnlyTheStrip)
     EXPECT_EQ(CountDifferentPixels(WindowSurface(), *reference, list_->rect), 0)
         << "offset " << offset;
   }
-}
 
-TEST_F(SmartListPaintTest, FlingFramesMatchAFullRepaint) {
-  Fill(200);
   // A fling down the list, painted by the loop as it goes.
+  ScrollAndPaint(0);
   Drag(100, 290, 100, 6, 16);
   PenUp(100, 100);
   ASSERT_TRUE(list_->IsFlinging());
@@ -84,8 +77,22 @@ TEST_F(SmartListPaintTest, FlingFramesMatchAFullRepaint) {
   }
 }
 
-TEST_F(SmartListPaintTest, NoBlitOrBackgroundImageRepaintsEveryVisibleRow) {
+TEST_F(SmartListPaintTest, OnlyRowsInTheInvalidAreaAreDrawnAllWithoutPixelMoving) {
   Fill(100);
+  ResetDraws();
+  const RECT part{0, 20 + 70, 240, 20 + 100};  // rows 2 (66..99) and 3 (99..132)
+  platform::ui::InvalidateRect(hwnd(), &part);
+  Pump();
+  EXPECT_EQ(rows_[2]->draws, 1);
+  EXPECT_EQ(rows_[3]->draws, 1);
+  EXPECT_EQ(TotalDraws(), 2);
+  // Outside the list: nothing.
+  const RECT above{0, 0, 240, 20};
+  platform::ui::InvalidateRect(hwnd(), &above);
+  Pump();
+  EXPECT_EQ(TotalDraws(), 2);
+
+  // Without pixel moving, or over a background image, every visible row is drawn again.
   list_->SetNoBlitScrolling(true);
   PaintAll();
   ResetDraws();
@@ -107,23 +114,7 @@ TEST_F(SmartListPaintTest, NoBlitOrBackgroundImageRepaintsEveryVisibleRow) {
   list_->SetBackgroundImage(nullptr);
 }
 
-TEST_F(SmartListPaintTest, OnlyRowsInTheInvalidAreaAreDrawn) {
-  Fill(100);
-  ResetDraws();
-  const RECT part{0, 20 + 70, 240, 20 + 100};  // rows 2 (66..99) and 3 (99..132)
-  platform::ui::InvalidateRect(hwnd(), &part);
-  Pump();
-  EXPECT_EQ(rows_[2]->draws, 1);
-  EXPECT_EQ(rows_[3]->draws, 1);
-  EXPECT_EQ(TotalDraws(), 2);
-  // Outside the list: nothing.
-  const RECT above{0, 0, 240, 20};
-  platform::ui::InvalidateRect(hwnd(), &above);
-  Pump();
-  EXPECT_EQ(TotalDraws(), 2);
-}
-
-TEST_F(SmartListPaintTest, RowsAreLaidOutFromTheOffsetAndTheSelectionIsDrawn) {
+TEST_F(SmartListPaintTest, RowsAreLaidOutFromTheOffsetSelectionAndEmptyTextAreDrawn) {
   Fill(100);
   list_->SetScrollOffset(40);
   list_->SetSelectedIndex(3);
@@ -137,6 +128,13 @@ TEST_F(SmartListPaintTest, RowsAreLaidOutFromTheOffsetAndTheSelectionIsDrawn) {
                  static_cast<uint8_t>(20 + 3 * 53 % 220)) &
                 0x00FFFFFF);
   EXPECT_NE(plain, selected);
+
+  // With nothing displayed the empty text is drawn in the middle.
+  Fill(0);
+  list_->SetEmptyText(u"Loading contacts...");
+  PaintAll();
+  EXPECT_GT(InkPixels(150, 170), 20);
+  EXPECT_EQ(InkPixels(20, 100), 0);
 }
 
 TEST_F(SmartListPaintTest, ShortBottomAlignedContentSitsAtTheBottom) {
@@ -148,24 +146,14 @@ TEST_F(SmartListPaintTest, ShortBottomAlignedContentSitsAtTheBottom) {
   // Background above the rows.
   EXPECT_EQ(WindowSurface().GetPixel(100, 100), theme::Settings().background_color);
   // A tap hits the row drawn under the pen.
-  PenDown(100, 285);
-  PenUp(100, 285);
+  Tap(100, 285);
   EXPECT_EQ(rows_[2]->clicks, 1);
-  PenDown(100, 100);
-  PenUp(100, 100);
+  Tap(100, 100);
   EXPECT_EQ(rows_[0]->clicks + rows_[1]->clicks + rows_[2]->clicks, 1);
   // It never scrolls.
   Drag(100, 280, 100, 4, 16);
   PenUp(100, 100);
   EXPECT_EQ(list_->ScrollOffset(), 0);
-}
-
-TEST_F(SmartListPaintTest, EmptyTextIsDrawnInTheMiddleWhenNothingIsDisplayed) {
-  Fill(0);
-  list_->SetEmptyText(u"Loading contacts...");
-  PaintAll();
-  EXPECT_GT(InkPixels(150, 170), 20);
-  EXPECT_EQ(InkPixels(20, 100), 0);
 }
 
 }  // namespace

@@ -17,9 +17,22 @@
 #include "platform/Messages.h"
 #include "platform/Surface.h"
 #include "platform/ui/WindowApi.h"
+#include "theme/SettingManager.h"
 #include "toolkit/Action.h"
 #include "toolkit/IListItem.h"
 #include "toolkit/LightControl.h"
+
+// Pixels of two surfaces that differ inside `area`.
+inline int CountDifferentPixels(const platform::Surface& a, const platform::Surface& b,
+                                const RECT& area) {
+  int differing = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if (a.GetPixel(x, y) != b.GetPixel(x, y)) ++differing;
+    }
+  }
+  return differing;
+}
 
 // A list row for tests: a solid colour picked from its number with a dark line on its top
 // edge (so that a row drawn a pixel off shows), inverted when selected. It counts draws,
@@ -73,12 +86,17 @@ class ToolkitFixture : public ::testing::Test {
     manager_->PumpUntilIdle();
   }
 
-  void SetUp() override { CreateHost(); }
+  // Every test starts and ends on the theme's defaults.
+  void SetUp() override {
+    theme::Settings().ResetToDefaults();
+    CreateHost();
+  }
 
   void TearDown() override {
     control_ = nullptr;
     LightControl::DrainDeferredDeletions();
     if (manager_) manager_->PumpUntilIdle();
+    theme::Settings().ResetToDefaults();
   }
 
   // The control that receives the window's paint, input and timers (not owned).
@@ -92,6 +110,10 @@ class ToolkitFixture : public ::testing::Test {
   void PenDown(int x, int y) { Send(WM_LBUTTONDOWN, x, y); }
   void PenMove(int x, int y) { Send(WM_MOUSEMOVE, x, y); }
   void PenUp(int x, int y) { Send(WM_LBUTTONUP, x, y); }
+  void Tap(int x, int y) {
+    PenDown(x, y);
+    PenUp(x, y);
+  }
   void Key(uint32_t virtual_key) { platform::ui::SendMessage(hwnd_, WM_KEYDOWN, virtual_key, 0); }
   // Pen-down at `from`, `steps` moves of `ms_per_step` each to `to`, no pen-up.
   void Drag(int x, int from_y, int to_y, int steps, uint32_t ms_per_step) {
@@ -128,18 +150,6 @@ class ToolkitFixture : public ::testing::Test {
     std::vector<RECT> out;
     out.swap(paints_);
     return out;
-  }
-
-  // Pixels of two surfaces differ anywhere inside `area`.
-  static int CountDifferentPixels(const platform::Surface& a, const platform::Surface& b,
-                                  const RECT& area) {
-    int differing = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-      for (int x = area.left; x < area.right; ++x) {
-        if (a.GetPixel(x, y) != b.GetPixel(x, y)) ++differing;
-      }
-    }
-    return differing;
   }
 
  private:
@@ -220,6 +230,13 @@ class HostedListFixture : public ToolkitFixture {
     Host(nullptr);
     list_.reset();
     ToolkitFixture::TearDown();
+  }
+
+  // The sum of one counter over all rows, e.g. Total(&TestRow::clicks).
+  int Total(int TestRow::*counter) const {
+    int sum = 0;
+    for (const TestRow* row : rows_) sum += row->*counter;
+    return sum;
   }
 
   std::unique_ptr<List> list_;
