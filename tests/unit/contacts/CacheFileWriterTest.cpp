@@ -24,7 +24,6 @@ using testing_support::TempDir;
 
 // A cache text of `count` records whose names all carry `tag`.
 std::string CacheBytes(int count, char16_t tag) {
-  std::string bytes;
   TempDir dir;
   CacheFileWriter writer;
   std::string path = dir.File("c.txt");
@@ -49,7 +48,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
   return writer.Commit();
 }
 
-TEST(CacheFileWriter, CommitReplacesAndAbandonKeepsTheOldFile) {
+TEST(CacheFileWriter, AbandonKeepsTheOldFile) {
   TempDir dir;
   std::string path = dir.File("contact.cache.txt");
   ASSERT_TRUE(WriteBytes(path, "old"));
@@ -60,8 +59,6 @@ TEST(CacheFileWriter, CommitReplacesAndAbandonKeepsTheOldFile) {
   }  // destroyed without Commit
   EXPECT_EQ(ReadAll(path), "old");
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  ASSERT_TRUE(WriteBytes(path, "new"));
-  EXPECT_EQ(ReadAll(path), "new");
 }
 
 TEST(CacheFileWriter, RefusesASecondWriterOfTheSameFile) {

@@ -1,7 +1,8 @@
 // What a tap on a contact row opens, through the shell's registered handlers: the detail
 // screen, the SMS screen while the list shows the contacts with SMS, the SMS screen for an
 // SMS sender, and the platform editor (never the detail screen) for the new-contact row.
-// Also the number matching of the rows and the screen fade before the editor.
+// Also the screen fade before the editor, and the rows' number matching, index characters and
+// SMS sender data.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +15,7 @@
 #include "contacts/SmsContactListItem.h"
 #include "contacts/SmsFilterItem.h"
 #include "theme/SettingManager.h"
+#include "toolkit/SeparatorItem.h"
 #include "toolkit/SmartListControl.h"
 #include "unit/toolkit/ToolkitFixture.h"
 
@@ -57,18 +59,14 @@ class ContactRowClick : public ToolkitFixture {
   std::vector<std::string> trace_;
 };
 
-TEST_F(ContactRowClick, ContactOpensDetailOrSmsByTheListsFilter) {
+TEST_F(ContactRowClick, ContactOpensDetailOrSmsByTheListsFilterSenderAlwaysSms) {
   auto row = MakeContact();
+  SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
   row->OnClick(*list_);
+  sender.OnClick(*list_);
   list_->SetFilter(new SmsFilterItem());
   row->OnClick(*list_);
-  EXPECT_EQ(opened_, (std::vector<std::string>{"detail Ada", "sms Ada 222"}));
-}
-
-TEST_F(ContactRowClick, SmsSenderAlwaysOpensTheSmsScreen) {
-  SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", true, 36);
-  sender.OnClick(*list_);
-  EXPECT_EQ(opened_, (std::vector<std::string>{"sms Bob +33123"}));
+  EXPECT_EQ(opened_, (std::vector<std::string>{"detail Ada", "sms Bob +33123", "sms Ada 222"}));
 }
 
 TEST_F(ContactRowClick, NewContactRowRunsTheEditorAndNeverTheDetailScreen) {
@@ -126,6 +124,28 @@ TEST(ContactRowNumbers, StoredContactsNeverMatchAnEmptyAddressSendersMay) {
   EXPECT_FALSE(as_contact.MatchesNumber(u"+33123"));
   EXPECT_TRUE(sender.MatchesNumber(u"+33 123"));
   EXPECT_FALSE(sender.MatchesNumber(u""));
+}
+
+TEST(ListRows, RowsWithAnEmptyTextFileUnderASpace) {
+  ContactListItem contact(36);
+  EXPECT_EQ(contact.GetIndexChar(), u' ');
+  contact.text = u"ÉMILE";
+  EXPECT_EQ(contact.GetIndexChar(), u'É');
+  SeparatorItem separator(u'B', 20);
+  EXPECT_EQ(separator.GetIndexChar(), u'B');
+  separator.caption.clear();
+  EXPECT_EQ(separator.GetIndexChar(), u' ');
+}
+
+// A sender's row sorts after the contacts by the sender's name, even for a service message.
+TEST(ListRows, SmsSenderRowCountsItsFirstSmsAndSortsAfterContacts) {
+  SmsContactListItem sender(u"Bob", u"+33123", u"Service Message", false, 36);
+  EXPECT_EQ(sender.unread_sms_count, 1);
+  EXPECT_EQ(sender.sms_count, 1);
+  EXPECT_EQ(sender.phones, (std::vector<PhoneEntry>{{u"+33123", 0x0096001F}}));
+  SmsContactListItem service(u"Operator", u"", u"Service Message", true, 36);
+  EXPECT_EQ(service.text, u"ZZOperator");
+  EXPECT_EQ(service.unread_sms_count, 0);
 }
 
 }  // namespace

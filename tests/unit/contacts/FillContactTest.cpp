@@ -25,28 +25,24 @@ ContactFillSettings Settings(bool hide_without_phone = true) {
 }
 
 std::unique_ptr<ContactListItem> FillFromTable(const std::vector<Field>& fields,
-                                               const ContactFillSettings& s, uint32_t oid = 7,
-                                               bool favourite = false) {
+                                               const ContactFillSettings& s) {
   auto record = std::make_unique<ContactListItem>(36);
-  auto values = TableValues(fields, oid, favourite);
+  auto values = TableValues(fields);
   FillContact(*record, ContactValues(values), s);
   return record;
 }
 
 TEST(FillContact, OnlyAFaxNumberIsNoPhone) {
-  auto hidden = FillFromTable({{kFileAs, u"Fax"}, {kBusinessFax, u"1"}}, Settings());
-  EXPECT_FALSE(hidden->shown);
-  EXPECT_TRUE(hidden->phones.empty());
-  auto shown = FillFromTable({{kFileAs, u"Fax"}, {kBusinessFax, u"1"}}, Settings(false));
-  EXPECT_TRUE(shown->shown);
-  EXPECT_TRUE(shown->phones.empty());
+  for (bool hide : {true, false}) {
+    auto r = FillFromTable({{kFileAs, u"Fax"}, {kBusinessFax, u"1"}}, Settings(hide));
+    EXPECT_EQ(r->shown, !hide);
+    EXPECT_TRUE(r->phones.empty());
+  }
 }
 
 TEST(FillContact, PhoneListIsReversePriorityWithThePreferredNumberLast) {
   auto r = FillFromTable({{kHome, u"H"}, {kMobile, u"M"}}, Settings());
-  ASSERT_EQ(r->phones.size(), 2u);
-  EXPECT_EQ(r->phones[0], (PhoneEntry{u"H", 0x0099001F}));
-  EXPECT_EQ(r->phones[1], (PhoneEntry{u"M", 0x0096001F}));
+  EXPECT_EQ(r->phones, (std::vector<PhoneEntry>{{u"H", 0x0099001F}, {u"M", 0x0096001F}}));
 
   auto all = FillFromTable({{kMobile, u"1"},
                             {kBusiness, u"2"},
@@ -69,12 +65,9 @@ TEST(FillContact, FillsEveryTextFieldFromTheExpressions) {
                           {47, u"Paris"},
                           {46, u"1 Rue"},
                           {63, u"VIP, Golf"}},
-                         Settings(), 42, true);
-  EXPECT_EQ(r->object_id, 42u);
-  EXPECT_TRUE(r->favourite);
+                         Settings());
   EXPECT_EQ(r->display_name, u"Doe, Jane");
   EXPECT_EQ(r->header, u"Doe, Jane");
-  EXPECT_EQ(r->text, u"DOE, JANE");
   EXPECT_EQ(r->second_line, u"555 (Acme)");
   EXPECT_EQ(r->detail, u"1 Rue\nParis \n");
   EXPECT_EQ(r->email1, u"j@d.org");

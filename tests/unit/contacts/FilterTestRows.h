@@ -16,6 +16,8 @@ struct RowFields {
   std::u16string city = {};
   std::u16string categories = {};
   bool favourite = false;
+  int32_t sms = 0;
+  int32_t unread_sms = 0;
 };
 
 inline std::unique_ptr<ContactListItem> MakeContact(const RowFields& fields) {
@@ -27,6 +29,8 @@ inline std::unique_ptr<ContactListItem> MakeContact(const RowFields& fields) {
   row->city = fields.city;
   row->categories = fields.categories;
   row->favourite = fields.favourite;
+  row->sms_count = fields.sms;
+  row->unread_sms_count = fields.unread_sms;
   return row;
 }
 

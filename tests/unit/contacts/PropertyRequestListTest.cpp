@@ -59,12 +59,4 @@ TEST(PropertyRequestList, GlobalListIsBuiltOnceAndNeverExtended) {
   EXPECT_EQ(second.PositionOfRow(7), -1);
 }
 
-TEST(FindPropertyIndex, GivesThePositionOrMinusOne) {
-  std::vector<uint32_t> list = {5, 9, 5};
-  EXPECT_EQ(FindPropertyIndex(list, 9), 1);
-  EXPECT_EQ(FindPropertyIndex(list, 5), 0);
-  EXPECT_EQ(FindPropertyIndex(list, 4), -1);
-  EXPECT_EQ(FindPropertyIndex({}, 4), -1);
-}
-
 }  // namespace

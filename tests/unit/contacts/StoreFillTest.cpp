@@ -7,9 +7,8 @@
 
 #include "contacts/ContactStoreReads.h"
 #include "contacts/RowsReport.h"
-#include "platform/Paths.h"
 #include "platform/pim/PimFolder.h"
-#include "support/TempDir.h"
+#include "unit/contacts/ContactListFixture.h"
 
 using namespace platform::pim;
 
@@ -19,21 +18,17 @@ constexpr PropertyId kFileAs = 0x0080001F, kFirstName = 0x0082001F, kCompany = 0
                      kMobile = 0x0096001F, kHome = 0x0099001F, kHomeFax = 0x009C001F,
                      kNickname = 0x0086001F, kHomeCity = 0x00D2001F;
 
-class StoreFillTest : public testing::Test {
+class StoreFillTest : public ContactListFixture {
  protected:
   void SetUp() override {
-    platform::SetDeviceDir(device_.path());
-    platform::SetProgramDir(home_.path());
-    std::string error;
-    app_ = PimApplication::Create(&error);
-    ASSERT_TRUE(app_) << error;
-    favorite_id_ = AskFavoritePropertyId(*app_);
+    ContactListFixture::SetUp();
+    favorite_id_ = AskFavoritePropertyId(*store_);
     ASSERT_NE(favorite_id_, 0u);
     settings_.expressions = {u"%fileas", u"%phone (%company)", u"%fileas", u"%addresscity"};
   }
 
   ObjectId Add(std::vector<PropertyValue> values, bool favourite = false) {
-    auto item = app_->CreateItem();
+    auto item = store_->CreateItem();
     values.push_back(PropertyValue::Number(favorite_id_, favourite ? 1 : 0));
     EXPECT_EQ(item->SetProps(values), PimResult::kOk);
     EXPECT_EQ(item->Save(), PimResult::kOk);
@@ -41,7 +36,7 @@ class StoreFillTest : public testing::Test {
   }
 
   std::vector<std::unique_ptr<ContactListItem>> BulkReadAll() {
-    auto items = app_->GetDefaultFolder(kFolderContacts)->Items();
+    auto items = store_->GetDefaultFolder(kFolderContacts)->Items();
     PropertyRequestList list(settings_.expressions, favorite_id_);
     std::vector<std::unique_ptr<ContactListItem>> records;
     for (int position = 1; position <= items->Count(); ++position) {
@@ -51,9 +46,6 @@ class StoreFillTest : public testing::Test {
     return records;
   }
 
-  testing_support::TempDir device_;
-  testing_support::TempDir home_;
-  std::unique_ptr<PimApplication> app_;
   uint32_t favorite_id_ = 0;
   ContactFillSettings settings_;
 };
@@ -88,7 +80,7 @@ TEST_F(StoreFillTest, FullReadUsesTheTableLayoutWithTheFavouriteRow) {
            PropertyValue::Text(kMobile, u"+33 6")},
           true);
   settings_.expressions.header = u"%nickname (%firstname)";
-  auto item = app_->GetItemFromOid(oid);
+  auto item = store_->GetItemFromOid(oid);
   ASSERT_TRUE(item);
   ContactListItem r(36);
   ASSERT_TRUE(FullReadContact(*item, favorite_id_, settings_, r));
