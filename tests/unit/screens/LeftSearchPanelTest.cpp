@@ -140,7 +140,6 @@ TEST_F(LeftSearchPanelTest, TheMarkerFollowsTheLetterAtTheTopOfTheList) {
   list().ClearFilter();
   list().AddItem(std::make_unique<SeparatorItem>(u'C', 30));
   list().AddItem(std::make_unique<SeparatorItem>(u'D', 400));
-  EXPECT_EQ(strip().CurrentLetter(), u'C');
   PaintAll();
   const COLORREF bar = theme::Settings().index_font_color;
   const int c_middle = PenYForLetter(3) + 5;
@@ -154,7 +153,6 @@ TEST_F(LeftSearchPanelTest, TheMarkerFollowsTheLetterAtTheTopOfTheList) {
   const RECT dirty = hwnd()->Dirty();
   EXPECT_LE(dirty.left, 0);
   EXPECT_GE(dirty.right, LeftSearchPanel::kStripWidth);
-  EXPECT_EQ(strip().CurrentLetter(), u'D');
   Pump();
   EXPECT_NE(WindowSurface().GetPixel(1, c_middle), bar);
   EXPECT_EQ(WindowSurface().GetPixel(1, d_middle), bar);

@@ -1,16 +1,9 @@
 // Start-up, activation, full screen and relayout of the shell.
-#include <string>
-#include <vector>
-
 #include "ShellFixture.h"
-#include "messaging/SMSPanel.h"
-#include "screens/ContactContainerPanel.h"
-#include "screens/ContactDetailPanel.h"
 #include "shell/FullScreen.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "theme/SettingManager.h"
-#include "toolkit/GestureControl.h"
 
 namespace {
 
@@ -18,25 +11,10 @@ using platform::ui::HWND;
 
 class StartupTest : public ShellFixture {};
 
-TEST_F(StartupTest, FirstActivationBuildsThePanelListInOrder) {
-  Start();
-  ASSERT_TRUE(app().initialised);
-  const std::vector<LightControl*> expected{app().gesture_control, app().detail_screen,
-                                            app().list_screen, app().sms_screen};
-  EXPECT_EQ(app().panels, expected);
-  EXPECT_EQ(VisibleScreens(), "list");
-  EXPECT_TRUE(app().gesture_control->visible);
-  EXPECT_EQ(app().shell_activation_info[0], 12u);
-}
-
 TEST_F(StartupTest, FullScreenPreferenceCoversTheScreenOrLeavesTheTaskBar) {
   HWND hwnd = Start();
   EXPECT_TRUE(app().layout_ready);
   EXPECT_EQ(manager_->GetWindowRect(hwnd), (RECT{0, 0, 240, 320}));
-  EXPECT_EQ(app().last_layout_rect, (RECT{0, 0, 240, 320}));
-  EXPECT_EQ(app().orientation_prefix, u"portrait_");
-  EXPECT_EQ(app().theme_loads, 1);
-  EXPECT_EQ(app().theme_name, u"Touch.qbt");
   EXPECT_FALSE(manager_->TaskBarVisible());
   // The list screen ends above the icon bar's room.
   const int icon_bar = theme::Settings().icon_panel_height;
@@ -105,19 +83,6 @@ TEST_F(StartupTest, OrientationPrefixRules) {
   }
 }
 
-TEST_F(StartupTest, RotationReloadsTheThemeAtEveryChangeOfPrefix) {
-  Start();
-  manager_->Rotate();
-  manager_->PumpUntilIdle();
-  EXPECT_EQ(app().orientation_prefix, u"landscape_");
-  EXPECT_EQ(app().theme_loads, 2);
-  EXPECT_EQ(app().panels[2]->rect, (RECT{0, 0, 320, 240 - theme::Settings().icon_panel_height}));
-  manager_->Rotate();
-  manager_->PumpUntilIdle();
-  EXPECT_EQ(app().orientation_prefix, u"portrait_");
-  EXPECT_EQ(app().theme_loads, 3);
-}
-
 TEST_F(StartupTest, LaterActivationsNeverRunTheInitialisationAgain) {
   Start();
   LightControl* list = app().panels[2];
@@ -139,16 +104,6 @@ TEST_F(StartupTest, SecondStartBringsTheRunningWindowForwardAndEnds) {
   EXPECT_TRUE(manager_->IsActive());
   EXPECT_FALSE(manager_->TaskBarVisible());  // activated again: full screen re-applied
   EXPECT_EQ(app().panels.size(), 4u);
-}
-
-TEST_F(StartupTest, CloseEndsTheLoopWithZero) {
-  Start();
-  manager_->OnCloseRequest();
-  EXPECT_FALSE(manager_->PumpUntilIdle());
-  platform::ui::MSG msg;
-  EXPECT_FALSE(manager_->GetMessage(msg));
-  EXPECT_EQ(msg.wParam, 0u);
-  EXPECT_FALSE(manager_->IsWindow(hwnd_));
 }
 
 }  // namespace

@@ -159,14 +159,4 @@ TEST_F(TransitionTest, InstalledHostLetsTheToolkitRunnersPaintThePanels) {
   SetAnimationHost(before);
 }
 
-TEST_F(TransitionTest, ShowMainPanelLeavesOnlyTheListVisible) {
-  for (bool from_list : {false, true}) {
-    app().list_screen->visible = from_list;
-    app().detail_screen->visible = true;
-    app().sms_screen->visible = true;
-    shell::ShowMainPanel(hwnd_, !from_list);
-    EXPECT_EQ(VisibleScreens(), "list") << from_list;
-  }
-}
-
 }  // namespace

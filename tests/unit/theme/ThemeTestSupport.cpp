@@ -4,35 +4,29 @@
 #include <minizip/zip.h>
 #include <zlib.h>
 
+#include <initializer_list>
 #include <stdexcept>
+#include <string_view>
+
+#include "platform/Surface.h"
+#include "support/TempDir.h"
 
 namespace theme_test {
 
 namespace {
 
-void Append16(std::string& out, uint16_t v) {
-  out.resize(out.size() + 2);
-  Put16(out, out.size() - 2, v);
-}
-
-void Append32(std::string& out, uint32_t v) {
-  out.resize(out.size() + 4);
-  Put32(out, out.size() - 4, v);
-}
-
-void AppendBig32(std::string& out, uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
+// Appends little-endian fields: widths[i] (a digit) bytes of values[i].
+void Append(std::string& out, std::string_view widths, std::initializer_list<size_t> values) {
+  const size_t* value = values.begin();
+  for (const char width : widths) {
+    for (int i = 0; i < width - '0'; ++i) out += static_cast<char>((*value >> (8 * i)) & 0xFF);
+    ++value;
+  }
 }
 
 uint32_t Crc(const std::string& bytes) {
   return static_cast<uint32_t>(
       crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
-}
-
-void AppendChunk(std::string& out, const std::string& type, const std::string& data) {
-  AppendBig32(out, static_cast<uint32_t>(data.size()));
-  out += type + data;
-  AppendBig32(out, Crc(type + data));
 }
 
 }  // namespace
@@ -58,26 +52,18 @@ RawZip BuildStoredZip(const std::vector<Member>& members) {
   std::string central;
   for (const auto& member : members) {
     zip.local_offsets.push_back(zip.bytes.size());
+    const size_t size = member.bytes.size();
+    // Local header: signature, version needed, flags, method (stored), time and date, CRC,
+    // both sizes, name length, extra length.
     std::string header;
-    Append32(header, 0x04034b50);
-    Append16(header, 10);  // version needed
-    Append16(header, 0);   // flags
-    Append16(header, 0);   // stored
-    Append32(header, 0);   // time and date
-    Append32(header, Crc(member.bytes));
-    Append32(header, static_cast<uint32_t>(member.bytes.size()));
-    Append32(header, static_cast<uint32_t>(member.bytes.size()));
-    Append16(header, static_cast<uint16_t>(member.name.size()));
-    Append16(header, 0);
+    Append(header, "4222444422",
+           {0x04034b50, 10, 0, 0, 0, Crc(member.bytes), size, size, member.name.size(), 0});
+    // Central entry: signature, version made by, the local header's fields, comment length,
+    // disk, internal and external attributes, local header offset.
     std::string entry;
-    Append32(entry, 0x02014b50);
-    Append16(entry, 20);  // version made by
+    Append(entry, "42", {0x02014b50, 20});
     entry += header.substr(4, 26);
-    Append16(entry, 0);  // comment length
-    Append16(entry, 0);  // disk
-    Append16(entry, 0);  // internal attributes
-    Append32(entry, 0);  // external attributes
-    Append32(entry, static_cast<uint32_t>(zip.bytes.size()));
+    Append(entry, "22244", {0, 0, 0, 0, zip.bytes.size()});
     zip.bytes += header + member.name + member.bytes;
     zip.central_offsets.push_back(central.size());  // moved past the members below
     central += entry + member.name;
@@ -85,16 +71,10 @@ RawZip BuildStoredZip(const std::vector<Member>& members) {
   const size_t central_start = zip.bytes.size();
   for (size_t& offset : zip.central_offsets) offset += central_start;
   zip.bytes += central;
-  std::string end;
-  Append32(end, 0x06054b50);
-  Append32(end, 0);  // this disk and the directory's disk
-  const auto count = static_cast<uint16_t>(members.size());
-  Append16(end, count);
-  Append16(end, count);
-  Append32(end, static_cast<uint32_t>(central.size()));
-  Append32(end, static_cast<uint32_t>(central_start));
-  Append16(end, 0);
-  zip.bytes += end;
+  // End record: signature, disks, entry counts (this disk, all), directory size and offset,
+  // comment length.
+  Append(zip.bytes, "4422442",
+         {0x06054b50, 0, members.size(), members.size(), central.size(), central_start, 0});
   return zip;
 }
 
@@ -109,31 +89,14 @@ void Put32(std::string& bytes, size_t offset, uint32_t value) {
 }
 
 std::string EncodePng(int w, int h, const std::function<uint32_t(int, int)>& pixel) {
-  std::string raw;
+  platform::Surface image(w, h);
   for (int y = 0; y < h; ++y) {
-    raw += '\0';  // no filter
-    for (int x = 0; x < w; ++x) {
-      const uint32_t p = pixel(x, y);
-      raw += static_cast<char>((p >> 16) & 0xFF);
-      raw += static_cast<char>((p >> 8) & 0xFF);
-      raw += static_cast<char>(p & 0xFF);
-      raw += static_cast<char>(p >> 24);
-    }
+    for (int x = 0; x < w; ++x) image.Pixels()[y * image.StridePixels() + x] = pixel(x, y);
   }
-  uLongf size = compressBound(static_cast<uLong>(raw.size()));
-  std::string packed(size, '\0');
-  compress(reinterpret_cast<Bytef*>(packed.data()), &size,
-           reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()));
-  packed.resize(size);
-  std::string header;
-  AppendBig32(header, static_cast<uint32_t>(w));
-  AppendBig32(header, static_cast<uint32_t>(h));
-  header += std::string("\x08\x06\x00\x00\x00", 5);
-  std::string png("\x89PNG\r\n\x1a\n", 8);
-  AppendChunk(png, "IHDR", header);
-  AppendChunk(png, "IDAT", packed);
-  AppendChunk(png, "IEND", "");
-  return png;
+  image.MarkDirty();
+  testing_support::TempDir dir;
+  if (!image.WritePng(dir.File("image.png"))) throw std::runtime_error("cannot write a PNG");
+  return testing_support::ReadAll(dir.File("image.png"));
 }
 
 std::string SolidPng(int w, int h, uint32_t argb) {

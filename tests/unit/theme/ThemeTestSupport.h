@@ -1,5 +1,5 @@
 // Helpers of the theme tests: ZIP archives built with minizip's writer, hand-made ZIP bytes
-// for damaged cases, and small PNG images encoded here so the tests need no image files.
+// for damaged cases, and small PNG images drawn here so the tests need no image files.
 #pragma once
 
 #include <cstdint>
@@ -28,7 +28,7 @@ RawZip BuildStoredZip(const std::vector<Member>& members);
 void Put16(std::string& bytes, size_t offset, uint16_t value);
 void Put32(std::string& bytes, size_t offset, uint32_t value);
 
-// An RGBA PNG of w x h; `pixel(x, y)` returns 0xAARRGGBB.
+// An RGBA PNG of w x h; `pixel(x, y)` returns 0xAARRGGBB, opaque or fully clear (0).
 std::string EncodePng(int w, int h, const std::function<uint32_t(int, int)>& pixel);
 
 // A PNG of one opaque colour.
