@@ -1,6 +1,5 @@
 // Logon, the stores table, finding a store by name and the special folders.
 #include "MapiTestStore.h"
-#include "platform/msgstore/Session.h"
 
 using platform::msgstore::StoreOptions;
 
@@ -42,13 +41,10 @@ TEST_F(MAPISessionTest, StoreNameIsMatchedWithoutCaseAndTheFirstRowWins) {
   EXPECT_EQ(store->entry().name, u"Twin");  // the stored spelling
 }
 
-TEST_F(MAPISessionTest, MissingStoreIsNullWithItsDiagnostic) {
+TEST_F(MAPISessionTest, OpeningAStoreTracesEveryCallAndAMissingName) {
   trace_.clear();
   EXPECT_EQ(session_->OpenMsgStore(u"Nowhere"), nullptr);
   EXPECT_EQ(trace_, "CMAPISession::OpenMsgStore(Nowhere) has no elements with this name\n");
-}
-
-TEST_F(MAPISessionTest, OpeningByEntryTracesEveryCall) {
   std::vector<CMAPIEntry> stores;
   ASSERT_TRUE(session_->EnumMsgStores(stores));
   trace_.clear();
@@ -61,21 +57,16 @@ TEST_F(MAPISessionTest, OpeningByEntryTracesEveryCall) {
   EXPECT_EQ(trace_, "CMAPISession::OpenMsgStore(SMS): 80040107\n");
 }
 
-TEST_F(MAPISessionTest, WithoutLogonEverythingFailsQuietly) {
-  CMAPISession idle;
-  std::vector<CMAPIEntry> stores;
-  EXPECT_FALSE(idle.EnumMsgStores(stores));
-  EXPECT_EQ(idle.OpenMsgStore(u"SMS"), nullptr);
-  EXPECT_EQ(idle.OpenEntry(CMAPIEntry{}), nullptr);
-}
-
-TEST_F(MAPISessionTest, FailedLogonReturnsFalseAndTracesTheCode) {
+TEST_F(MAPISessionTest, FailedLogonIsTracedAndEverythingThenFailsQuietly) {
   platform::msgstore::faults::FailLogon(true);
   CMAPISession session;
   trace_.clear();
   EXPECT_FALSE(session.Logon());
-  EXPECT_FALSE(session.IsLoggedOn());
   EXPECT_EQ(trace_, "CMAPISession::Logon - MAPILogonEx: 80040111\n");
+  std::vector<CMAPIEntry> stores;
+  EXPECT_FALSE(session.EnumMsgStores(stores));
+  EXPECT_EQ(session.OpenMsgStore(u"SMS"), nullptr);
+  EXPECT_EQ(session.OpenEntry(CMAPIEntry{}), nullptr);
 }
 
 TEST_F(MAPISessionTest, FiveSpecialFoldersWithTheirNames) {
@@ -94,7 +85,7 @@ TEST_F(MAPISessionTest, FiveSpecialFoldersWithTheirNames) {
   EXPECT_EQ(store_->GetMessageFolder(static_cast<SpecialFolder>(-1)), nullptr);
 }
 
-TEST_F(MAPISessionTest, FolderWhoseNameCannotBeReadIsNotReturned) {
+TEST_F(MAPISessionTest, FolderWhosePropertiesCannotBeReadIsNotReturned) {
   platform::msgstore::faults::FailGetProps(PR_DISPLAY_NAME);
   trace_.clear();
   EXPECT_EQ(store_->GetMessageFolder(SpecialFolder::kInbox), nullptr);
@@ -103,9 +94,7 @@ TEST_F(MAPISessionTest, FolderWhoseNameCannotBeReadIsNotReturned) {
       std::string::npos);
   EXPECT_NE(trace_.find("HRESULT 0x00040380 count 1 ulPropTag = 0x3001000a err = 0x80004005\n"),
             std::string::npos);
-}
-
-TEST_F(MAPISessionTest, FolderPropertyThatCannotBeReadIsNamedPropTag) {
+  // The folder's entry id property has no name in the diagnostic.
   platform::msgstore::faults::FailGetProps(PR_IPM_OUTBOX_ENTRYID);
   trace_.clear();
   EXPECT_EQ(store_->GetMessageFolder(SpecialFolder::kOutbox), nullptr);

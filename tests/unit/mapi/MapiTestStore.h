@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/msgstore/FaultInjection.h"
 #include "platform/msgstore/Message.h"
+#include "platform/msgstore/Session.h"
 #include "support/TempDir.h"
 
 class MapiTestStore : public ::testing::Test {
@@ -56,8 +57,19 @@ class MapiTestStore : public ::testing::Test {
     return message->GetEntryID();
   }
 
-  // Writes values the wrappers have no setter for (as the platform's SMS transport does).
-  static bool SetRaw(CMAPIMessage& message, const std::vector<platform::msgstore::PropValue>& v);
+  // Writes values the wrappers have no setter for (as the platform's SMS transport does). The
+  // wrapper keeps its message private, so the message is saved and reopened through the
+  // platform by entry id; values for a new message are therefore written right before Save.
+  static bool SetRaw(CMAPIMessage& message, const std::vector<platform::msgstore::PropValue>& v) {
+    namespace ms = platform::msgstore;
+    if (v.empty()) return true;
+    if (!message.Save()) return false;
+    std::unique_ptr<ms::Session> session;
+    std::unique_ptr<ms::Message> raw;
+    return !ms::Failed(ms::Session::Logon(session)) &&
+           !ms::Failed(session->OpenEntry(message.GetEntryID().entry_id, 0, raw)) &&
+           !ms::Failed(raw->SetProps(v));
+  }
 
   testing_support::TempDir dir_;
   std::string trace_;

@@ -8,26 +8,21 @@
 #include "messaging/SMSMessage.h"
 #include "toolkit/SmartListControl.h"
 
-using sms_test::kInbox;
 using sms_test::kOutbox;
 using sms_test::kSent;
 using sms_test::Time;
 
 namespace {
 
-class RecordingProgress : public ConversationProgress {
- public:
-  explicit RecordingProgress(int cancel_at = -1) : cancel_at_(cancel_at) {}
+struct RecordingProgress : ConversationProgress {
   void Start(int total) override { total_ = total; }
   int Report(int position) override {
     reports_.push_back(position);
     return position == cancel_at_ ? -1 : 0;
   }
+  int cancel_at_ = -1;
   int total_ = -1;  // -1 until started
   std::vector<int> reports_;
-
- private:
-  int cancel_at_;
 };
 
 class LoadConversationTest : public sms_test::SmsStoreFixture {
@@ -36,11 +31,6 @@ class LoadConversationTest : public sms_test::SmsStoreFixture {
     std::vector<SMSMessage*> out;
     for (IListItem* item : list_.MasterItems()) out.push_back(static_cast<SMSMessage*>(item));
     return out;
-  }
-  size_t Count(bool outgoing) {
-    size_t n = 0;
-    for (SMSMessage* sms : Items()) n += sms->outgoing == outgoing;
-    return n;
   }
 
   std::unique_ptr<ContactListItem> ann_ =
@@ -61,20 +51,17 @@ TEST_F(LoadConversationTest, GathersOutboxInboxAndSentOfTheContactOnly) {
   RecordingProgress progress;
   LoadConversation(*ann_, list_, &progress);
 
-  std::vector<SMSMessage*> items = Items();
-  ASSERT_EQ(items.size(), 6u);
   // Outbox first (one item however many recipients match), then the Inbox newest first,
   // then Sent items newest first (one item per matching recipient).
-  EXPECT_EQ(items[0]->text, u"queued");
-  EXPECT_TRUE(items[0]->outgoing);
-  EXPECT_EQ(items[1]->text, u"in 2 other number");
-  EXPECT_EQ(items[2]->text, u"in 1");
-  EXPECT_FALSE(items[2]->outgoing);
-  EXPECT_FALSE(items[2]->read);
-  EXPECT_EQ(items[3]->text, u"group");
-  EXPECT_EQ(items[4]->text, u"to both numbers");
-  EXPECT_EQ(items[5]->text, u"to both numbers");
-  for (SMSMessage* sms : items) EXPECT_EQ(sms->owner, ann_.get());
+  std::vector<std::u16string> texts;
+  for (SMSMessage* sms : Items()) {
+    texts.push_back(sms->text + (sms->outgoing ? u" >" : u" <"));
+    EXPECT_EQ(sms->owner, ann_.get());
+  }
+  ASSERT_EQ(texts,
+            (std::vector<std::u16string>{u"queued >", u"in 2 other number <", u"in 1 <", u"group >",
+                                         u"to both numbers >", u"to both numbers >"}));
+  EXPECT_FALSE(Items()[2]->read);
   EXPECT_EQ(progress.total_, 7);
   EXPECT_EQ(progress.reports_, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
@@ -83,22 +70,24 @@ TEST_F(LoadConversationTest, InboxStopsAtFiftyItemsButSentItemsFillUpToAHundred)
   for (int i = 0; i < 70; ++i) Receive(u"01712345678", u"in", true, Time(1700000000 + i));
   for (int i = 0; i < 70; ++i) Send(kSent, {u"01712345678"}, u"out", Time(1700000000 + i));
   LoadConversation(*ann_, list_, nullptr);
-  EXPECT_EQ(Count(false), 50u);
-  EXPECT_EQ(Count(true), 50u);
-  // The newest received SMS are the ones kept.
+  // The newest received SMS are the ones kept, then the sent ones.
+  ASSERT_EQ(list_.GetItemCount(), 100u);
   EXPECT_EQ(Items()[0]->time, Time(1700000069));
   EXPECT_EQ(Items()[49]->time, Time(1700000020));
+  EXPECT_FALSE(Items()[49]->outgoing);
+  EXPECT_TRUE(Items()[50]->outgoing);
 }
 
 TEST_F(LoadConversationTest, ProgressReturningMinusOneStopsTheLoadMidway) {
   for (int i = 0; i < 10; ++i) Receive(u"01712345678", u"in", true, Time(1700000000 + i));
   for (int i = 0; i < 10; ++i) Send(kSent, {u"01712345678"}, u"out");
-  RecordingProgress progress(/*cancel_at=*/4);
+  RecordingProgress progress;
+  progress.cancel_at_ = 4;
   LoadConversation(*ann_, list_, &progress);
   EXPECT_EQ(progress.total_, 20);
   EXPECT_EQ(progress.reports_, (std::vector<int>{0, 1, 2, 3, 4}));  // no final report
-  EXPECT_EQ(list_.GetItemCount(), 5u);
-  EXPECT_EQ(Count(true), 0u);
+  ASSERT_EQ(list_.GetItemCount(), 5u);
+  EXPECT_FALSE(Items()[4]->outgoing);
 }
 
 TEST_F(LoadConversationTest, AddressesWithoutDigitsAndMissingStoreLoadNothing) {

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SmsStoreFixture.h"
-#include "contacts/SmsContactListItem.h"
-#include "mapi/MAPIMessage.h"
-#include "mapi/MAPISession.h"
+#include "messaging/SmsBridge.h"
 #include "messaging/SmsCounts.h"
 #include "theme/SettingManager.h"
 #include "toolkit/SeparatorItem.h"
@@ -16,22 +14,11 @@ namespace {
 
 class SmsCountsTest : public sms_test::SmsListFixture {
  protected:
-  // Runs the live count for the Inbox message with this entry id.
+  // Runs the live count for the Inbox message with this entry id, as its arrival does.
   void Arrive(const std::vector<uint8_t>& id) {
-    CMAPISession session;
-    ASSERT_TRUE(session.Logon());
-    CMAPIEntry entry;
-    entry.entry_id = id;
-    auto message = session.OpenEntry(entry);
-    ASSERT_NE(message, nullptr);
-    AddSmsToContacts(*list_, *message, false);
-  }
-  std::vector<SmsContactListItem*> Pseudo() {
-    std::vector<SmsContactListItem*> out;
-    for (IListItem* item : list_->MasterItems()) {
-      if (auto* row = dynamic_cast<SmsContactListItem*>(item)) out.push_back(row);
-    }
-    return out;
+    NewSmsNotice notice;
+    notice.entry.entry_id = id;
+    ASSERT_TRUE(AttachArrivedSms(*list_, notice));
   }
 };
 
@@ -64,7 +51,6 @@ TEST_F(SmsCountsTest, StrangersGetOnePseudoContactAndServiceSendersTheServiceNam
   EXPECT_EQ(pseudo[0]->display_name, u"Stranger");
   EXPECT_EQ(pseudo[0]->second_line, u"+447700900123");
   EXPECT_EQ(pseudo[0]->text, u"ZZStranger");
-  EXPECT_EQ(pseudo[0]->object_id, ContactListItem::kNoObjectId);
   ExpectCounts(*pseudo[0], 1, 2);
   // Senders without digits share the service row.
   EXPECT_EQ(pseudo[1]->display_name, theme::Settings().txt_ServiceMessageName);

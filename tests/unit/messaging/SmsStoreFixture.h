@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "contacts/ContactFieldTable.h"
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
+#include "contacts/SmsContactListItem.h"
 #include "platform/Paths.h"
 #include "platform/msgstore/Folder.h"
 #include "platform/msgstore/MapiDefs.h"
@@ -95,6 +95,14 @@ class SmsListFixture : public SmsStoreFixture {
                               const std::vector<std::u16string>& numbers) {
     std::lock_guard lock(list_->ListLock());
     return static_cast<ContactListItem*>(list_->AddItem(MakeContact(name, numbers)));
+  }
+  // The pseudo-contacts (senders without a contact) in list order.
+  std::vector<SmsContactListItem*> Pseudo() {
+    std::vector<SmsContactListItem*> out;
+    for (IListItem* item : list_->MasterItems()) {
+      if (auto* row = dynamic_cast<SmsContactListItem*>(item)) out.push_back(row);
+    }
+    return out;
   }
   std::unique_ptr<ContactSmartListControl> list_ =
       std::make_unique<ContactSmartListControl>(nullptr, RECT{0, 0, 240, 320});
