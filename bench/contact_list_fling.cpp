@@ -15,6 +15,7 @@
 #include "contacts/ContactSmartListControl.h"
 #include "platform/Paths.h"
 #include "platform/Surface.h"
+#include "platform/Text.h"
 #include "theme/SettingManager.h"
 #include "theme/ThemeLoader.h"
 #include "toolkit/SeparatorItem.h"
@@ -25,12 +26,7 @@ constexpr int kContacts = 10000;
 constexpr int kFrames = 3000;
 
 std::u16string Number(int n) {
-  std::u16string text;
-  do {
-    text.insert(text.begin(), static_cast<char16_t>(u'0' + n % 10));
-    n /= 10;
-  } while (n > 0);
-  return text;
+  return platform::FromUtf8(std::to_string(n));
 }
 
 // The shipped themes are packed next to the benchmarks by the build.

@@ -10,6 +10,7 @@
 
 #include "contacts/ContactListItem.h"
 #include "platform/Surface.h"
+#include "platform/Text.h"
 #include "theme/SettingManager.h"
 #include "toolkit/SmartListControl.h"
 
@@ -18,12 +19,7 @@ namespace {
 constexpr int kRows = 10000;
 
 std::u16string Number(int n) {
-  std::u16string text;
-  do {
-    text.insert(text.begin(), static_cast<char16_t>(u'0' + n % 10));
-    n /= 10;
-  } while (n > 0);
-  return text;
+  return platform::FromUtf8(std::to_string(n));
 }
 
 std::unique_ptr<SmartListControl> MakeList(int width, int height) {
