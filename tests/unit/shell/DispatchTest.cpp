@@ -13,7 +13,8 @@ class DispatchTest : public ShellFixture {
  protected:
   void SetUp() override {
     ShellFixture::SetUp();
-    Start();
+    // Loaded first: the loading thread's repaint posts must not reach the recording controls.
+    StartLoaded();
     // Replace the screens by recording controls for the walks.
     app().panels.clear();
     for (const char* name : {"a", "b", "c"}) {
