@@ -13,11 +13,7 @@ class ScopedRuntimeDir {
     setenv("XDG_RUNTIME_DIR", dir_.path().c_str(), 1);
   }
   ~ScopedRuntimeDir() {
-    if (had_) {
-      setenv("XDG_RUNTIME_DIR", old_.c_str(), 1);
-    } else {
-      unsetenv("XDG_RUNTIME_DIR");
-    }
+    had_ ? setenv("XDG_RUNTIME_DIR", old_.c_str(), 1) : unsetenv("XDG_RUNTIME_DIR");
   }
   const std::string& path() const { return dir_.path(); }
 

@@ -226,24 +226,18 @@ TEST_F(PimStoreTest, PicturesAreCappedAndStreamsBoundTheirPositions) {
 
 TEST_F(PimStoreTest, DamagedStoreFileIsReportedByName) {
   testing_support::TempDir other;
-  std::string path = other.Write("contacts.db", std::string(4096, '\x5a'));
-  std::string error;
-  EXPECT_EQ(PimApplication::Open(path, &error), nullptr);
-  EXPECT_NE(error.find(path), std::string::npos) << error;
-
-  std::string dir_path = other.File("folder.db");
-  platform::MakeDirectories(dir_path);
-  error.clear();
-  EXPECT_EQ(PimApplication::Open(dir_path, &error), nullptr);
-  EXPECT_NE(error.find(dir_path), std::string::npos) << error;
+  platform::MakeDirectories(other.File("folder.db"));
+  for (const std::string& path :
+       {other.Write("contacts.db", std::string(4096, '\x5a')), other.File("folder.db")}) {
+    std::string error;
+    EXPECT_EQ(PimApplication::Open(path, &error), nullptr);
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+  }
 }
 
 TEST_F(PimStoreTest, StoreOfANewerVersionIsRefused) {
   app_.reset();
-  {
-    platform::Database db(dir_.path() + "/contacts.db");
-    ASSERT_TRUE(db.Exec("PRAGMA user_version = 99"));
-  }
+  ASSERT_TRUE(platform::Database(dir_.path() + "/contacts.db").Exec("PRAGMA user_version = 99"));
   std::string error;
   EXPECT_EQ(PimApplication::Create(&error), nullptr);
   EXPECT_NE(error.find("contacts.db"), std::string::npos) << error;

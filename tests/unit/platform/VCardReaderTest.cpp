@@ -15,12 +15,10 @@ namespace prop = platform::pim::prop;
 namespace {
 
 std::string Crlf(std::string text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
+  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
+    text.insert(at, 1, '\r');
   }
-  return out;
+  return text;
 }
 
 VCardContact ReadOne(const std::string& text) {
@@ -75,9 +73,7 @@ TEST(VCardReader, Base64PhotoOfVersion21EndsAtABlankLine) {
       "  AAAQABAAD\r\n"
       "\r\n"
       "TEL;CELL:123\r\nEND:VCARD\r\n");
-  std::string expected;
-  ASSERT_TRUE(DecodeBase64("/9j/4AAQSkZJRgABAQAAAQABAAD", 1000, &expected));
-  EXPECT_EQ(c.photo, expected);
+  EXPECT_EQ(c.photo, std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 20));
   EXPECT_EQ(c.Text(prop::kMobilePhone), u"123");
 }
 

@@ -48,10 +48,7 @@ VCardContact RoundTrip(const VCardContact& c, VCardVersion version) {
   VCardReadResult r = VCardReader::Read(VCardWriter::Write(c, version));
   for (const auto& p : r.problems) ADD_FAILURE() << "line " << p.line << ": " << p.message;
   EXPECT_EQ(r.contacts.size(), 1u);
-  if (r.contacts.empty()) return {};
-  VCardContact back = r.contacts[0];
-  back.line = 0;
-  return back;
+  return r.contacts.empty() ? VCardContact() : r.contacts[0];
 }
 
 void ExpectSame(const VCardContact& expected, const VCardContact& actual) {
