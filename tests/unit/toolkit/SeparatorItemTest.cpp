@@ -12,11 +12,8 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr int kWidth = 120;
 
-class SeparatorDraw : public ::testing::Test {
+class SeparatorDraw : public ToolkitFixture {
  protected:
-  void SetUp() override { theme::Settings().ResetToDefaults(); }
-  void TearDown() override { theme::Settings().ResetToDefaults(); }
-
   static platform::Surface Render(SeparatorItem& item) {
     platform::Surface surface(kWidth, 20);
     surface.FillRect(surface.Bounds(), kWhite);
@@ -24,14 +21,13 @@ class SeparatorDraw : public ::testing::Test {
     return surface;
   }
 
-  // Columns [first, last] that hold a pixel of neither `a` nor `b`; {-1, -1} when none.
-  static std::pair<int, int> InkColumns(const platform::Surface& s, int rows, COLORREF a,
-                                        COLORREF b) {
+  // Columns [first, last] that hold a pixel other than `paper`; {-1, -1} when none.
+  static std::pair<int, int> InkColumns(const platform::Surface& s, int rows, COLORREF paper) {
     int first = -1, last = -1;
     for (int x = 0; x < s.Width(); ++x)
       for (int y = 0; y < rows; ++y) {
         const COLORREF c = s.GetPixel(x, y);
-        if (c != a && c != b) {
+        if (c != paper) {
           if (first < 0) first = x;
           last = x;
           break;
@@ -44,7 +40,7 @@ class SeparatorDraw : public ::testing::Test {
 TEST_F(SeparatorDraw, RowsOfFivePixelsOrLessDrawNothing) {
   for (int height : {0, 1, 5}) {
     SeparatorItem item(u'A', height);
-    EXPECT_EQ(InkColumns(Render(item), 20, kWhite, kWhite), std::make_pair(-1, -1)) << height;
+    EXPECT_EQ(InkColumns(Render(item), 20, kWhite), std::make_pair(-1, -1)) << height;
   }
 }
 
@@ -56,7 +52,7 @@ TEST_F(SeparatorDraw, CaptionOnTheThemeBackgroundOrOnTheRowWhenThatIsInvalidAlig
   EXPECT_EQ(s.GetPixel(kWidth - 1, 17), background);
   EXPECT_EQ(s.GetPixel(0, 18), kWhite);  // below the row
   // Centred by default: the ink straddles the middle.
-  const auto [first, last] = InkColumns(s, 18, background, background);
+  const auto [first, last] = InkColumns(s, 18, background);
   ASSERT_GE(first, 0);
   EXPECT_LT(first, kWidth / 2);
   EXPECT_GT(last, kWidth / 2);
@@ -66,19 +62,19 @@ TEST_F(SeparatorDraw, CaptionOnTheThemeBackgroundOrOnTheRowWhenThatIsInvalidAlig
   theme::Settings().separator_text_color = RGB(0, 0, 0);
   const platform::Surface plain = Render(item);
   EXPECT_EQ(plain.GetPixel(0, 0), kWhite);
-  EXPECT_GE(InkColumns(plain, 18, kWhite, kWhite).first, 0);
+  EXPECT_GE(InkColumns(plain, 18, kWhite).first, 0);
 
   // The alignment comes from the theme.
   theme::Settings().ResetToDefaults();
   theme::Settings().separator_text_align = DT_RIGHT;
-  const auto right = InkColumns(Render(item), 18, background, background);
+  const auto right = InkColumns(Render(item), 18, background);
   EXPECT_GT(right.first, kWidth / 2);
   theme::Settings().separator_text_align = DT_LEFT;
-  const auto left = InkColumns(Render(item), 18, background, background);
+  const auto left = InkColumns(Render(item), 18, background);
   EXPECT_LT(left.second, kWidth / 2);
   // A format asking to measure instead of draw still draws the caption.
   theme::Settings().separator_text_align = DT_CALCRECT;
-  EXPECT_GE(InkColumns(Render(item), 18, background, background).first, 0);
+  EXPECT_GE(InkColumns(Render(item), 18, background).first, 0);
 }
 
 TEST_F(SeparatorDraw, CaptionIsShownLiterally) {
