@@ -2,11 +2,8 @@
 // and keeping it in step with the store's change notifications afterwards.
 #include <gtest/gtest.h>
 
-#include "contacts/ContactCache.h"
 #include "contacts/ContactLoader.h"
 #include "contacts/LettersFilterItem.h"
-#include "contacts/NewContactListItem.h"
-#include "support/TempDir.h"
 #include "unit/contacts/ContactListFixture.h"
 
 namespace {
@@ -31,10 +28,9 @@ TEST_F(ContactLoaderTest, StorePhaseListsSortedContactsBehindTheFixedRowsWithSep
             (Texts{u"[Unread SMS]0", u"[Read SMS]0", u"<New Contact...>", u"[#]", u"1st Aid",
                    u"9 Lives", u"[A]", u"adam", u"Alf", u"Émile", u"Ülrich", u"[Z]", u"Zoë"}));
   EXPECT_EQ(list->EmptyText(), kNoContactText);
-  EXPECT_TRUE(testing_support::ReadAll(ContactCachePath()).starts_with("v0.15\r\n"));
 }
 
-TEST_F(ContactLoaderTest, CachePhaseListsAtOnceTheStorePhaseConfirmsAndRewritesTheCache) {
+TEST_F(ContactLoaderTest, CachePhaseListsAtOnceTheStorePhaseConfirms) {
   const uint32_t anna = Add(u"Anna");
   const uint32_t bert = Add(u"Bert");
   const uint32_t carl = Add(u"Carl");
@@ -61,12 +57,6 @@ TEST_F(ContactLoaderTest, CachePhaseListsAtOnceTheStorePhaseConfirmsAndRewritesT
   EXPECT_EQ(list->RetiredRowCount(), 1u);  // Bert's cached row, kept until released
   list->ReleaseRetiredRows();
   EXPECT_EQ(list->RetiredRowCount(), 0u);
-
-  // The cache now holds the confirmed rows: without a store they are listed alone.
-  auto cached = MakeList();
-  cached->SetStore(nullptr);
-  FullLoad(*cached);
-  EXPECT_EQ(Contacts(*cached), (Texts{u"Aaron", u"Anna", u"Dora"}));
 }
 
 // The cache phase runs before the theme is loaded (no separator height yet); the store phase

@@ -12,7 +12,7 @@ using contact_test::TableValues;
 
 namespace {
 
-constexpr int kFileAs = 1, kFirst = 3, kCompany = 11, kMobile = 23, kBusiness = 24, kHome = 26,
+constexpr int kFileAs = 1, kFirst = 3, kCompany = 11, kMobile = 23, kBusiness = 24,
               kBusinessFax = 28, kPager = 30, kRadio = 32, kAssistant = 34;
 
 ContactFillSettings Settings(bool hide_without_phone = true) {
@@ -41,9 +41,6 @@ TEST(FillContact, OnlyAFaxNumberIsNoPhone) {
 }
 
 TEST(FillContact, PhoneListIsReversePriorityWithThePreferredNumberLast) {
-  auto r = FillFromTable({{kHome, u"H"}, {kMobile, u"M"}}, Settings());
-  EXPECT_EQ(r->phones, (std::vector<PhoneEntry>{{u"H", 0x0099001F}, {u"M", 0x0096001F}}));
-
   auto all = FillFromTable({{kMobile, u"1"},
                             {kBusiness, u"2"},
                             {kPager, u"6"},

@@ -65,7 +65,6 @@ TEST_F(StoreFillTest, BulkReadsFillRecordsInStoreOrder) {
   EXPECT_TRUE(r.shown);
   EXPECT_TRUE(r.favourite);
   EXPECT_EQ(r.display_name, u"Doe, Jane");
-  EXPECT_EQ(r.text, u"DOE, JANE");
   EXPECT_EQ(r.second_line, u"555 0002 (Acme)");
   EXPECT_EQ(r.detail, u"Rome");
   EXPECT_EQ(r.city, u"Rome");
