@@ -3,15 +3,17 @@
 #include <utility>
 
 #include "ToolkitFixture.h"
-#include "platform/Text.h"
 #include "toolkit/PaginateMenu.h"
 
 namespace {
 
 std::vector<MenuEntry> Numbered(int count) {
   std::vector<MenuEntry> entries;
-  for (int i = 1; i <= count; ++i)
-    entries.emplace_back(platform::FromUtf8(std::to_string(i)), nullptr);
+  for (int i = 1; i <= count; ++i) {
+    std::u16string label;
+    for (char c : std::to_string(i)) label += static_cast<char16_t>(c);
+    entries.emplace_back(label, nullptr);
+  }
   return entries;
 }
 
