@@ -190,8 +190,8 @@ TEST_F(SettingManagerTest, SameImageTextKeepsTheDecodedImage) {
   ASSERT_TRUE(first);
   settings_.ApplySetting(archive.get(), u"favorite_icon", u"i.png", u"");
   EXPECT_EQ(settings_.favorite_icon.get(), first);
+  // Another spelling is another image (its name shows it: the old one's address may be reused).
   settings_.ApplySetting(archive.get(), u"favorite_icon", u"I.PNG", u"");
-  EXPECT_NE(settings_.favorite_icon.get(), first);
   EXPECT_EQ(settings_.favorite_icon->Name(), u"zip_I.PNG");
   settings_.ApplySetting(archive.get(), u"favorite_icon", u"gone.png", u"");
   EXPECT_FALSE(settings_.favorite_icon);
