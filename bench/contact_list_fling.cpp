@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FlingPath.h"
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
 #include "platform/Paths.h"
@@ -67,21 +68,13 @@ void BM_ContactListFlingFrame(benchmark::State& state) {
   platform::Surface screen(480, 800);
   auto list = MakeList(width, height);
   list->Paint(screen, 0, 0, width, height);
-  const float friction = theme::Settings().scroll_friction;
   std::vector<double> frame_us;
   frame_us.reserve(kFrames);
   for (auto _ : state) {
     frame_us.clear();
-    int32_t step = 40;
-    int32_t direction = 1;
+    FlingPath fling(theme::Settings().scroll_friction);
     for (int frame = 0; frame < kFrames; ++frame) {
-      step = static_cast<int32_t>(static_cast<float>(step) / friction);
-      if (step < 4) step = 40;
-      int32_t next = list->ScrollOffset() + direction * step;
-      if (next < 0 || next > list->MaxScrollOffset()) {
-        direction = -direction;
-        next = list->ScrollOffset() + direction * step;
-      }
+      const int32_t next = fling.Next(*list);
       const auto start = std::chrono::steady_clock::now();
       list->SetScrollOffset(next);
       list->Paint(screen, 0, 0, width, height);

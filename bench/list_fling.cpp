@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "FlingPath.h"
 #include "contacts/ContactListItem.h"
 #include "platform/Surface.h"
 #include "platform/Text.h"
@@ -44,18 +45,9 @@ void RunFling(benchmark::State& state, bool full_repaint) {
   auto list = MakeList(width, height);
   list->Paint(screen, 0, 0, width, height);  // the first frame draws everything
 
-  const float friction = theme::Settings().scroll_friction;
-  int32_t step = 40;
-  int32_t direction = 1;
+  FlingPath fling(theme::Settings().scroll_friction);
   for (auto _ : state) {
-    step = static_cast<int32_t>(static_cast<float>(step) / friction);
-    if (step < 4) step = 40;
-    int32_t next = list->ScrollOffset() + direction * step;
-    if (next < 0 || next > list->MaxScrollOffset()) {
-      direction = -direction;
-      next = list->ScrollOffset() + direction * step;
-    }
-    list->SetScrollOffset(next);
+    list->SetScrollOffset(fling.Next(*list));
     if (full_repaint) list->ForceFullPaint();
     list->Paint(screen, 0, 0, width, height);
     benchmark::DoNotOptimize(screen.Pixels());
