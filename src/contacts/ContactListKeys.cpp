@@ -9,9 +9,13 @@
 //   jump key (-2)                | jump                           | jump
 //   phone-pad key (-3)           | filter (a new, empty filter)   | filter: append
 //   VK_BACK                      | nothing                        | filter: remove the last one
-//   anything else                | list navigation                | list navigation
+//   arrow keys, action key       | list navigation                | list navigation
+//   anything else                | not consumed                   | not consumed
 //
-// An empty filter text shows every contact again.
+// An empty filter text shows every contact again. A desktop keyboard sends each character key
+// as a key-down before its character, and Backspace and Return also as characters (8 and 13):
+// only the character (or VK_BACK's key-down) is typing, and the rest must not move the
+// selection, so keys that are neither typing nor selection keys are left to others.
 #include <unicode/uchar.h>
 
 #include <algorithm>
@@ -37,13 +41,21 @@ bool IsTypable(char16_t c) {
   return (mask & (U_GC_L_MASK | U_GC_ND_MASK | U_GC_P_MASK | U_GC_S_MASK)) != 0 || u_isblank(c);
 }
 
+bool IsSelectionKey(uint32_t virtual_key) {
+  return virtual_key == VK_UP || virtual_key == VK_DOWN || virtual_key == VK_LEFT ||
+         virtual_key == VK_RIGHT || virtual_key == VK_ACTION;
+}
+
 }  // namespace
 
 RECT ContactSmartListControl::OnKey(uint32_t virtual_key, char16_t character) {
   const bool typable = IsTypable(character);
   const bool handled = (virtual_key == 0 && typable) || virtual_key == VK_BACK ||
                        virtual_key == kKeyJump || virtual_key == kKeyPhonePad;
-  if (!handled) return SmartListControl::OnKey(virtual_key, character);
+  if (!handled) {
+    if (!IsSelectionKey(virtual_key)) return {};
+    return SmartListControl::OnKey(virtual_key, character);
+  }
   const uint32_t now = platform::Clock::TickCount();
   // Before the first keystroke the pause counts as endless.
   const uint32_t idle = typed_before_ ? now - last_key_time_ : UINT32_MAX;
@@ -60,6 +72,8 @@ RECT ContactSmartListControl::OnKey(uint32_t virtual_key, char16_t character) {
 }
 
 RECT ContactSmartListControl::JumpToLetter(char16_t letter) {
+  // A fling still running would carry the list past the letter after the jump.
+  StopFling();
   int32_t target = -1;
   {
     std::lock_guard lock(ListLock());

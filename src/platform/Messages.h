@@ -69,6 +69,7 @@ inline constexpr uint32_t VK_UP = 0x26;
 inline constexpr uint32_t VK_RIGHT = 0x27;
 inline constexpr uint32_t VK_DOWN = 0x28;
 inline constexpr uint32_t VK_DELETE = 0x2E;
+inline constexpr uint32_t VK_ACTION = 0x86;  // the phone's action (centre) key
 inline constexpr uint32_t VK_F1 = 0x70;
 inline constexpr uint32_t VK_F2 = 0x71;
 inline constexpr uint32_t VK_TSOFT1 = VK_F1;  // left soft key

@@ -8,8 +8,8 @@ SearchPanelScrollAction::SearchPanelScrollAction(platform::ui::HWND host_window,
     : host_window_(host_window), strip_(strip) {}
 
 void SearchPanelScrollAction::Execute() {
-  // Only the letter column shows the current-letter marker; the rest of the strip's
-  // rectangle is the list, which repaints itself as it scrolls.
-  const RECT column = strip_.MarkerColumn();
-  platform::ui::InvalidateRect(host_window_, &column);
+  // The whole strip, which spans the list: a list moved by an animation that painted into
+  // another picture than the window's back buffer is then painted again, and the current
+  // letter's marker follows.
+  platform::ui::InvalidateRect(host_window_, &strip_.rect);
 }

@@ -13,7 +13,7 @@ class SearchPanelScrollAction : public Action {
   // `strip` is not owned; the strip owns this action and outlives its registration.
   SearchPanelScrollAction(platform::ui::HWND host_window, const LeftSearchPanel& strip);
 
-  // Invalidates the strip's letter column on the host window (UI thread).
+  // Invalidates the strip's rectangle on the host window (UI thread).
   void Execute() override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/Messages.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 
@@ -12,8 +13,8 @@ namespace {
 using platform::ui::HWND;
 
 // Walks the visible panels until `call` returns a rectangle with a non-zero right edge, which
-// is invalidated.
-void FirstConsumer(HWND hwnd, const std::function<RECT(LightControl&)>& call) {
+// is invalidated. Returns whether a panel consumed the call.
+bool FirstConsumer(HWND hwnd, const std::function<RECT(LightControl&)>& call) {
   auto& panels = App().panels;
   for (size_t i = 0; i < panels.size(); ++i) {
     LightControl* control = panels[i];
@@ -21,9 +22,10 @@ void FirstConsumer(HWND hwnd, const std::function<RECT(LightControl&)>& call) {
     const RECT result = call(*control);
     if (result.right != 0) {
       platform::ui::InvalidateRect(hwnd, &result);
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 void NotifyReleased(HWND hwnd, int x, int y) {
@@ -52,8 +54,13 @@ void DispatchPointer(HWND hwnd, UINT message, int x, int y) {
 }
 
 void DispatchKey(HWND hwnd, uint32_t virtual_key, char16_t character) {
-  FirstConsumer(
+  const bool taken = FirstConsumer(
       hwnd, [virtual_key, character](LightControl& c) { return c.OnKey(virtual_key, character); });
+  // A desktop keyboard's Return (and the keypad's Enter) is the phone's action key unless a
+  // control wants Return itself.
+  if (!taken && virtual_key == VK_RETURN) {
+    FirstConsumer(hwnd, [](LightControl& c) { return c.OnKey(VK_ACTION, 0); });
+  }
 }
 
 void DispatchTimer(uintptr_t timer_id) {

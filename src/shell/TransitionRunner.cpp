@@ -67,6 +67,7 @@ class ShellAnimationHost final : public AnimationHost {
   void PaintPanels(platform::Surface& dc, const RECT& area) override {
     shell::PaintPanels(dc, area);
   }
+  platform::Surface& BackBuffer(ui::HWND hwnd) override { return EnsureBackBuffer(hwnd); }
   void TransitionStart() override { SendTransitionStart(); }
   void TransitionEnd() override { SendTransitionEnd(); }
   void SlideTransition(ui::HWND hwnd, int direction, const RECT* area) override {

@@ -13,6 +13,10 @@ class AnimationHost {
   virtual ~AnimationHost() = default;
   // Paints every visible top-level panel into `dc` (client coordinates), limited to `area`.
   virtual void PaintPanels(platform::Surface& dc, const RECT& area) = 0;
+  // The picture of the window's last frame (client-sized), which later paints update in part
+  // and copy whole to the window. A runner that repaints parts of the screen draws into it,
+  // so that the next paint does not bring back an older frame.
+  virtual platform::Surface& BackBuffer(platform::ui::HWND hwnd) = 0;
   // OnTransitionStart / OnTransitionEnd on every top-level container panel.
   virtual void TransitionStart() = 0;
   virtual void TransitionEnd() = 0;

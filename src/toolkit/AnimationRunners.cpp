@@ -66,19 +66,19 @@ void RunListAnimation(ui::HWND window, std::unique_ptr<Animation> animation) {
   host.TransitionStart();
   RECT client{};
   ui::GetClientRect(window, client);
-  {
-    platform::Surface work(RectWidth(client), RectHeight(client));
-    host.PaintPanels(work, client);
-    manager->GetDC(window).BitBlt(0, 0, RectWidth(client), RectHeight(client), work, 0, 0);
-    manager->PresentFrame();
+  // The frames are drawn into the back buffer itself: each step repaints only the area that
+  // changed, and when the run ends the back buffer holds the frame on screen.
+  platform::Surface& frame = host.BackBuffer(window);
+  host.PaintPanels(frame, client);
+  manager->GetDC(window).BitBlt(0, 0, RectWidth(client), RectHeight(client), frame, 0, 0);
+  manager->PresentFrame();
 
-    StepUntilDone(*animation, client, [&](const RECT& changed) {
-      host.PaintPanels(work, changed);
-      manager->GetDC(window).BitBlt(changed.left, changed.top, RectWidth(changed),
-                                    RectHeight(changed), work, changed.left, changed.top);
-      manager->PresentFrame();
-    });
-  }
+  StepUntilDone(*animation, client, [&](const RECT& changed) {
+    host.PaintPanels(frame, changed);
+    manager->GetDC(window).BitBlt(changed.left, changed.top, RectWidth(changed),
+                                  RectHeight(changed), frame, changed.left, changed.top);
+    manager->PresentFrame();
+  });
   host.TransitionEnd();
 }
 

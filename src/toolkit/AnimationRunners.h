@@ -24,7 +24,8 @@ class LightControl;
 // not hang the program); the end state is applied then.
 inline constexpr uint32_t kMaxAnimationOverrunMs = 10000;
 
-// Repaints, for each step, every panel over the rectangle the step reports.
+// Repaints, for each step, every panel over the rectangle the step reports, into the host's
+// back buffer, and shows that rectangle.
 void RunListAnimation(platform::ui::HWND window, std::unique_ptr<Animation> animation);
 
 // Moves `control` over a frozen picture of everything else within `area` (null: the client

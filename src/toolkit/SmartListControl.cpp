@@ -168,6 +168,7 @@ std::unique_ptr<IListItem> SmartListControl::DeleteAllItemsExcept(IListItem* kee
 
 void SmartListControl::ClearFilter() {
   std::lock_guard lock(lock_);
+  if (filter_) selected_index_ = -1;
   displayed_ = master_;
   filter_.reset();
   if (pressed_item_ != nullptr && pressed_item_ == header_.get()) pressed_item_ = nullptr;
@@ -182,6 +183,8 @@ bool SmartListControl::ReplaceFilter(ISmartListFilter* filter) {
   const bool same = filter != nullptr && filter == filter_.get();
   if (!same) {
     filter_.reset();
+    // The selection is a position among the displayed rows, which a new filter replaces.
+    selected_index_ = -1;
     if (filter != nullptr) SetScrollOffset(0);
   }
   if (filter == nullptr) {
@@ -294,7 +297,7 @@ void SmartListControl::SetScrollOffset(int32_t offset) {
   if (offset == kScrollToEnd) {
     SetSpringBackTimer(false);
     scroll_offset_ = std::max(0, max);
-    if (scroll_listener_ != nullptr) scroll_listener_->Execute();
+    NotifyScrolled();
     return;
   }
   if (!CanScroll()) {
@@ -309,7 +312,15 @@ void SmartListControl::SetScrollOffset(int32_t offset) {
     SetSpringBackTimer(false);
   }
   scroll_offset_ = offset;
-  if (scroll_listener_ != nullptr) scroll_listener_->Execute();
+  NotifyScrolled();
+}
+
+void SmartListControl::NotifyScrolled() {
+  // The listener repaints on the host window, which only the UI thread may touch; a loading
+  // thread that moves the offset posts a repaint of its own.
+  if (scroll_listener_ != nullptr && std::this_thread::get_id() == owner_thread_) {
+    scroll_listener_->Execute();
+  }
 }
 
 IListItem* SmartListControl::ItemAt(int, int y) {
@@ -394,7 +405,7 @@ bool SmartListControl::Paint(platform::Surface& dc, int left, int top, int right
     dc.FillRect(area, background_color_);
   }
 
-  if (displayed_.empty() && !empty_text_.empty()) {
+  if (!empty_text_.empty() && !HasContentRows()) {
     const platform::Font font;
     RECT measured{rect.left, rect.top, rect.right, rect.top};
     dc.DrawText(empty_text_, measured, DT_CENTER | DT_NOPREFIX | DT_WORDBREAK | DT_CALCRECT, font,
@@ -569,6 +580,15 @@ bool SmartListControl::OnTimer(uintptr_t timer_id) {
     return true;
   }
   return false;
+}
+
+void SmartListControl::StopFling() {
+  std::lock_guard lock(lock_);
+  flinging_ = false;
+  speed_ = 0;
+  if (std::this_thread::get_id() == owner_thread_) {
+    platform::ui::KillTimer(host_window_, FlingTimerId());
+  }
 }
 
 // ---- Keys ----

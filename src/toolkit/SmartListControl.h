@@ -69,6 +69,9 @@ class SmartListControl : public LightControl {
   virtual void OnItemClick(IListItem* item, int x, int y);
   // Called after SetFilter rebuilt the displayed rows. The base does nothing.
   virtual void OnFilterApplied();
+  // Whether the displayed rows hold anything of the list's own, so that the empty text is
+  // not shown. The base: any displayed row. Called under ListLock() while painting.
+  virtual bool HasContentRows() const { return !displayed_.empty(); }
   // The two SMS separator rows ("Unread SMS", "Read SMS") of a contact list, or none.
   virtual std::pair<SeparatorItem*, SeparatorItem*> SmsSeparatorRows() { return {}; }
 
@@ -119,9 +122,11 @@ class SmartListControl : public LightControl {
   // Forces the next paint to draw every row (no pixel moving).
   void ForceFullPaint() { last_painted_offset_ = -1; }
   bool IsFlinging() const { return flinging_; }
+  // Ends a running fling where the list is now (a jump is about to move the list).
+  void StopFling();
   platform::ui::HWND HostWindow() const { return host_window_; }
 
-  // Run after every change of the scroll offset; not owned.
+  // Run after every change of the scroll offset made on the UI thread; not owned.
   void SetScrollListener(Action* listener) { scroll_listener_ = listener; }
   // Drawn at the screen's top-left behind the rows; not owned.
   void SetBackgroundImage(const theme::Image* image) { background_image_ = image; }
@@ -158,6 +163,8 @@ class SmartListControl : public LightControl {
   int32_t ItemTop(int32_t index) const;
   // Pen y relative to the list's top, corrected for bottom alignment.
   int32_t RelativeY(int y);
+  // Runs the scroll listener (UI thread only; a no-op elsewhere).
+  void NotifyScrolled();
   // Starts or kills the spring-back timer (UI thread only; a no-op elsewhere).
   void SetSpringBackTimer(bool on);
   // Paints the host window's invalid area now.

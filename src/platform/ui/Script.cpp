@@ -45,6 +45,7 @@ constexpr std::array kCommands{
     CommandName{"tap", Kind::kTap, 2},
     CommandName{"drag", Kind::kDrag, 5},
     CommandName{"key", Kind::kKey, 0},
+    CommandName{"press", Kind::kPress, 0},
     CommandName{"char", Kind::kChar, 0},
     CommandName{"wait", Kind::kWait, 1},
     CommandName{"rotate", Kind::kRotate, 0},
@@ -142,7 +143,8 @@ std::string ParseNumbers(ScriptCommand& command, std::string_view rest, int coun
 
 std::string ParseArgument(ScriptCommand& command, std::string_view rest) {
   switch (command.kind) {
-    case Kind::kKey: {
+    case Kind::kKey:
+    case Kind::kPress: {
       auto code = ParseVirtualKey(TrimBlank(rest));
       if (!code) return "unknown key";
       command.number = *code;
@@ -198,6 +200,15 @@ std::string ParseLine(std::string_view line, int number, std::vector<ScriptComma
 }
 
 }  // namespace
+
+char16_t DesktopKeyCharacter(uint32_t virtual_key) {
+  if (virtual_key >= 'A' && virtual_key <= 'Z') return static_cast<char16_t>(virtual_key + 32);
+  if (virtual_key >= '0' && virtual_key <= '9') return static_cast<char16_t>(virtual_key);
+  if (virtual_key == VK_SPACE || virtual_key == VK_BACK || virtual_key == VK_RETURN) {
+    return static_cast<char16_t>(virtual_key);
+  }
+  return 0;
+}
 
 std::optional<uint32_t> ParseVirtualKey(std::string_view token) {
   for (const KeyName& key : kKeyNames) {

@@ -5,6 +5,8 @@
 //   down X Y | move X Y | up X Y | tap X Y      pen at screen pixel (X, Y)
 //   drag X1 Y1 X2 Y2 MS                         pen down, moves over MS ms, pen up
 //   key VK                                      WM_KEYDOWN; VK a number or a name (VK_DOWN)
+//   press VK                                    a desktop keyboard's press: WM_KEYDOWN, then
+//                                               WM_CHAR of the character the key types
 //   char TEXT                                   WM_CHAR per UTF-16 unit of the rest of the line
 //   wait MS                                     advance the virtual clock, running timers
 //   rotate | activate | deactivate | quit
@@ -34,6 +36,7 @@ struct ScriptCommand {
     kTap,
     kDrag,
     kKey,
+    kPress,
     kChar,
     kWait,
     kRotate,
@@ -59,6 +62,11 @@ struct ScriptParseResult {
 };
 
 ScriptParseResult ParseScript(std::string_view source);
+
+// The character a desktop keyboard types with the key (no modifier held): letters in lower
+// case, digits, space, and Backspace and Return as the control characters 8 and 13; 0 for
+// keys that type nothing.
+char16_t DesktopKeyCharacter(uint32_t virtual_key);
 
 // A virtual-key code by name ("VK_DOWN", "VK_RETURN", ...) or number (decimal or 0x hex,
 // at most 255).

@@ -70,6 +70,10 @@ void ScriptRunner::Execute(const ScriptCommand& command, WindowManager& manager)
     case Kind::kKey:
       manager.OnKey(command.number);
       return;
+    case Kind::kPress:
+      manager.OnKey(command.number);
+      if (const char16_t typed = DesktopKeyCharacter(command.number)) manager.OnChar(typed);
+      return;
     case Kind::kChar:
       for (char16_t unit : command.text) manager.OnChar(unit);
       return;

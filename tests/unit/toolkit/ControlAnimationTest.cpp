@@ -43,12 +43,14 @@ class FakeHost : public AnimationHost {
     }
     dc.PopClip();
   }
+  platform::Surface& BackBuffer(platform::ui::HWND) override { return back_buffer; }
   void TransitionStart() override { ++starts; }
   void TransitionEnd() override { ++ends; }
   void SlideTransition(platform::ui::HWND, int direction, const RECT*) override {
     slides.push_back(direction);
   }
   std::vector<LightControl*> controls;
+  platform::Surface back_buffer{240, 320};
   int paints = 0;
   int starts = 0;
   int ends = 0;
