@@ -76,6 +76,7 @@ void ContactLoader::Run() {
     if (list_.cancel_) return;
     settings = std::move(list_.store_settings_);
   }
+  if (settings) SeparateCachedRows(*settings);
   if (store_ && settings) StorePhase(*settings);
   if (Cancelled()) return;
   {
@@ -171,6 +172,21 @@ void ContactLoader::StorePhase(const LoaderSettings& settings) {
   PostRepaint();
 }
 
+// The cache phase ran before the theme was loaded, so its rows may lack the separators the
+// theme asks for; without a readable store nothing else would add them.
+void ContactLoader::SeparateCachedRows(const LoaderSettings& settings) {
+  Batch batch;
+  {
+    std::lock_guard lock(list_.ListLock());
+    for (const IListItem* row : list_.MasterItems()) {
+      if (const auto* contact = dynamic_cast<const ContactListItem*>(row)) {
+        ApplySeparatorRule(*contact, settings, batch);
+      }
+    }
+  }
+  if (!batch.empty()) Flush(batch);
+}
+
 void ContactLoader::ApplySeparatorRule(const ContactListItem& record,
                                        const LoaderSettings& settings, Batch& batch) {
   if (record.text.empty()) return;
@@ -215,6 +231,8 @@ void ContactLoader::Flush(Batch& batch) {
       continue;
     }
     list_.SortKeys().Adopt(fresh, row.get());
+    // Rows made before the theme was loaded (the cache phase) take its heights now.
+    list_.FitRowToTheme(*row);
     list_.AddItem(std::move(row));
   }
   batch.clear();

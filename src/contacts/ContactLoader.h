@@ -56,6 +56,7 @@ class ContactLoader {
 
   void AddFixedRows();
   void CachePhase();
+  void SeparateCachedRows(const LoaderSettings& settings);
   void StorePhase(const LoaderSettings& settings);
   // Adds a separator to `batch` when `record` starts a letter not yet seen.
   void ApplySeparatorRule(const ContactListItem& record, const LoaderSettings& settings,

@@ -6,6 +6,7 @@
 #include "contacts/ContactLoader.h"
 #include "contacts/ContactRecordMove.h"
 #include "contacts/ContactStoreReads.h"
+#include "contacts/NewContactListItem.h"
 #include "platform/Text.h"
 #include "platform/ThreadPriority.h"
 #include "platform/pim/PimApplication.h"
@@ -91,18 +92,42 @@ void ContactSmartListControl::StartLoading() {
 }
 
 void ContactSmartListControl::NotifyLayoutReady() {
-  const theme::SettingManager& settings = theme::Settings();
-  {
-    std::lock_guard lock(ListLock());
-    show_pictures_ = settings.show_contact_images_in_list;
-    contact_height_ = settings.contact_height;
-  }
+  ApplyThemeToRows();
   if (!started_) return;
   std::lock_guard lock(load_mutex_);
   if (layout_ready_) return;
   store_settings_ = std::make_unique<LoaderSettings>(LoaderSettings::FromTheme());
   layout_ready_ = true;
   load_cv_.notify_all();
+}
+
+void ContactSmartListControl::FitRowToTheme(IListItem& row) const {
+  if (!themed_) return;
+  if (dynamic_cast<ContactListItem*>(&row) != nullptr) {
+    row.height = contact_height_;
+  } else if (auto* separator = dynamic_cast<SeparatorItem*>(&row);
+             separator != nullptr && !separator->text.empty()) {
+    row.height = separator_height_;  // a letter separator; the SMS sections have no text
+  }
+}
+
+void ContactSmartListControl::ApplyThemeToRows() {
+  const theme::SettingManager& settings = theme::Settings();
+  {
+    std::lock_guard lock(ListLock());
+    show_pictures_ = settings.show_contact_images_in_list;
+    contact_height_ = settings.contact_height;
+    separator_height_ = settings.separator_item_height;
+    themed_ = true;
+    std::vector<const ContactListItem*> contacts;
+    for (IListItem* row : MasterItems()) {
+      FitRowToTheme(*row);
+      if (auto* contact = dynamic_cast<const ContactListItem*>(row)) contacts.push_back(contact);
+    }
+    if (SeparatorItem* header = HeaderItem()) header->height = settings.filter_title_height;
+    for (const ContactListItem* contact : contacts) AddLetterSeparatorFor(*contact);
+  }
+  Resort();
 }
 
 void ContactSmartListControl::WaitForLoading() {
@@ -258,6 +283,17 @@ void ContactSmartListControl::Resize(const RECT& client) {
   SetBackgroundColor(settings.background_color);
   ForceFullPaint();
   NotifyLayoutReady();
+}
+
+bool ContactSmartListControl::HasContentRows() const {
+  for (size_t i = 0; i < DisplayedCount(); ++i) {
+    const IListItem* row = DisplayedItem(i);
+    if (dynamic_cast<const ContactListItem*>(row) != nullptr &&
+        dynamic_cast<const NewContactListItem*>(row) == nullptr) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void ContactSmartListControl::SetFilter(ISmartListFilter* filter) {

@@ -73,7 +73,16 @@ class ContactSmartListControl : public SmartListControl {
   platform::pim::PimApplication* Store() const { return store_; }
   // Tells the loader that the first relayout is over, so the theme is stable: takes the
   // theme values of the store phase (UI thread) and lets that phase begin. Resize calls it.
+  // Every call also fits the rows to the theme now loaded (ApplyThemeToRows).
   void NotifyLayoutReady();
+  // Gives every row the loaded theme's height (contact rows, letter separators, the filter
+  // header) and adds the letter separators the rows lack, then re-sorts. Rows read from the
+  // cache before the theme was loaded thus look as they do when read from the store. UI
+  // thread.
+  void ApplyThemeToRows();
+  // Gives one row the theme's height, once a theme has been applied; before that the row
+  // keeps the height it was made with. Under ListLock() (the loader calls it for new rows).
+  void FitRowToTheme(IListItem& row) const;
   // Run where the loader recounts the SMS of every row (after each phase); may run on the
   // loading thread.
   void SetSmsRecount(std::function<void(ContactSmartListControl&)> recount) {
@@ -103,6 +112,9 @@ class ContactSmartListControl : public SmartListControl {
   bool Paint(platform::Surface& dc, int left, int top, int right, int bottom) override;
   RECT OnKey(uint32_t virtual_key, char16_t character) override;
   void SetFilter(ISmartListFilter* filter) override;
+  // A contact row other than the new-contact row is displayed; the filter header and the
+  // separators alone leave room for the empty text.
+  bool HasContentRows() const override;
 
   // Rows with a picture in memory; pictures of rows far from the view are dropped beyond it.
   static constexpr size_t kMaxPictures = 120;
@@ -162,5 +174,8 @@ class ContactSmartListControl : public SmartListControl {
   std::vector<uint32_t> pictured_;
   std::unordered_set<uint32_t> picture_tried_;
   bool show_pictures_ = true;
+  // The theme's row heights (under ListLock()); `themed_` once a loaded theme gave them.
   int32_t contact_height_ = 36;
+  int32_t separator_height_ = 0;
+  bool themed_ = false;
 };
