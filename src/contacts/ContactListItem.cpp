@@ -16,6 +16,8 @@ namespace {
 
 // Distance between the favourite mark and the right end of the row (or the photo).
 constexpr int kFavouriteMarkMargin = 3;
+// Room kept between the end of the second line and the SMS counter.
+constexpr int kCounterGap = 4;
 
 // Writes the decimal form of `value` into `buffer` from `at` and returns the position after
 // it. The caller guarantees room for 11 characters.
@@ -80,10 +82,6 @@ bool ContactListItem::Draw(platform::Surface& dc, const RECT& row, bool selected
   // A first line taller than the row leaves an empty second-line rectangle, never an
   // inverted one.
   RECT second = {row.left, std::min(measured.bottom, row.bottom), row.right, row.bottom};
-  RECT second_text = second;
-  dc.DrawText(second_line, second_text, DT_NOPREFIX, settings.contact_font_secondline,
-              settings.second_line_text_color);
-
   const bool has_photo = picture != nullptr;
   if (has_photo) {
     picture->DrawImageFit(dc, RECT{row.right - height, row.top, row.right, row.bottom});
@@ -91,14 +89,21 @@ bool ContactListItem::Draw(platform::Surface& dc, const RECT& row, bool selected
   }
   if (favourite) DrawFavouriteMark(dc, row, has_photo);
 
+  // The counter sits at the right end of the second line, which stops short of it (with an
+  // ellipsis) instead of running underneath.
   CounterBuffer buffer;
   const std::u16string_view counter = SmsCounterText(buffer);
+  RECT second_text = second;
   if (!counter.empty()) {
     RECT counter_rect = second;
     counter_rect.right -= 1;
     dc.DrawText(counter, counter_rect, DT_RIGHT | DT_NOPREFIX, settings.contact_font_secondline,
                 settings.second_line_text_color);
+    const int counter_width = dc.MeasureText(counter, settings.contact_font_secondline).cx;
+    second_text.right = std::max(second.left, counter_rect.right - counter_width - kCounterGap);
   }
+  dc.DrawText(second_line, second_text, DT_NOPREFIX | DT_END_ELLIPSIS,
+              settings.contact_font_secondline, settings.second_line_text_color);
 
   dc.FillRect(RECT{row.left, row.bottom - 1, row.right, row.bottom},
               settings.contact_separator_line_color);

@@ -8,6 +8,7 @@
 #include "platform/ui/WindowApi.h"
 #include "screens/SearchPanelScrollAction.h"
 #include "theme/SettingManager.h"
+#include "toolkit/BaseItem.h"
 
 namespace {
 
@@ -52,14 +53,6 @@ float LeftSearchPanel::LetterSpacing() const {
   return static_cast<float>(RectHeight(rect) - 2 * kLetterMargin) / static_cast<float>(count);
 }
 
-RECT LeftSearchPanel::MarkerColumn() const {
-  int width = kStripWidth;
-  if (const auto& marker = theme::Settings().current_index_marker_image) {
-    width = std::max(width, marker->Width());
-  }
-  return RECT{rect.left, rect.top, rect.left + width, rect.bottom};
-}
-
 RECT LeftSearchPanel::BubbleRectFor(int marker_y) {
   int width = kDefaultBubbleWidth;
   int height = kDefaultBubbleHeight;
@@ -87,7 +80,11 @@ char16_t LeftSearchPanel::CurrentLetter() const {
   // The loading thread changes the rows under this lock; the row is only read here.
   std::lock_guard lock(list_.ListLock());
   IListItem* item = list_.ItemAt(list_.rect.left, kCurrentRowProbe);
-  return item ? item->GetIndexChar() : 0;
+  // Rows without a sort text (the filter header, the SMS sections, the new-contact row) are
+  // filed under no letter of the index.
+  const auto* row = dynamic_cast<const BaseItem*>(item);
+  if (!item || (row && row->text.empty())) return 0;
+  return item->GetIndexChar();
 }
 
 bool LeftSearchPanel::InBorder(int x, int y) const {
@@ -151,6 +148,44 @@ void LeftSearchPanel::SendJump(char16_t letter) {
   if (changed.right != 0) platform::ui::InvalidateRect(host_window_, &changed);
 }
 
+namespace {
+
+// Capital letters are about this share of a font's pixel height.
+constexpr float kCapHeightShare = 0.75f;
+// Free pixels wanted between two letters of the strip.
+constexpr float kLetterGap = 2.0f;
+// Smaller than this, a letter is not worth drawing: every other letter is drawn instead.
+constexpr int kMinLetterPixels = 8;
+// What stands for a letter that is not drawn.
+constexpr char16_t kSkippedLetterDot = u'\u2022';
+
+// How the strip's letters fit the cells of one letter spacing.
+struct StripLettering {
+  platform::Font font;       // the index font, or a smaller one of the same face
+  bool every_other = false;  // odd cells show a dot instead of their letter
+};
+
+StripLettering FitLetters(const platform::Font& index_font, float spacing) {
+  const platform::FontDescription& wanted = index_font.Description();
+  auto fits = [](int pixels, float room) {
+    return static_cast<float>(pixels) * kCapHeightShare + kLetterGap <= room;
+  };
+  if (fits(wanted.pixel_height, spacing)) return {index_font, false};
+  platform::FontDescription smaller = wanted;
+  smaller.pixel_height = static_cast<int>((spacing - kLetterGap) / kCapHeightShare);
+  if (smaller.pixel_height >= kMinLetterPixels) return {platform::Font(smaller), false};
+  // Every other cell holds a letter: a letter has two cells of room.
+  smaller.pixel_height = std::min(
+      wanted.pixel_height, static_cast<int>((2.0f * spacing - kLetterGap) / kCapHeightShare));
+  return {platform::Font(smaller), true};
+}
+
+}  // namespace
+
+// The letters are drawn in their cells at the index font's size when they fit; in a short
+// strip (a landscape screen) they get a smaller font, and when even that would be too small
+// to read, every other letter is drawn with a dot between. Each cell still answers the pen
+// for its own letter.
 void LeftSearchPanel::DrawStripImage() {
   const auto& settings = theme::Settings();
   const int height = std::max(1, RectHeight(rect));
@@ -163,13 +198,18 @@ void LeftSearchPanel::DrawStripImage() {
                        settings.index_gradient_end, platform::Surface::Gradient::kHorizontal);
   }
   const float spacing = LetterSpacing();
+  if (spacing <= 0.0f) return;
+  const StripLettering lettering = FitLetters(settings.index_font, spacing);
   float y = kLetterMargin;
+  size_t index = 0;
   for (char16_t letter : IndexLetters()) {
     RECT cell{0, static_cast<int>(y), kStripWidth, static_cast<int>(y + spacing)};
-    strip.DrawText(std::u16string(1, letter), cell,
-                   DT_CENTER | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX, settings.index_font,
+    const bool skipped = lettering.every_other && index % 2 == 1;
+    strip.DrawText(std::u16string(1, skipped ? kSkippedLetterDot : letter), cell,
+                   DT_CENTER | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX, lettering.font,
                    settings.index_font_color);
     y += spacing;
+    ++index;
   }
 }
 

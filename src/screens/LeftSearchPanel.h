@@ -68,8 +68,6 @@ class LeftSearchPanel : public LightControl {
 
   // (height - 6) / number of letters; 0 when the theme gives no letters.
   float LetterSpacing() const;
-  // The letter column: what changes when the list scrolls (the current-letter marker).
-  RECT MarkerColumn() const;
   // Where the bubble for a marker at `marker_y` goes: the feedback image's size, or 100 x 40.
   static RECT BubbleRectFor(int marker_y);
   // The index letter whose cell contains `marker_y`, or 0.

@@ -114,6 +114,23 @@ TEST_F(ContactRowDraw, HighlightAndSeparatorLine) {
   EXPECT_TRUE(AllPixels(Render(*row), last_line, kWhite));
 }
 
+// A long second line stops short of the SMS counter instead of running underneath it.
+TEST_F(ContactRowDraw, SecondLineStopsShortOfTheCounter) {
+  auto row = MakeRow();
+  row->sms_count = 8;
+  row->unread_sms_count = 1;
+  row->second_line.clear();
+  const platform::Surface counter_alone = Render(*row);
+  row->second_line = u"+33 6 10 87 45 69 (4 Saisons Traiteur)";
+  platform::Surface both = Render(*row);
+  const int width = both.MeasureText(u"(1/8)", theme::Settings().contact_font_secondline).cx + 3;
+  for (int y = 0; y < kRowHeight; ++y) {
+    for (int x = kRowWidth - 1 - width; x < kRowWidth; ++x) {
+      ASSERT_EQ(both.GetPixel(x, y), counter_alone.GetPixel(x, y)) << x << "," << y;
+    }
+  }
+}
+
 // Pins the photo square at the right end, the favourite mark left of it, the counter
 // ending 1 px short of the photo and the second line below the first.
 TEST_F(ContactRowDraw, GoldenRowWithPhotoFavouriteMarkAndCounter) {

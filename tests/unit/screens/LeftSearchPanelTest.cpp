@@ -125,6 +125,38 @@ TEST_F(LeftSearchPanelTest, TheStripImageIsDrawnOnceAndDroppedByAResize) {
   EXPECT_FALSE(strip().HasStripImage());
 }
 
+// Each letter or dot drawn in the strip shows as one run of rows with ink in the letter
+// column; letters that touch merge into one run.
+TEST_F(LeftSearchPanelTest, LettersThatDoNotFitAreDrawnSmallerOrEveryOtherOne) {
+  struct Case {
+    int height;
+    int min_runs;
+  };
+  // Portrait: every letter at the index font's size. Landscape (200 px for 27 letters): 14
+  // letters with a dot between each two. The pen still finds every letter.
+  const Case cases[] = {{320, 25}, {240, 25}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    strip().Resize(RECT{0, 0, 240, c.height - 40});
+    PaintAll();
+    int runs = 0;
+    bool in_run = false;
+    for (int y = 0; y < c.height - 40; ++y) {
+      bool ink = false;
+      for (int x = 4; x < LeftSearchPanel::kStripWidth; ++x) {
+        ink = ink || (WindowSurface().GetPixel(x, y) & 0xFF) < 150;
+      }
+      runs += ink && !in_run ? 1 : 0;
+      in_run = ink;
+    }
+    EXPECT_GE(runs, c.min_runs);
+    for (int i = 0; i < 27; ++i) {
+      EXPECT_EQ(strip().LetterAt(PenYForLetter(i) + static_cast<int>(strip().LetterSpacing() / 2)),
+                theme::Settings().index_letters[static_cast<size_t>(i)]);
+    }
+  }
+}
+
 TEST_F(LeftSearchPanelTest, TheBubbleShowsWhilePressedAndGoesOnPenUp) {
   const int y = PenYForLetter(10);
   PenDown(5, y);
@@ -149,10 +181,8 @@ TEST_F(LeftSearchPanelTest, TheMarkerFollowsTheLetterAtTheTopOfTheList) {
 
   Pump();
   list().SetScrollOffset(40);
-  // The scroll listener asks for the letter column to be repainted.
-  const RECT dirty = hwnd()->Dirty();
-  EXPECT_LE(dirty.left, 0);
-  EXPECT_GE(dirty.right, LeftSearchPanel::kStripWidth);
+  // The scroll listener asks for the whole strip, which spans the list, to be repainted.
+  EXPECT_EQ(hwnd()->Dirty(), strip().rect);
   Pump();
   EXPECT_NE(WindowSurface().GetPixel(1, c_middle), bar);
   EXPECT_EQ(WindowSurface().GetPixel(1, d_middle), bar);
