@@ -55,6 +55,10 @@ struct AppGlobals {
   int theme_loads = 0;
   int language_loads = 0;
   bool fullscreen_preference = true;  // as last read
+  // The last screen transition run: its kind ("slide", "flip", "genie open", "genie close")
+  // and direction, for dumps and tests.
+  std::string last_transition;
+  int last_transition_direction = 0;
   // The block the SMS interception library fills for each new SMS (null: no arrival notices).
   std::unique_ptr<SmsBuffer> sms_buffer;
   // Registry notifications (unread count, signal strength); they post from their own thread.

@@ -93,6 +93,7 @@ void WriteListScreen(ui::JsonWriter& json) {
   json.IntField("content_height", list.GetContentHeight());
   json.IntField("selected_index", list.SelectedIndex());
   json.StringField("empty_text", list.EmptyText());
+  json.BoolField("empty_text_shown", !list.EmptyText().empty() && !list.HasContentRows());
   json.IntField("unread_count", app.unread_count);
   json.IntField("item_count", static_cast<int64_t>(list.GetItemCount()));
   json.IntField("displayed_count", static_cast<int64_t>(list.DisplayedCount()));

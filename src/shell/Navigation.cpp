@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "contacts/ContactSmartListControl.h"
 #include "messaging/SMSPanel.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
@@ -27,27 +28,36 @@ RECT ScreenArea(platform::ui::HWND hwnd) {
   return area;
 }
 
+void NoteTransition(const char* kind, int direction) {
+  App().last_transition = kind;
+  App().last_transition_direction = direction;
+}
+
 }  // namespace
 
 void SlideTransition(platform::ui::HWND hwnd, int direction, const RECT* area) {
   const RECT animated = area ? *area : ScreenArea(hwnd);
+  NoteTransition("slide", direction);
   SlideScreenAnimation animation(kSlideDurationMs, animated, direction);
   RunScreenTransition(hwnd, animation, &animated);
 }
 
 void FlipTransition(platform::ui::HWND hwnd, int direction) {
+  NoteTransition("flip", direction);
   FlipScreenAnimation animation(direction, kFlipDurationMs);
   RunScreenTransition(hwnd, animation, nullptr);
 }
 
 void GenieOpenTransition(platform::ui::HWND hwnd, const RECT& target) {
   const RECT animated = ScreenArea(hwnd);
+  NoteTransition("genie open", 0);
   GenieAnimation animation(kGenieOpenDurationMs, target);
   RunScreenTransition(hwnd, animation, &animated);
 }
 
 void GenieCloseTransition(platform::ui::HWND hwnd, const RECT& target) {
   const RECT animated = ScreenArea(hwnd);
+  NoteTransition("genie close", 0);
   ReverseAnimation animation(std::make_unique<GenieAnimation>(kGenieCloseDurationMs, target));
   RunScreenTransition(hwnd, animation, &animated);
 }
@@ -62,7 +72,12 @@ void ShowMainPanel(platform::ui::HWND hwnd, bool animate) {
     app.sms_screen->visible = false;
     app.detail_screen->visible = false;
     // The filter menu arrives with the list screen; it is hidden here then.
-    if (animate) SlideTransition(hwnd, 1, nullptr);
+    // A list that now has a filter slides it in from the right; back to no filter (typed
+    // letters cleared) comes in from the left.
+    if (animate) {
+      const bool filtered = app.list_screen->ContactList().Filter() != nullptr;
+      SlideTransition(hwnd, filtered ? 0 : 1, nullptr);
+    }
     return;
   }
   if (app.detail_screen->visible) {

@@ -43,6 +43,8 @@ void WriteShell(ui::JsonWriter& json) {
   json.StringField("theme_prefix", app.theme_prefix);
   json.IntField("theme_loads", app.theme_loads);
   json.IntField("unread_count", app.unread_count);
+  json.StringField("last_transition", app.last_transition);
+  json.IntField("last_transition_direction", app.last_transition_direction);
   json.Key("panels");
   WritePanels(json, app);
   json.EndObject();
