@@ -89,6 +89,67 @@ std::u16string FromWindows1252(std::string_view bytes) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+  const int32_t length = static_cast<int32_t>(bytes.size());
+  int32_t offset = 0;
+  while (offset < length) {
+    UChar32 c = 0;
+    U8_NEXT(data, offset, length, c);
+    if (c < 0) return false;
+  }
+  return true;
+}
+
+size_t IncompleteUtf8Tail(std::string_view bytes) {
+  for (size_t k = 1; k <= 3 && k <= bytes.size(); ++k) {
+    const uint8_t c = static_cast<uint8_t>(bytes[bytes.size() - k]);
+    if (U8_IS_TRAIL(c)) continue;
+    const size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    return U8_IS_LEAD(c) && length > k ? k : 0;
+  }
+  return 0;
+}
+
+std::optional<ByteOrderMark> FindByteOrderMark(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return ByteOrderMark{TextEncoding::kUtf8, 3};
+  if (bytes.starts_with("\xFF\xFE")) return ByteOrderMark{TextEncoding::kUtf16LittleEndian, 2};
+  if (bytes.starts_with("\xFE\xFF")) return ByteOrderMark{TextEncoding::kUtf16BigEndian, 2};
+  return std::nullopt;
+}
+
+ByteOrderMark DetectTextEncoding(std::string_view bytes) {
+  if (auto mark = FindByteOrderMark(bytes)) return *mark;
+  return {IsValidUtf8(bytes) ? TextEncoding::kUtf8 : TextEncoding::kWindows1252, 0};
+}
+
+std::u16string DecodeText(std::string_view bytes, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::kUtf8:
+      return FromUtf8(bytes);
+    case TextEncoding::kWindows1252:
+      return FromWindows1252(bytes);
+    case TextEncoding::kUtf16LittleEndian:
+    case TextEncoding::kUtf16BigEndian:
+      break;
+  }
+  const bool big_endian = encoding == TextEncoding::kUtf16BigEndian;
+  std::u16string out;
+  out.reserve(bytes.size() / 2);
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<uint8_t>(bytes[i]);
+    const auto second = static_cast<uint8_t>(bytes[i + 1]);
+    out.push_back(big_endian ? static_cast<char16_t>((first << 8) | second)
+                             : static_cast<char16_t>(first | (second << 8)));
+  }
+  return out;
+}
+
+std::u16string DecodeText(std::string_view bytes) {
+  const ByteOrderMark detected = DetectTextEncoding(bytes);
+  return DecodeText(bytes.substr(detected.length), detected.encoding);
+}
+
 char16_t ToUpperUnit(char16_t c) {
   if (U16_IS_SURROGATE(c)) return c;
   UChar32 u = u_toupper(c);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,30 @@ std::string ToUtf8(std::u16string_view utf16);
 // Windows-1252 (the code page of old theme files) to UTF-16; undefined bytes map to the
 // C1 control of the same value, as the platform's converter did.
 std::u16string FromWindows1252(std::string_view bytes);
+
+// Whether `bytes` are well-formed UTF-8: no overlong forms, surrogates, values above U+10FFFF
+// or sequence cut short at the end.
+bool IsValidUtf8(std::string_view bytes);
+// For UTF-8 that arrives in pieces: how many bytes (0 to 3) at the end of `bytes` begin a
+// sequence that the next piece may complete. Check the rest; carry these to the next piece.
+size_t IncompleteUtf8Tail(std::string_view bytes);
+
+// How a text file is read. With a byte-order mark the mark decides; without one the text is
+// UTF-8 when it is valid UTF-8, else Windows-1252 (what older tools wrote).
+enum class TextEncoding { kUtf8, kUtf16LittleEndian, kUtf16BigEndian, kWindows1252 };
+struct ByteOrderMark {
+  TextEncoding encoding;
+  size_t length;  // bytes of the mark
+};
+// The mark `bytes` start with: EF BB BF (UTF-8), FF FE (UTF-16 little-endian) or FE FF
+// (UTF-16 big-endian).
+std::optional<ByteOrderMark> FindByteOrderMark(std::string_view bytes);
+// The encoding of a whole text by the rule above, and the length of its mark (0 without one).
+ByteOrderMark DetectTextEncoding(std::string_view bytes);
+// Bytes in `encoding` to UTF-16 (no mark expected; an odd last byte of UTF-16 is dropped).
+std::u16string DecodeText(std::string_view bytes, TextEncoding encoding);
+// A whole text file to UTF-16 by DetectTextEncoding, without its mark.
+std::u16string DecodeText(std::string_view bytes);
 
 // Per-unit case mapping (a unit that is half of a surrogate pair is left as it is).
 char16_t ToUpperUnit(char16_t c);
