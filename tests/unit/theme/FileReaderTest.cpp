@@ -127,7 +127,7 @@ TEST_F(FileReaderTest, NamesResolveAgainstTheProgramFolder) {
   platform::SetProgramDir(dir_.path());
   EXPECT_EQ(MakeProgramPath(u"Touch.qbt"), dir_.path() + "/Touch.qbt");
   EXPECT_EQ(MakeProgramPath(u"/media/card/Themes/Dark.qbt"), "/media/card/Themes/Dark.qbt");
-  EXPECT_EQ(MakeProgramPath(u"sub/x.png"), "sub/x.png");
+  EXPECT_EQ(MakeProgramPath(u"sub/x.png"), dir_.path() + "/sub/x.png");
   dir_.Write("lang.ini", "txt_Back=Retour\n");
   FileReader reader(std::u16string_view(u"lang.ini"));
   EXPECT_EQ(reader.ReadLine(), u"txt_Back=Retour\n");
