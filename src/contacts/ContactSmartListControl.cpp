@@ -2,11 +2,11 @@
 
 #include <atomic>
 
+#include "contacts/CompareRows.h"
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactLoader.h"
 #include "contacts/ContactRecordMove.h"
 #include "contacts/ContactStoreReads.h"
-#include "platform/Text.h"
 #include "platform/ThreadPriority.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
@@ -228,8 +228,7 @@ bool ContactSmartListControl::ClaimLetterSeparator(char16_t letter) {
 void ContactSmartListControl::AddLetterSeparatorFor(const ContactListItem& row) {
   const theme::SettingManager& settings = theme::Settings();
   if (row.text.empty() || settings.separator_item_height <= 1) return;
-  char16_t letter = row.text.front();
-  if (platform::IsDigitUnit(letter)) letter = u'#';
+  const char16_t letter = IndexLetter(row.text);
   if (settings.index_letters.find(letter) == std::u16string::npos) return;
   if (!ClaimLetterSeparator(letter)) return;
   AddItem(std::make_unique<SeparatorItem>(letter, settings.separator_item_height));

@@ -20,18 +20,63 @@ struct CollatorDeleter {
 };
 using CollatorPtr = std::unique_ptr<UCollator, CollatorDeleter>;
 
-// ICU collators are not thread-safe for concurrent use; each thread gets its own clone.
-UCollator* ThreadCollator(UColAttributeValue strength) {
-  thread_local CollatorPtr primary;
-  thread_local CollatorPtr tertiary;
-  CollatorPtr& slot = strength == UCOL_SECONDARY ? primary : tertiary;
-  if (!slot) {
-    UErrorCode status = U_ZERO_ERROR;
-    slot.reset(ucol_open("", &status));
-    if (U_FAILURE(status)) return nullptr;
-    ucol_setStrength(slot.get(), strength);
+// The root collation with hyphens (U+002D, U+2010, U+2011) and apostrophes (U+0027, U+2019)
+// made completely ignorable, like the control characters of the root collation.
+constexpr char16_t kNoCaseRules[] =
+    u"&[last tertiary ignorable] = '-' = \u2010 = \u2011"
+    u" = \\' = \u2019";
+
+enum class CollatorKind { kNoCase, kTertiary };
+
+CollatorPtr OpenCollator(CollatorKind kind) {
+  UErrorCode status = U_ZERO_ERROR;
+  CollatorPtr collator;
+  if (kind == CollatorKind::kNoCase) {
+    UParseError error{};
+    collator.reset(ucol_openRules(kNoCaseRules, -1, UCOL_DEFAULT, UCOL_SECONDARY, &error, &status));
+  } else {
+    collator.reset(ucol_open("", &status));
+    if (U_SUCCESS(status)) ucol_setStrength(collator.get(), UCOL_TERTIARY);
   }
+  if (U_FAILURE(status)) collator.reset();
+  return collator;
+}
+
+// ICU collators are not thread-safe for concurrent use; each thread gets its own.
+UCollator* ThreadCollator(CollatorKind kind) {
+  thread_local CollatorPtr no_case;
+  thread_local CollatorPtr tertiary;
+  CollatorPtr& slot = kind == CollatorKind::kNoCase ? no_case : tertiary;
+  if (!slot) slot = OpenCollator(kind);
   return slot.get();
+}
+
+std::string SortKey(UCollator* collator, std::u16string_view text) {
+  std::string key(text.size() * 4 + 16, '\0');
+  for (;;) {
+    const int32_t need =
+        ucol_getSortKey(collator, text.data(), static_cast<int32_t>(text.size()),
+                        reinterpret_cast<uint8_t*>(key.data()), static_cast<int32_t>(key.size()));
+    if (need <= static_cast<int32_t>(key.size())) {
+      key.resize(need > 0 ? static_cast<size_t>(need - 1) : 0);  // drop the terminating 0
+      return key;
+    }
+    key.resize(static_cast<size_t>(need));
+  }
+}
+
+// What the no-case comparison ignores when ICU is unavailable.
+bool IsHyphenOrApostrophe(char16_t c) {
+  return c == u'-' || c == u'\u2010' || c == u'\u2011' || c == u'\'' || c == u'\u2019';
+}
+
+std::u16string WithoutHyphensAndApostrophes(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (char16_t c : text) {
+    if (!IsHyphenOrApostrophe(c)) out.push_back(c);
+  }
+  return out;
 }
 
 }  // namespace
@@ -179,10 +224,30 @@ bool IsDigitUnit(char16_t c) { return u_isdigit(c); }
 bool IsAlphaUnit(char16_t c) { return u_isalpha(c); }
 
 int CompareNoCase(std::u16string_view a, std::u16string_view b) {
-  UCollator* coll = ThreadCollator(UCOL_SECONDARY);
-  if (!coll) return CompareOrdinalNoCase(a, b);
+  UCollator* coll = ThreadCollator(CollatorKind::kNoCase);
+  if (!coll) {
+    return CompareOrdinalNoCase(WithoutHyphensAndApostrophes(a), WithoutHyphensAndApostrophes(b));
+  }
   return static_cast<int>(ucol_strcoll(coll, a.data(), static_cast<int32_t>(a.size()), b.data(),
                                        static_cast<int32_t>(b.size())));
+}
+
+std::string NoCaseSortKey(std::u16string_view text) {
+  UCollator* coll = ThreadCollator(CollatorKind::kNoCase);
+  if (!coll) return ToUtf8(ToUpper(WithoutHyphensAndApostrophes(text)));
+  return SortKey(coll, text);
+}
+
+char16_t FirstComparedUnit(std::u16string_view text) {
+  UCollator* coll = ThreadCollator(CollatorKind::kNoCase);
+  for (char16_t c : text) {
+    // Compared with the empty text: equal only when the collation ignores the unit entirely.
+    const bool ignored =
+        coll ? !U16_IS_SURROGATE(c) && ucol_strcoll(coll, &c, 1, u"", 0) == UCOL_EQUAL
+             : IsHyphenOrApostrophe(c);
+    if (!ignored) return c;
+  }
+  return text.empty() ? char16_t{0} : text.front();
 }
 
 int CompareOrdinalNoCase(std::u16string_view a, std::u16string_view b) {
@@ -197,26 +262,16 @@ int CompareOrdinalNoCase(std::u16string_view a, std::u16string_view b) {
 }
 
 int CompareCollated(std::u16string_view a, std::u16string_view b) {
-  UCollator* coll = ThreadCollator(UCOL_TERTIARY);
+  UCollator* coll = ThreadCollator(CollatorKind::kTertiary);
   if (!coll) return a.compare(b);
   return static_cast<int>(ucol_strcoll(coll, a.data(), static_cast<int32_t>(a.size()), b.data(),
                                        static_cast<int32_t>(b.size())));
 }
 
 std::string CollationKey(std::u16string_view text) {
-  UCollator* coll = ThreadCollator(UCOL_TERTIARY);
+  UCollator* coll = ThreadCollator(CollatorKind::kTertiary);
   if (!coll) return ToUtf8(text);
-  std::string key(text.size() * 4 + 16, '\0');
-  for (;;) {
-    int32_t need = ucol_getSortKey(coll, text.data(), static_cast<int32_t>(text.size()),
-                                   reinterpret_cast<uint8_t*>(key.data()),
-                                   static_cast<int32_t>(key.size()));
-    if (need <= static_cast<int32_t>(key.size())) {
-      key.resize(need > 0 ? static_cast<size_t>(need - 1) : 0);  // drop the terminating 0
-      return key;
-    }
-    key.resize(static_cast<size_t>(need));
-  }
+  return SortKey(coll, text);
 }
 
 std::u16string Trim(std::u16string_view text) {

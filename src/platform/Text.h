@@ -53,9 +53,16 @@ bool IsSpaceUnit(char16_t c);   // Unicode white space (ICU u_isspace)
 bool IsDigitUnit(char16_t c);   // decimal digit of any script
 bool IsAlphaUnit(char16_t c);   // letter of any script
 
-// Locale-aware comparison without case (and with accents as secondary differences only).
-// Returns <0, 0 or >0. Thread-safe.
+// Locale-aware comparison without case, with accents as secondary differences only, and with
+// hyphens and apostrophes ignored the way the phone's own comparison ignored them: "Le-Roy"
+// compares as "LeRoy", "O'Brien" as "OBrien". Returns <0, 0 or >0. Thread-safe.
 int CompareNoCase(std::u16string_view a, std::u16string_view b);
+// A byte string whose order matches CompareNoCase (equal for texts it finds equal), for sorting
+// many texts by comparing bytes. Thread-safe.
+std::string NoCaseSortKey(std::u16string_view text);
+// The first unit of `text` that CompareNoCase does not ignore ('T' for "'t Hooft"); the first
+// unit when it ignores every one; 0 for the empty text.
+char16_t FirstComparedUnit(std::u16string_view text);
 // Ordinal comparison without case by per-unit upper-casing.
 int CompareOrdinalNoCase(std::u16string_view a, std::u16string_view b);
 // Locale collation with case and accents as later-level differences. Thread-safe.

@@ -28,6 +28,42 @@ TEST(Text, CaseClassesAndCollationThatOrdersAccentsNearTheirLetter) {
   EXPECT_LT(CompareOrdinalNoCase(u"abc", u"ABD"), 0);
 }
 
+// Hyphens and apostrophes do not count when names are compared; case and accents count as
+// before. The sort key orders like the comparison, and the first compared unit skips what the
+// comparison skips.
+TEST(Text, NoCaseComparisonIgnoresHyphensAndApostrophes) {
+  struct Case {
+    std::u16string a, b;
+    int sign;  // of CompareNoCase(a, b)
+  };
+  const Case cases[] = {
+      {u"Le-Roy", u"LeRoy", 0},
+      {u"Le-Roy", u"Leblanc", 1},
+      {u"Le-Roy", u"Lemaire", 1},
+      {u"O'Brien", u"OBrien", 0},
+      {u"O'Brien", u"Obama", 1},
+      {u"O'Brien", u"Oz", -1},
+      {u"O\u2019Brien", u"O'Brien", 0},
+      {u"Jean\u2010Luc", u"Jeanluc", 0},
+      {u"'t Hooft", u"T Hooft", 0},
+      {u"-Ana", u"Anna", -1},
+      {u"anne", u"ANNE", 0},
+      {u"\u00c9mile", u"Emile", 1},
+      {u"\u00c9mile", u"Emilf", -1},
+      {u"De La Cruz", u"Dean", -1},
+      {u"A.B", u"AB", -1},
+  };
+  auto sign = [](int value) { return (value > 0) - (value < 0); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ToUtf8(c.a) + " / " + ToUtf8(c.b));
+    EXPECT_EQ(sign(CompareNoCase(c.a, c.b)), c.sign);
+    EXPECT_EQ(sign(NoCaseSortKey(c.a).compare(NoCaseSortKey(c.b))), c.sign);
+  }
+  const std::pair<std::u16string, char16_t> firsts[] = {
+      {u"'T HOOFT", u'T'}, {u"--\u2019ANA", u'A'}, {u" ANA", u' '}, {u"-", u'-'}, {u"", 0}};
+  for (const auto& [text, first] : firsts) EXPECT_EQ(FirstComparedUnit(text), first);
+}
+
 // Text without a byte-order mark is UTF-8 only when every byte sequence is well-formed;
 // anything else, overlong forms and encoded surrogates included, is Windows-1252.
 TEST(Text, DecodingChoosesByMarkThenUtf8ValidityElseWindows1252) {
