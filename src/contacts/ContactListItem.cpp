@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "contacts/CompareRows.h"
 #include "contacts/ContactRowNavigation.h"
 #include "contacts/PhoneNumberMatch.h"
 #include "contacts/SmsFilterItem.h"
@@ -108,6 +109,10 @@ bool ContactListItem::Draw(platform::Surface& dc, const RECT& row, bool selected
   dc.FillRect(RECT{row.left, row.bottom - 1, row.right, row.bottom},
               settings.contact_separator_line_color);
   return true;
+}
+
+char16_t ContactListItem::GetIndexChar() const {
+  return IndexLetter(text);
 }
 
 void ContactListItem::OnClick(SmartListControl& list) {

@@ -51,8 +51,9 @@ class Font {
 
 // Registers a private font file (a .ttf in the program folder) with fontconfig so that its
 // face can be named by fonts created afterwards. Each file is registered at most once per
-// process; later calls for the same path return the first result. False when the file does
-// not exist or cannot be read as a font.
+// process; once registered, later calls for the same path return true. False when the file
+// does not exist or cannot be read as a font; a later call tries again once the file exists or
+// has changed.
 bool RegisterPrivateFontFile(const std::string& path);
 
 class Surface {
