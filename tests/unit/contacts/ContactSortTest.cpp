@@ -64,6 +64,19 @@ TEST(ContactSortTest, IndexLetterIsTheFirstComparedCharacter) {
   for (const auto& [text, letter] : cases) {
     EXPECT_EQ(IndexLetter(text), letter) << std::string(text.begin(), text.end());
   }
+  // Among the index letters a row goes under the one it equals but for accents.
+  const std::u16string_view letters = u"#ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  const std::pair<std::u16string, char16_t> filed[] = {{u"\u010cERN\u00dd", u'C'},
+                                                       {u"\u00d8STER", u'O'},
+                                                       {u"\u0141UKASZ", u'L'},
+                                                       {u"\u00c9MILE", u'E'},
+                                                       {u"'T HOOFT", u'T'},
+                                                       {u"42", u'#'},
+                                                       {u"\u00df", 0},
+                                                       {u"\u03a9MEGA", 0}};
+  for (const auto& [text, letter] : filed) {
+    EXPECT_EQ(IndexLetterIn(text, letters), letter) << std::string(text.begin(), text.end());
+  }
 }
 
 TEST(ContactSortTest, EmptyTextsComeFirstByOrderValueThenAddress) {
