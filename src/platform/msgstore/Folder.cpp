@@ -1,5 +1,8 @@
 #include "platform/msgstore/Folder.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/Text.h"
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/MessageRows.h"
@@ -11,31 +14,66 @@ namespace platform::msgstore {
 
 namespace {
 
-// Every message of the folder, in contents order, each with its entry id and all its
-// properties. One statement, grouped by message as the rows come.
-HRESULT ReadContents(Database& db, const EntryId& folder, std::vector<PropRow>& rows) {
-  Statement s = db.Prepare(
+// The contents query for `count` stored columns: each message of the folder in contents
+// order, joined with those of its properties whose tags are bound to ?2..?(count+1).
+std::string ContentsQuery(size_t count) {
+  std::string sql =
       "SELECT m.id, m.nonce, p.tag, p.value FROM messages m "
-      "LEFT JOIN props p ON p.message_id = m.id "
-      "WHERE m.folder_id = ? ORDER BY m.sort_time, m.id");
+      "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (";
+  for (size_t i = 0; i < count; ++i)
+    sql += i == 0 ? "?" + std::to_string(i + 2) : ", ?" + std::to_string(i + 2);
+  sql += ") WHERE m.folder_id = ?1 ORDER BY m.sort_time, m.id";
+  return sql;
+}
+
+// Every message of the folder, in contents order, as a row of `columns` (in that order; a
+// column the message lacks is a PT_ERROR value), handed to `visit` as it is read. One
+// statement, its rows grouped by message as they come.
+HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
+                      const std::function<void(const PropRow&)>& visit) {
+  std::vector<uint32_t> stored;
+  for (uint32_t tag : columns) {
+    if (tag != PR_ENTRYID && std::find(stored.begin(), stored.end(), tag) == stored.end()) {
+      stored.push_back(tag);
+    }
+  }
+  // No stored column: the join asks for tag 0, which no stored property has (its type is
+  // refused on writing).
+  if (stored.empty()) stored.push_back(0);
+  Statement s = db.PrepareCached(ContentsQuery(stored.size()));
   s.Bind(1, folder.object_id);
+  for (size_t i = 0; i < stored.size(); ++i) s.Bind(static_cast<int>(i + 2), int64_t{stored[i]});
+  PropRow row;
   int64_t current = 0;
+  const auto empty_row = [&] {
+    row.clear();
+    for (uint32_t tag : columns) row.push_back(PropValue::Error(tag, MAPI_E_NOT_FOUND));
+  };
   while (s.Step()) {
     if (s.Int(0) != current) {
+      if (current != 0) visit(row);
       current = s.Int(0);
+      empty_row();
       EntryId id{EntryKind::kMessage, folder.store_id, current, NonceFromBlob(s.Blob(1))};
-      rows.push_back(PropRow{PropValue::Binary(PR_ENTRYID, id.Encode())});
+      for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == PR_ENTRYID) row[i] = PropValue::Binary(PR_ENTRYID, id.Encode());
+      }
     }
     if (s.IsNull(2)) continue;
     auto tag = static_cast<uint32_t>(s.Int(2));
     PropValue value = ValueFromColumn(s, 3, tag);
-    if (!value.IsError()) rows.back().push_back(std::move(value));
+    if (value.IsError()) continue;
+    for (size_t i = 0; i < columns.size(); ++i) {
+      if (columns[i] == tag) row[i] = value;
+    }
   }
-  return s.failed() ? MAPI_E_DISK_ERROR : S_OK;
+  if (s.failed()) return MAPI_E_DISK_ERROR;
+  if (current != 0) visit(row);
+  return S_OK;
 }
 
 HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t& unread) {
-  Statement s = db.Prepare(
+  Statement s = db.PrepareCached(
       "SELECT count(*), coalesce(sum(coalesce((SELECT value & 1 FROM props "
       "WHERE message_id = m.id AND tag = ?), 0) = 0), 0) FROM messages m WHERE m.folder_id = ?");
   s.Bind(1, int64_t{PR_MESSAGE_FLAGS}).Bind(2, folder_id);
@@ -56,7 +94,7 @@ HRESULT Folder::ReadAll(PropRow& values) {
   HRESULT hr = LookupFolder(db, id_, row);
   if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
   if (Failed(hr)) return hr;
-  Statement s = db.Prepare("SELECT display_name FROM folders WHERE id = ?");
+  Statement s = db.PrepareCached("SELECT display_name FROM folders WHERE id = ?");
   s.Bind(1, id_.object_id);
   if (!s.Step()) return MAPI_E_DISK_ERROR;
   uint32_t total = 0;
@@ -80,19 +118,38 @@ HRESULT Folder::GetProps(std::span<const uint32_t> tags, uint32_t /*flags*/, Pro
 HRESULT Folder::GetContentsTable(uint32_t /*flags*/, std::unique_ptr<Table>& table) {
   std::shared_ptr<StoreConnection> connection = connection_;
   EntryId folder = id_;
-  auto loader = [connection, folder](std::vector<PropRow>& rows) {
+  auto loader = [connection, folder](std::span<const uint32_t> columns,
+                                     std::vector<PropRow>& rows) {
     return connection->Read([&]() -> HRESULT {
       rows.clear();
       FolderRow row;
       HRESULT hr = LookupFolder(connection->db(), folder, row);
       if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
       if (Failed(hr)) return hr;
-      return ReadContents(connection->db(), folder, rows);
+      return VisitContents(connection->db(), folder, columns,
+                           [&rows](const PropRow& message) { rows.push_back(message); });
     });
   };
   table = std::make_unique<Table>(loader, std::vector<uint32_t>(std::begin(kDefaultTableColumns),
                                                                 std::end(kDefaultTableColumns)));
   return S_OK;
+}
+
+HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns,
+                                  const std::function<void(const PropRow&)>& visit) {
+  if (columns.empty() || columns.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
+  bool started = false;
+  HRESULT hr = connection_->Read([&]() -> HRESULT {
+    // A retried read must not hand out the rows of the failed attempt twice.
+    if (started) return MAPI_E_BUSY;
+    FolderRow row;
+    HRESULT found = LookupFolder(connection_->db(), id_, row);
+    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+    if (Failed(found)) return found;
+    started = true;
+    return VisitContents(connection_->db(), id_, columns, visit);
+  });
+  return hr;
 }
 
 HRESULT Folder::OpenEntry(std::span<const uint8_t> entry_id, uint32_t /*flags*/,
@@ -136,9 +193,10 @@ HRESULT Folder::DeleteMessages(const std::vector<std::vector<uint8_t>>& entry_id
       if (Failed(found)) return found;
       bool unread = false;
       if (Failed(CountsAsUnread(db, row, unread))) return MAPI_E_DISK_ERROR;
-      Statement remove = db.Prepare("DELETE FROM messages WHERE id = ?");
+      Statement remove = db.PrepareCached("DELETE FROM messages WHERE id = ?");
       if (!remove.Bind(1, row.id).Run()) return MAPI_E_DISK_ERROR;
       if (unread) connection_->AddUnreadDelta(-1);
+      if (IsSmsInbox(row.folder)) connection_->MarkInboxChanged();
     }
     return S_OK;
   });

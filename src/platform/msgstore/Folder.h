@@ -3,7 +3,9 @@
 // else the time the message was filed), and the creation, opening and deletion of messages.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/msgstore/EntryId.h"
@@ -22,6 +24,12 @@ class Folder : public PropObject {
   // PR_DISPLAY_NAME, PR_ENTRYID, PR_CONTENT_COUNT, PR_CONTENT_UNREAD.
   HRESULT GetProps(std::span<const uint32_t> tags, uint32_t flags, PropRow& values) override;
   HRESULT GetContentsTable(uint32_t flags, std::unique_ptr<Table>& table);
+  // The contents read in one pass without keeping them: every message in contents order as
+  // a row of `columns` (a column the message lacks as a PT_ERROR value), handed to `visit`
+  // as it is read, inside one read of the store; `visit` must not use the store. A failure
+  // after some rows leaves those rows visited.
+  HRESULT VisitContentsRows(std::span<const uint32_t> columns,
+                            const std::function<void(const PropRow&)>& visit);
   // Opens a message of this folder's store.
   HRESULT OpenEntry(std::span<const uint8_t> entry_id, uint32_t flags,
                     std::unique_ptr<Message>& message);
