@@ -1,9 +1,11 @@
-// Per-contact SMS counts: live attribution of a new SMS and the two recount forms.
+// Per-contact SMS counts: live attribution of a new SMS, the recounts and their core.
 #include "messaging/SmsCounts.h"
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <unordered_set>
 
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
@@ -20,6 +22,7 @@
 #include "platform/msgstore/SmsState.h"
 #include "platform/ui/WindowApi.h"
 #include "theme/SettingManager.h"
+#include "toolkit/ISmartListFilter.h"
 
 namespace {
 
@@ -51,14 +54,72 @@ void CountOn(ContactListItem& row, bool read, bool recount, std::optional<FileTi
   if (time && *time >= row.newest_sms_time) row.newest_sms_time = *time;
 }
 
-// Reads the Inbox rows of the SMS store; false when a store step fails.
-bool ReadInboxRows(CMAPISession& session, std::unique_ptr<CMAPIFolder>& inbox,
-                   std::vector<CMAPIEntry>& rows) {
+// Recounts run one at a time, read and apply together (see the header).
+std::mutex& RecountMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+// Sums up the Inbox of the SMS store in one pass over its rows; false when a store step fails.
+bool ReadInbox(InboxSenders& inbox) {
+  CMAPISession session;
   if (!session.Logon()) return false;
   std::unique_ptr<CMAPIMsgStore> store = session.OpenMsgStore(platform::msgstore::kSmsStoreName);
   if (!store) return false;
-  inbox = store->GetMessageFolder(SpecialFolder::kInbox);
-  return inbox && inbox->GetContents(rows);
+  std::unique_ptr<CMAPIFolder> folder = store->GetMessageFolder(SpecialFolder::kInbox);
+  return folder && folder->VisitReceivedRows([&inbox](const CMAPIReceivedRow& row) {
+    inbox.Add(row.address, row.sender_name, row.IsRead(), row.has_time, row.time);
+  });
+}
+
+// Whether the current filter would show other rows than it does: counts decide what the
+// SMS filter and the all-contacts filter (senders with unread SMS) show. Under the lock.
+bool FilterOutOfStep(ContactSmartListControl& list) {
+  ISmartListFilter* filter = list.Filter();
+  if (!filter) return false;
+  std::unordered_set<const IListItem*> shown(list.DisplayedItems().begin(),
+                                             list.DisplayedItems().end());
+  for (IListItem* row : list.MasterItems()) {
+    if (filter->Accept(*row) != shown.contains(row)) return true;
+  }
+  return false;
+}
+
+// Reads the Inbox and counts it onto the rows, as one step among the recounts.
+void CountInbox(ContactSmartListControl& list, bool count_times) {
+  {
+    std::lock_guard recounting(RecountMutex());
+    InboxSenders inbox(count_times);
+    if (!ReadInbox(inbox)) return;
+    ApplyRecount(list, inbox, SmsMatching::kIndexed);
+    std::lock_guard lock(list.ListLock());
+    // The base operation, as the loader uses it: applies the same filter again without
+    // touching the typing state, which belongs to the UI thread.
+    if (FilterOutOfStep(list)) list.SmartListControl::SetFilter(list.Filter());
+  }
+  list.Resort();
+  // Recounts run off the UI thread too: the repaint is requested by posting.
+  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
+}
+
+// A digest of the rows a recount attributes SMS to: their order, identity and numbers.
+uint64_t RowsFingerprint(ContactSmartListControl& list) {
+  std::lock_guard lock(list.ListLock());
+  uint64_t hash = 1469598103934665603ull;  // FNV-1a
+  const auto mix = [&hash](uint64_t value) {
+    hash ^= value;
+    hash *= 1099511628211ull;
+  };
+  for (IListItem* item : list.MasterItems()) {
+    mix(reinterpret_cast<uintptr_t>(item));
+    const auto* row = dynamic_cast<const ContactListItem*>(item);
+    if (!row) continue;
+    for (const PhoneEntry& phone : row->phones) {
+      for (char16_t unit : phone.number) mix(unit);
+      mix(0x10000);
+    }
+  }
+  return hash;
 }
 
 }  // namespace
@@ -144,8 +205,25 @@ class RowFinder {
 
 }  // namespace
 
-void ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>& messages,
-                  SmsMatching matching, const SenderNameSource& name_of) {
+void InboxSenders::Add(const std::u16string& address, const std::u16string& sender_name, bool read,
+                       bool has_time, FileTime time) {
+  ++messages_;
+  auto [found, added] = by_address_.try_emplace(address, senders_.size());
+  if (added) {
+    Sender sender;
+    sender.address = address;
+    sender.first_name = sender_name;
+    sender.first_read = read;
+    senders_.push_back(std::move(sender));
+  }
+  Sender& sender = senders_[found->second];
+  ++sender.count;
+  if (!read) ++sender.unread;
+  // A message without a time counts as time 0, as a message's own reading gives it.
+  if (count_times_) sender.newest = std::max(sender.newest.value_or(0), has_time ? time : 0);
+}
+
+bool ApplyRecount(ContactSmartListControl& list, const InboxSenders& inbox, SmsMatching matching) {
   std::lock_guard lock(list.ListLock());
   RowFinder finder(matching);
   for (IListItem* item : list.MasterItems()) {
@@ -155,82 +233,59 @@ void ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>&
     row->pending_count = 0;
     finder.Add(row, IsPseudoContact(*row));
   }
-  for (const ReceivedSms& sms : messages) {
-    ContactListItem* row = finder.Find(sms.address);
-    std::optional<FileTime> time;
-    if (sms.has_time) time = sms.time;
-    if (row) {
-      CountOn(*row, sms.read, true, time);
-      continue;
+  bool changed = false;
+  for (const InboxSenders::Sender& sender : inbox.senders()) {
+    ContactListItem* row = finder.Find(sender.address);
+    if (!row) {
+      std::unique_ptr<SmsContactListItem> pseudo =
+          MakePseudoContact(sender.first_name, sender.address, sender.first_read, true);
+      row = pseudo.get();
+      row->pending_count = 0;  // counted with the sender's other SMS below
+      row->pending_unread_count = 0;
+      // Appended rows come after every row already in the list.
+      finder.Add(row, true);
+      list.AddItem(std::move(pseudo));
+      changed = true;
     }
-    std::u16string name = sms.sender_name;
-    if (name_of && !name_of(sms, name)) continue;
-    std::unique_ptr<SmsContactListItem> pseudo =
-        MakePseudoContact(name, sms.address, sms.read, true);
-    if (time && *time >= pseudo->newest_sms_time) pseudo->newest_sms_time = *time;
-    // Appended rows come after every row already in the list.
-    finder.Add(pseudo.get(), true);
-    list.AddItem(std::move(pseudo));
+    row->pending_count += sender.count;
+    row->pending_unread_count += sender.unread;
+    if (sender.newest && *sender.newest >= row->newest_sms_time) {
+      changed = changed || row->newest_sms_time != *sender.newest;
+      row->newest_sms_time = *sender.newest;
+    }
   }
   for (IListItem* item : list.MasterItems()) {
     auto* row = dynamic_cast<ContactListItem*>(item);
     if (!row) continue;
+    changed = changed || row->unread_sms_count != row->pending_unread_count ||
+              row->sms_count != row->pending_count;
     row->unread_sms_count = row->pending_unread_count;
     row->sms_count = row->pending_count;
   }
+  return changed;
+}
+
+bool ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>& messages,
+                  SmsMatching matching) {
+  InboxSenders inbox(true);
+  for (const ReceivedSms& sms : messages) {
+    inbox.Add(sms.address, sms.sender_name, sms.read, sms.has_time, sms.time);
+  }
+  return ApplyRecount(list, inbox, matching);
 }
 
 void RecountSms(ContactSmartListControl& list) {
-  CMAPISession session;
-  std::unique_ptr<CMAPIFolder> inbox;
-  std::vector<CMAPIEntry> rows;
-  if (!ReadInboxRows(session, inbox, rows)) return;
-  // Messages are read without the list's lock; the counting then runs under it in one go.
-  std::vector<ReceivedSms> messages;
-  messages.reserve(rows.size());
-  for (const CMAPIEntry& row : rows) {
-    if (!IsUsableEntryId(row)) continue;
-    std::unique_ptr<CMAPIMessage> message = inbox->OpenMessage(row);
-    if (!message) continue;  // deleted since the rows were read
-    ReceivedSms sms;
-    sms.address = message->GetSenderEmailAddress();
-    sms.sender_name = message->GetSenderName();
-    sms.read = message->IsRead();
-    sms.has_time = true;
-    if (!message->GetTime(sms.time)) sms.time = 0;
-    messages.push_back(std::move(sms));
-  }
-  ApplyRecount(list, messages, SmsMatching::kIndexed, nullptr);
-  list.Resort();
-  // The loading thread runs this too: the repaint is requested by posting, which any thread
-  // may do.
-  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
+  CountInbox(list, true);
 }
 
 void RecountSmsFromRows(ContactSmartListControl& list) {
-  CMAPISession session;
-  std::unique_ptr<CMAPIFolder> inbox;
-  std::vector<CMAPIEntry> rows;
-  if (!ReadInboxRows(session, inbox, rows)) return;
-  std::vector<ReceivedSms> messages;
-  messages.reserve(rows.size());
-  for (CMAPIEntry& row : rows) {
-    ReceivedSms sms;
-    sms.address = row.address;
-    sms.read = row.IsRead();
-    sms.entry = std::move(row);
-    messages.push_back(std::move(sms));
-  }
-  // Only a sender without a contact costs a message opening (for the name).
-  SenderNameSource name_of = [&session](const ReceivedSms& sms, std::u16string& name) {
-    if (!IsUsableEntryId(sms.entry)) return false;
-    std::unique_ptr<CMAPIMessage> message = session.OpenEntry(sms.entry);
-    if (!message) return false;
-    name = message->GetSenderName();
-    return true;
-  };
-  ApplyRecount(list, messages, SmsMatching::kIndexed, name_of);
-  list.Resort();
-  // This runs off the UI thread: the window repaints when it handles the posted request.
-  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
+  CountInbox(list, false);
+}
+
+void LoaderSmsRecount::Run(ContactSmartListControl& list) {
+  const std::optional<uint32_t> version = platform::msgstore::ReadSmsInboxVersion();
+  if (version && version == inbox_version_ && RowsFingerprint(list) == rows_fingerprint_) return;
+  RecountSms(list);
+  inbox_version_ = version;
+  rows_fingerprint_ = RowsFingerprint(list);
 }

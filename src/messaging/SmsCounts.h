@@ -1,8 +1,13 @@
 // The per-contact counts of received SMS kept on the contact list's rows, and the
 // pseudo-contacts for senders who are not contacts.
 //
-// Counts change only under the contact list's lock. Only the Inbox is counted.
+// Counts change only under the contact list's lock. Only the Inbox is counted. Recounts run
+// one at a time (each reads the Inbox and applies what it read as one step), so the last
+// recount to start is the last to apply and the counts always end as the Inbox is.
 #pragma once
+
+#include <cstdint>
+#include <optional>
 
 class CMAPIMessage;
 class ContactSmartListControl;
@@ -12,12 +17,24 @@ class ContactSmartListControl;
 // counts go up; recount: its pending counts. The row's newest-SMS time follows the message's.
 void AddSmsToContacts(ContactSmartListControl& list, CMAPIMessage& message, bool recount);
 
-// Recounts every contact row's SMS and unread counts from the Inbox, opening each message.
-// Rows that are not contact rows keep their counts. Ends with a resort and a repaint; call it
-// on the UI thread.
+// Recounts every contact row's SMS and unread counts, and the newest-SMS times, from one pass
+// over the Inbox rows (sender, read flag and times are columns of the row; no message is
+// opened). Rows that are not contact rows keep their counts. When the counts change which
+// rows the current filter shows, the filter is applied again. Ends with a resort and a posted
+// repaint, so it may run on any thread.
 void RecountSms(ContactSmartListControl& list);
 
-// The same recount from the Inbox rows alone (sender column and read bit), without opening
-// messages except to name a new pseudo-contact; newest-SMS times are left alone. Made for the
-// unread-counter thread: it asks the list's window for a repaint by a posted message.
+// The same, leaving the newest-SMS times alone: the recount of the unread-counter thread.
 void RecountSmsFromRows(ContactSmartListControl& list);
+
+// The recount of the contact loader, which asks after each of its two phases: counts
+// (as RecountSms) only when the Inbox or the contact rows changed since this object last
+// counted, so that a start whose store phase confirms the cached rows reads the Inbox once.
+class LoaderSmsRecount {
+ public:
+  void Run(ContactSmartListControl& list);
+
+ private:
+  std::optional<uint32_t> inbox_version_;
+  uint64_t rows_fingerprint_ = 0;
+};

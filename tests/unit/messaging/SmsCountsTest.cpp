@@ -18,7 +18,7 @@ class SmsCountsTest : public sms_test::SmsListFixture {
   void Arrive(const std::vector<uint8_t>& id) {
     NewSmsNotice notice;
     notice.entry.entry_id = id;
-    ASSERT_TRUE(AttachArrivedSms(*list_, notice));
+    ASSERT_NE(AttachArrivedSms(*list_, notice), ArrivedSms::kUnopened);
   }
 };
 
