@@ -1,5 +1,6 @@
-// qbphone seed-demo [--contacts N] [--seed S] [--replace]: fills the device's contact store
-// with the deterministic demo address book (DemoContacts.h). An address book that already has
+// qbphone seed-demo [--contacts N] [--sms M] [--seed S] [--replace]: fills the device's contact
+// store with the deterministic demo address book (DemoContacts.h) and its SMS (M of them when
+// given). An address book that already has
 // contacts is left alone unless --replace is given, which deletes them first.
 // Exit codes: 0 done, 1 the store already has contacts, 2 bad arguments, 3 the store failed.
 #include <charconv>
@@ -23,7 +24,8 @@ namespace {
 
 using namespace platform::pim;
 
-constexpr char kUsage[] = "seed-demo [--contacts N] [--seed S] [--replace]";
+constexpr char kUsage[] = "seed-demo [--contacts N] [--sms M] [--seed S] [--replace]";
+constexpr int64_t kMaxDemoSms = 5'000'000;
 
 template <typename T>
 bool ParseNumber(const std::string& text, T* value) {
@@ -61,11 +63,15 @@ DemoContact ConversationPartner(const VCardContact& contact) {
 int Run(const std::vector<std::string>& args) {
   int count = kDefaultDemoContacts;
   uint64_t seed = 1;
+  int64_t sms = 0;
   bool replace = false;
   for (size_t i = 0; i < args.size(); ++i) {
     bool has_value = i + 1 < args.size();
     if (args[i] == "--contacts" && has_value && ParseNumber(args[i + 1], &count) && count >= 0 &&
         count <= kMaxDemoContacts) {
+      ++i;
+    } else if (args[i] == "--sms" && has_value && ParseNumber(args[i + 1], &sms) && sms > 0 &&
+               sms <= kMaxDemoSms) {
       ++i;
     } else if (args[i] == "--seed" && has_value && ParseNumber(args[i + 1], &seed)) {
       ++i;
@@ -73,7 +79,8 @@ int Run(const std::vector<std::string>& args) {
       replace = true;
     } else {
       return Fail(2, std::string("usage: ") + kUsage + " (N at most " +
-                         std::to_string(kMaxDemoContacts) + ")");
+                         std::to_string(kMaxDemoContacts) + ", M 1 to " +
+                         std::to_string(kMaxDemoSms) + ")");
     }
   }
   std::string error;
@@ -95,7 +102,7 @@ int Run(const std::vector<std::string>& args) {
   }
   std::printf("seeded %d contacts (seed %llu)\n", seeded, static_cast<unsigned long long>(seed));
   DemoMessageCounts counts;
-  if (!FillDemoMessages(senders, static_cast<uint32_t>(seed), &counts)) {
+  if (!FillDemoMessages(senders, static_cast<uint32_t>(seed), &counts, sms)) {
     return Fail(3, "the SMS store could not be filled");
   }
   std::printf("seeded %d received and %d sent SMS, %d unread\n", counts.received, counts.sent,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/Clock.h"
 #include "platform/Text.h"
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/MessageRows.h"
@@ -150,6 +151,46 @@ HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns,
     return VisitContents(connection_->db(), id_, columns, visit);
   });
   return hr;
+}
+
+HRESULT Folder::FileNewMessages(const std::vector<NewMessage>& messages) {
+  for (const NewMessage& message : messages) {
+    HRESULT hr = CheckValues(message.values);
+    if (Failed(hr)) return hr;
+    if (message.recipients.size() > kMaxRecipients) return MAPI_E_TOO_BIG;
+  }
+  return connection_->Write([&]() -> HRESULT {
+    Database& db = connection_->db();
+    FolderRow folders[kSpecialFolderCount];
+    for (int special = 0; special < kSpecialFolderCount; ++special) {
+      HRESULT hr = LookupSpecialFolder(db, id_.store_id, special, folders[special]);
+      if (Failed(hr)) return hr == MAPI_E_NOT_FOUND ? MAPI_E_OBJECT_DELETED : hr;
+    }
+    const auto filed = static_cast<int64_t>(FileTimeFromUnixSeconds(Clock::UnixSeconds()));
+    for (const NewMessage& message : messages) {
+      if (message.special < 0 || message.special >= kSpecialFolderCount) {
+        return MAPI_E_INVALID_PARAMETER;
+      }
+      MessageRow row;
+      row.folder = folders[message.special];
+      const Nonce nonce = MakeNonce();
+      Statement insert = db.PrepareCached(
+          "INSERT INTO messages(folder_id, filed_time, sort_time, nonce) VALUES(?, ?, ?, ?)");
+      insert.Bind(1, row.folder.id).Bind(2, filed).Bind(3, filed);
+      insert.BindBlob(4, nonce.data(), nonce.size());
+      if (!insert.Run()) return MAPI_E_DISK_ERROR;
+      row.id = db.LastInsertRowId();
+      HRESULT hr = WriteMessageProps(db, row.id, message.values);
+      if (!Failed(hr)) hr = UpdateSortTime(db, row.id);
+      if (!Failed(hr)) hr = WriteRecipients(db, row.id, MODRECIP_ADD, message.recipients);
+      if (Failed(hr)) return hr;
+      bool unread = false;
+      if (Failed(CountsAsUnread(db, row, unread))) return MAPI_E_DISK_ERROR;
+      if (unread) connection_->AddUnreadDelta(1);
+      if (IsSmsInbox(row.folder)) connection_->MarkInboxChanged();
+    }
+    return S_OK;
+  });
 }
 
 HRESULT Folder::OpenEntry(std::span<const uint8_t> entry_id, uint32_t /*flags*/,

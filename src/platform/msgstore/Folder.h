@@ -40,6 +40,17 @@ class Folder : public PropObject {
   // make the result MAPI_W_PARTIAL_COMPLETION.
   HRESULT DeleteMessages(const std::vector<std::vector<uint8_t>>& entry_ids, uint32_t flags);
 
+  // A new message for FileNewMessages: the special folder of this folder's store it goes to,
+  // its properties and its recipients.
+  struct NewMessage {
+    int special = 2;
+    PropRow values;
+    std::vector<PropRow> recipients;
+  };
+  // Files many new messages in one transaction (all or none), in the order given: what
+  // filing each by its own SaveChanges does, for bulk data such as a seeded device.
+  HRESULT FileNewMessages(const std::vector<NewMessage>& messages);
+
   const EntryId& id() const { return id_; }
 
  private:
