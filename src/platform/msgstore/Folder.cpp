@@ -89,7 +89,7 @@ HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t
 Folder::Folder(std::shared_ptr<StoreConnection> connection, EntryId id)
     : connection_(std::move(connection)), id_(id) {}
 
-HRESULT Folder::ReadAll(PropRow& values) {
+HRESULT Folder::ReadAll(std::span<const uint32_t> tags, PropRow& values) {
   Database& db = connection_->db();
   FolderRow row;
   HRESULT hr = LookupFolder(db, id_, row);
@@ -98,20 +98,26 @@ HRESULT Folder::ReadAll(PropRow& values) {
   Statement s = db.PrepareCached("SELECT display_name FROM folders WHERE id = ?");
   s.Bind(1, id_.object_id);
   if (!s.Step()) return MAPI_E_DISK_ERROR;
+  values = {PropValue::String(PR_DISPLAY_NAME, FromUtf8(s.Text(0))),
+            PropValue::Binary(PR_ENTRYID, id_.Encode())};
+  // The counts cost a walk over the folder's messages: made only when asked for.
+  const auto asked = [&tags](uint32_t tag) {
+    return std::find(tags.begin(), tags.end(), tag) != tags.end();
+  };
+  if (!asked(PR_CONTENT_COUNT) && !asked(PR_CONTENT_UNREAD)) return S_OK;
   uint32_t total = 0;
   uint32_t unread = 0;
   hr = CountMessages(db, id_.object_id, total, unread);
   if (Failed(hr)) return hr;
-  values = {PropValue::String(PR_DISPLAY_NAME, FromUtf8(s.Text(0))),
-            PropValue::Binary(PR_ENTRYID, id_.Encode()), PropValue::Long(PR_CONTENT_COUNT, total),
-            PropValue::Long(PR_CONTENT_UNREAD, unread)};
+  values.push_back(PropValue::Long(PR_CONTENT_COUNT, total));
+  values.push_back(PropValue::Long(PR_CONTENT_UNREAD, unread));
   return S_OK;
 }
 
 HRESULT Folder::GetProps(std::span<const uint32_t> tags, uint32_t /*flags*/, PropRow& values) {
   values.clear();
   PropRow all;
-  HRESULT hr = connection_->Read([&] { return ReadAll(all); });
+  HRESULT hr = connection_->Read([&] { return ReadAll(tags, all); });
   if (Failed(hr)) return hr;
   return SelectProps(all, tags, values);
 }

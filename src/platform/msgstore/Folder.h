@@ -54,7 +54,8 @@ class Folder : public PropObject {
   const EntryId& id() const { return id_; }
 
  private:
-  HRESULT ReadAll(PropRow& values);
+  // The folder's properties, the message counts only when `tags` asks for them.
+  HRESULT ReadAll(std::span<const uint32_t> tags, PropRow& values);
 
   std::shared_ptr<StoreConnection> connection_;
   EntryId id_;

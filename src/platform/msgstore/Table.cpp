@@ -6,8 +6,6 @@
 
 namespace platform::msgstore {
 
-namespace {}  // namespace
-
 Table::Table(Loader loader, std::vector<uint32_t> default_columns)
     : loader_(std::move(loader)), columns_(std::move(default_columns)) {}
 
