@@ -6,11 +6,11 @@
 // other. So the index keeps, per key, the earliest row having it (exact), per substring of
 // length 4..8 of every long key, the earliest row containing it (contained), and per long
 // key the earliest row (long); a query looks up a, and the substrings of a of length 7 and 8.
+// Keys are made of digits and "+" only, so each is packed into 32 bits (4 per character).
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <string>
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +19,8 @@ class ContactListItem;
 
 class SmsNumberIndex {
  public:
+  // Room for `rows` rows of a few numbers each, so that building does not rehash.
+  void Reserve(size_t rows);
   // Adds a row after every row added before (rows are found in the order they were added).
   // `allow_empty_address`: the row also matches addresses without digits (pseudo-contacts).
   void Add(ContactListItem* row, bool allow_empty_address);
@@ -29,16 +31,10 @@ class SmsNumberIndex {
   size_t size() const { return rows_.size(); }
 
  private:
-  // Looked up by string views, so that a query makes no strings.
-  struct KeyHash {
-    using is_transparent = void;
-    size_t operator()(std::u16string_view key) const {
-      return std::hash<std::u16string_view>{}(key);
-    }
-  };
-  using KeyMap = std::unordered_map<std::u16string, size_t, KeyHash, std::equal_to<>>;
-  static void Keep(KeyMap& map, std::u16string_view key, size_t position);
-  static void Lookup(const KeyMap& map, std::u16string_view key, size_t& best);
+  // A packed key to the position of the earliest row having it.
+  using KeyMap = std::unordered_map<uint32_t, uint32_t>;
+  static void Keep(KeyMap& map, uint32_t key, uint32_t position);
+  static void Lookup(const KeyMap& map, uint32_t key, uint32_t& best);
 
   std::vector<ContactListItem*> rows_;
   KeyMap exact_;
