@@ -5,12 +5,13 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <unordered_set>
 
+#include "contacts/AllContactsFilterItem.h"
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/PhoneNumberMatch.h"
 #include "contacts/SmsContactListItem.h"
+#include "contacts/SmsFilterItem.h"
 #include "mapi/MAPIFolder.h"
 #include "mapi/MAPIMessage.h"
 #include "mapi/MAPIMsgStore.h"
@@ -68,58 +69,37 @@ bool ReadInbox(InboxSenders& inbox) {
   if (!store) return false;
   std::unique_ptr<CMAPIFolder> folder = store->GetMessageFolder(SpecialFolder::kInbox);
   return folder && folder->VisitReceivedRows([&inbox](const CMAPIReceivedRow& row) {
-    inbox.Add(row.address, row.sender_name, row.IsRead(), row.has_time, row.time);
+    inbox.Add(row.place, row.address, row.sender_name, row.IsRead(), row.has_time, row.time);
   });
 }
 
-// Whether the current filter would show other rows than it does: counts decide what the
-// SMS filter and the all-contacts filter (senders with unread SMS) show. Under the lock.
-bool FilterOutOfStep(ContactSmartListControl& list) {
+// The filters whose rows follow the counts: the SMS filter (contacts with SMS) and the
+// all-contacts filter (pseudo-contacts with unread SMS). A recount that moved counts shows
+// them the rows they accept now. Under the list's lock.
+void RefreshCountedFilter(ContactSmartListControl& list) {
   ISmartListFilter* filter = list.Filter();
-  if (!filter) return false;
-  std::unordered_set<const IListItem*> shown(list.DisplayedItems().begin(),
-                                             list.DisplayedItems().end());
-  for (IListItem* row : list.MasterItems()) {
-    if (filter->Accept(*row) != shown.contains(row)) return true;
+  if (dynamic_cast<SmsFilterItem*>(filter) || dynamic_cast<AllContactsFilterItem*>(filter)) {
+    list.RefreshFilter();
   }
-  return false;
+}
+
+// Counts the Inbox summary onto the rows, then puts filter, order and screen in step.
+// Recounts run off the UI thread too: the repaint is requested by posting.
+void ApplyInbox(ContactSmartListControl& list, const InboxSenders& inbox) {
+  {
+    // One step for painting and input: counts, filter and order change together.
+    std::lock_guard lock(list.ListLock());
+    if (ApplyRecount(list, inbox, SmsMatching::kIndexed)) RefreshCountedFilter(list);
+    list.Resort();
+  }
+  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
 }
 
 // Reads the Inbox and counts it onto the rows, as one step among the recounts.
 void CountInbox(ContactSmartListControl& list, bool count_times) {
-  {
-    std::lock_guard recounting(RecountMutex());
-    InboxSenders inbox(count_times);
-    if (!ReadInbox(inbox)) return;
-    ApplyRecount(list, inbox, SmsMatching::kIndexed);
-    std::lock_guard lock(list.ListLock());
-    // The base operation, as the loader uses it: applies the same filter again without
-    // touching the typing state, which belongs to the UI thread.
-    if (FilterOutOfStep(list)) list.SmartListControl::SetFilter(list.Filter());
-  }
-  list.Resort();
-  // Recounts run off the UI thread too: the repaint is requested by posting.
-  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
-}
-
-// A digest of the rows a recount attributes SMS to: their order, identity and numbers.
-uint64_t RowsFingerprint(ContactSmartListControl& list) {
-  std::lock_guard lock(list.ListLock());
-  uint64_t hash = 1469598103934665603ull;  // FNV-1a
-  const auto mix = [&hash](uint64_t value) {
-    hash ^= value;
-    hash *= 1099511628211ull;
-  };
-  for (IListItem* item : list.MasterItems()) {
-    mix(reinterpret_cast<uintptr_t>(item));
-    const auto* row = dynamic_cast<const ContactListItem*>(item);
-    if (!row) continue;
-    for (const PhoneEntry& phone : row->phones) {
-      for (char16_t unit : phone.number) mix(unit);
-      mix(0x10000);
-    }
-  }
-  return hash;
+  std::lock_guard recounting(RecountMutex());
+  InboxSenders inbox(count_times);
+  if (ReadInbox(inbox)) ApplyInbox(list, inbox);
 }
 
 }  // namespace
@@ -185,7 +165,9 @@ class RowWalk {
 // Either way of finding rows, behind one interface.
 class RowFinder {
  public:
-  explicit RowFinder(SmsMatching matching) : indexed_(matching == SmsMatching::kIndexed) {}
+  RowFinder(SmsMatching matching, size_t rows) : indexed_(matching == SmsMatching::kIndexed) {
+    if (indexed_) index_.Reserve(rows);
+  }
   void Add(ContactListItem* row, bool allow_empty_address) {
     if (indexed_) {
       index_.Add(row, allow_empty_address);
@@ -205,27 +187,40 @@ class RowFinder {
 
 }  // namespace
 
-void InboxSenders::Add(const std::u16string& address, const std::u16string& sender_name, bool read,
-                       bool has_time, FileTime time) {
+void InboxSenders::Add(Place place, const std::u16string& address,
+                       const std::u16string& sender_name, bool read, bool has_time, FileTime time) {
   ++messages_;
   auto [found, added] = by_address_.try_emplace(address, senders_.size());
   if (added) {
-    Sender sender;
-    sender.address = address;
-    sender.first_name = sender_name;
-    sender.first_read = read;
-    senders_.push_back(std::move(sender));
+    senders_.push_back(Sender{.address = address, .first = place});
+    senders_.back().first_name = sender_name;
+    senders_.back().first_read = read;
   }
   Sender& sender = senders_[found->second];
+  if (place < sender.first) {
+    sender.first = place;
+    sender.first_name = sender_name;
+    sender.first_read = read;
+  }
   ++sender.count;
   if (!read) ++sender.unread;
   // A message without a time counts as time 0, as a message's own reading gives it.
   if (count_times_) sender.newest = std::max(sender.newest.value_or(0), has_time ? time : 0);
 }
 
+std::vector<const InboxSenders::Sender*> InboxSenders::InOrder() const {
+  std::vector<const Sender*> order;
+  order.reserve(senders_.size());
+  for (const Sender& sender : senders_) order.push_back(&sender);
+  std::sort(order.begin(), order.end(),
+            [](const Sender* a, const Sender* b) { return a->first < b->first; });
+  return order;
+}
+
 bool ApplyRecount(ContactSmartListControl& list, const InboxSenders& inbox, SmsMatching matching) {
   std::lock_guard lock(list.ListLock());
-  RowFinder finder(matching);
+  const std::vector<const InboxSenders::Sender*> senders = inbox.InOrder();
+  RowFinder finder(matching, list.MasterItems().size() + senders.size());
   for (IListItem* item : list.MasterItems()) {
     auto* row = dynamic_cast<ContactListItem*>(item);
     if (!row) continue;
@@ -234,7 +229,8 @@ bool ApplyRecount(ContactSmartListControl& list, const InboxSenders& inbox, SmsM
     finder.Add(row, IsPseudoContact(*row));
   }
   bool changed = false;
-  for (const InboxSenders::Sender& sender : inbox.senders()) {
+  for (const InboxSenders::Sender* next : senders) {
+    const InboxSenders::Sender& sender = *next;
     ContactListItem* row = finder.Find(sender.address);
     if (!row) {
       std::unique_ptr<SmsContactListItem> pseudo =
@@ -268,8 +264,10 @@ bool ApplyRecount(ContactSmartListControl& list, const InboxSenders& inbox, SmsM
 bool ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>& messages,
                   SmsMatching matching) {
   InboxSenders inbox(true);
-  for (const ReceivedSms& sms : messages) {
-    inbox.Add(sms.address, sms.sender_name, sms.read, sms.has_time, sms.time);
+  for (size_t i = 0; i < messages.size(); ++i) {
+    const ReceivedSms& sms = messages[i];
+    inbox.Add({0, static_cast<int64_t>(i) + 1}, sms.address, sms.sender_name, sms.read,
+              sms.has_time, sms.time);
   }
   return ApplyRecount(list, inbox, matching);
 }
@@ -283,9 +281,17 @@ void RecountSmsFromRows(ContactSmartListControl& list) {
 }
 
 void LoaderSmsRecount::Run(ContactSmartListControl& list) {
+  std::lock_guard recounting(RecountMutex());
   const std::optional<uint32_t> version = platform::msgstore::ReadSmsInboxVersion();
-  if (version && version == inbox_version_ && RowsFingerprint(list) == rows_fingerprint_) return;
-  RecountSms(list);
-  inbox_version_ = version;
-  rows_fingerprint_ = RowsFingerprint(list);
+  if (!inbox_ || version != inbox_version_) {
+    // The version is read first: a change made while the rows are read moves it again.
+    auto inbox = std::make_unique<InboxSenders>(true);
+    if (!ReadInbox(*inbox)) return;
+    inbox_ = std::move(inbox);
+    inbox_version_ = version;
+  }
+  ApplyInbox(list, *inbox_);
 }
+
+LoaderSmsRecount::LoaderSmsRecount() = default;
+LoaderSmsRecount::~LoaderSmsRecount() = default;

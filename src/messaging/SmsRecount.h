@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "mapi/MAPIEntry.h"
+#include "platform/msgstore/Folder.h"
 
 class ContactListItem;
 class ContactSmartListControl;
@@ -19,22 +20,25 @@ struct ReceivedSms {
   std::u16string address;
   std::u16string sender_name;
   bool read = false;
-  bool has_time = false;  // false: the newest-SMS times are not touched
+  bool has_time = false;  // false: the SMS counts as time 0
   FileTime time = 0;
 };
 
 enum class SmsMatching { kWalk, kIndexed };
 
-// The Inbox summed up per sender address, in the order of each address's first SMS. This is
-// all a recount needs: every SMS of one address lands on the same row (the first row
-// matching it; rows a recount appends come after it), and a pseudo-contact takes its name from
-// the first SMS of its address.
+// The Inbox summed up per sender address. This is all a recount needs: every SMS of one
+// address lands on the same row (the first row matching it; rows a recount appends come after
+// it), a pseudo-contact takes its name from the first SMS of its address, and pseudo-contacts
+// are appended in the order of those first SMS. Rows may be added in any order: each carries
+// its place in the Inbox's contents order.
 class InboxSenders {
  public:
+  using Place = platform::msgstore::ContentsPlace;
   struct Sender {
     std::u16string address;
-    std::u16string first_name;  // sender name of the address's first SMS
-    bool first_read = false;    // read flag of that SMS
+    Place first;                // place of the address's first SMS
+    std::u16string first_name;  // its sender name
+    bool first_read = false;    // its read flag
     int32_t count = 0;
     int32_t unread = 0;
     std::optional<FileTime> newest;  // the latest time among its SMS, when times are counted
@@ -42,9 +46,10 @@ class InboxSenders {
 
   // `count_times` false: times are ignored (the row form leaves newest-SMS times alone).
   explicit InboxSenders(bool count_times) : count_times_(count_times) {}
-  void Add(const std::u16string& address, const std::u16string& sender_name, bool read,
+  void Add(Place place, const std::u16string& address, const std::u16string& sender_name, bool read,
            bool has_time, FileTime time);
-  const std::vector<Sender>& senders() const { return senders_; }
+  // The senders in the order of their first SMS.
+  std::vector<const Sender*> InOrder() const;
   size_t MessageCount() const { return messages_; }
 
  private:

@@ -15,23 +15,26 @@ namespace platform::msgstore {
 
 namespace {
 
-// The contents query for `count` stored columns: each message of the folder in contents
-// order, joined with those of its properties whose tags are bound to ?2..?(count+1).
-std::string ContentsQuery(size_t count) {
-  std::string sql =
-      "SELECT m.id, m.nonce, p.tag, p.value FROM messages m "
-      "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (";
+// The contents query for `count` stored columns: each message of the folder joined with
+// those of its properties whose tags are bound to ?2..?(count+1), in contents order, or in the
+// order the messages were filed (the order their properties are stored in, so read without
+// seeking back and forth).
+std::string ContentsQuery(size_t count, RowOrder order) {
+  std::string sql = "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m ";
+  if (order == RowOrder::kFiled) sql += "NOT INDEXED ";
+  sql += "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (";
   for (size_t i = 0; i < count; ++i)
     sql += i == 0 ? "?" + std::to_string(i + 2) : ", ?" + std::to_string(i + 2);
-  sql += ") WHERE m.folder_id = ?1 ORDER BY m.sort_time, m.id";
+  sql += ") WHERE m.folder_id = ?1 ORDER BY ";
+  sql += order == RowOrder::kFiled ? "m.id" : "m.sort_time, m.id";
   return sql;
 }
 
-// Every message of the folder, in contents order, as a row of `columns` (in that order; a
-// column the message lacks is a PT_ERROR value), handed to `visit` as it is read. One
-// statement, its rows grouped by message as they come.
+// Every message of the folder, in the given order, as a row of `columns` (in that order; a
+// column the message lacks is a PT_ERROR value) with its place in contents order, handed to
+// `visit` as it is read. One statement, its rows grouped by message as they come.
 HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
-                      const std::function<void(const PropRow&)>& visit) {
+                      RowOrder order, const Folder::RowVisitor& visit) {
   std::vector<uint32_t> stored;
   for (uint32_t tag : columns) {
     if (tag != PR_ENTRYID && std::find(stored.begin(), stored.end(), tag) == stored.end()) {
@@ -41,21 +44,21 @@ HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint3
   // No stored column: the join asks for tag 0, which no stored property has (its type is
   // refused on writing).
   if (stored.empty()) stored.push_back(0);
-  Statement s = db.PrepareCached(ContentsQuery(stored.size()));
+  Statement s = db.PrepareCached(ContentsQuery(stored.size(), order));
   s.Bind(1, folder.object_id);
   for (size_t i = 0; i < stored.size(); ++i) s.Bind(static_cast<int>(i + 2), int64_t{stored[i]});
   PropRow row;
-  int64_t current = 0;
+  ContentsPlace place;
   const auto empty_row = [&] {
     row.clear();
     for (uint32_t tag : columns) row.push_back(PropValue::Error(tag, MAPI_E_NOT_FOUND));
   };
   while (s.Step()) {
-    if (s.Int(0) != current) {
-      if (current != 0) visit(row);
-      current = s.Int(0);
+    if (s.Int(0) != place.id) {
+      if (place.id != 0) visit(row, place);
+      place = {s.Int(4), s.Int(0)};
       empty_row();
-      EntryId id{EntryKind::kMessage, folder.store_id, current, NonceFromBlob(s.Blob(1))};
+      EntryId id{EntryKind::kMessage, folder.store_id, place.id, NonceFromBlob(s.Blob(1))};
       for (size_t i = 0; i < columns.size(); ++i) {
         if (columns[i] == PR_ENTRYID) row[i] = PropValue::Binary(PR_ENTRYID, id.Encode());
       }
@@ -69,7 +72,7 @@ HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint3
     }
   }
   if (s.failed()) return MAPI_E_DISK_ERROR;
-  if (current != 0) visit(row);
+  if (place.id != 0) visit(row, place);
   return S_OK;
 }
 
@@ -133,8 +136,9 @@ HRESULT Folder::GetContentsTable(uint32_t /*flags*/, std::unique_ptr<Table>& tab
       HRESULT hr = LookupFolder(connection->db(), folder, row);
       if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
       if (Failed(hr)) return hr;
-      return VisitContents(connection->db(), folder, columns,
-                           [&rows](const PropRow& message) { rows.push_back(message); });
+      return VisitContents(
+          connection->db(), folder, columns, RowOrder::kContents,
+          [&rows](const PropRow& message, ContentsPlace) { rows.push_back(message); });
     });
   };
   table = std::make_unique<Table>(loader, std::vector<uint32_t>(std::begin(kDefaultTableColumns),
@@ -142,8 +146,8 @@ HRESULT Folder::GetContentsTable(uint32_t /*flags*/, std::unique_ptr<Table>& tab
   return S_OK;
 }
 
-HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns,
-                                  const std::function<void(const PropRow&)>& visit) {
+HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns, RowOrder order,
+                                  const RowVisitor& visit) {
   if (columns.empty() || columns.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
   bool started = false;
   HRESULT hr = connection_->Read([&]() -> HRESULT {
@@ -154,7 +158,7 @@ HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns,
     if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
     if (Failed(found)) return found;
     started = true;
-    return VisitContents(connection_->db(), id_, columns, visit);
+    return VisitContents(connection_->db(), id_, columns, order, visit);
   });
   return hr;
 }
