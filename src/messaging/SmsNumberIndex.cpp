@@ -1,6 +1,8 @@
 // The contact-number index of the SMS recount.
 #include "messaging/SmsNumberIndex.h"
 
+#include <algorithm>
+#include <bit>
 #include <limits>
 
 #include "contacts/ContactListItem.h"
@@ -45,20 +47,55 @@ PackedKey Pack(std::u16string_view number) {
 
 }  // namespace
 
-void SmsNumberIndex::Keep(KeyMap& map, uint32_t key, uint32_t position) {
-  map.try_emplace(key, position);  // the earliest row stays
+size_t SmsNumberIndex::KeyMap::Slot(uint32_t key) const {
+  const size_t mask = keys_.size() - 1;
+  // Fibonacci hashing: the product's high bits, which every bit of the key moves.
+  size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+  while (keys_[slot] != kFree && keys_[slot] != key) slot = (slot + 1) & mask;
+  return slot;
 }
 
-void SmsNumberIndex::Lookup(const KeyMap& map, uint32_t key, uint32_t& best) {
-  auto it = map.find(key);
-  if (it != map.end() && it->second < best) best = it->second;
+void SmsNumberIndex::KeyMap::Grow(size_t slots) {
+  std::vector<uint32_t> keys(slots, kFree);
+  std::vector<uint32_t> positions(slots);
+  keys.swap(keys_);
+  positions.swap(positions_);
+  shift_ = 64 - std::countr_zero(slots);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] == kFree) continue;
+    const size_t slot = Slot(keys[i]);
+    keys_[slot] = keys[i];
+    positions_[slot] = positions[i];
+  }
+}
+
+void SmsNumberIndex::KeyMap::Reserve(size_t keys) {
+  size_t slots = 16;
+  while (3 * slots < 4 * keys) slots *= 2;
+  if (slots > keys_.size()) Grow(slots);
+}
+
+void SmsNumberIndex::KeyMap::Keep(uint32_t key, uint32_t position) {
+  // At most three quarters full.
+  if (4 * (used_ + 1) > 3 * keys_.size()) Grow(std::max<size_t>(16, 2 * keys_.size()));
+  const size_t slot = Slot(key);
+  if (keys_[slot] != kFree) return;  // the earliest row stays
+  keys_[slot] = key;
+  positions_[slot] = position;
+  ++used_;
+}
+
+void SmsNumberIndex::KeyMap::Lookup(uint32_t key, uint32_t& best) const {
+  if (keys_.empty()) return;
+  const size_t slot = Slot(key);
+  if (keys_[slot] == key && positions_[slot] < best) best = positions_[slot];
 }
 
 void SmsNumberIndex::Reserve(size_t rows) {
   rows_.reserve(rows);
-  exact_.reserve(rows * 2);
-  long_.reserve(rows * 2);
-  contained_.reserve(rows * 16);
+  exact_.Reserve(rows * 2);
+  long_.Reserve(rows * 2);
+  contained_.Reserve(rows * 8);
 }
 
 void SmsNumberIndex::Add(ContactListItem* row, bool allow_empty_address) {
@@ -72,24 +109,24 @@ void SmsNumberIndex::Add(ContactListItem* row, bool allow_empty_address) {
     if (key.size >= kMinLongContactKey) {
       for (size_t length = kMinLongAddressKey; length <= key.size; ++length) {
         for (size_t start = 0; start + length <= key.size; ++start) {
-          Keep(contained_, key.Sub(start, length), position);
+          contained_.Keep(key.Sub(start, length), position);
         }
       }
-      Keep(long_, key.Sub(0, key.size), position);
+      long_.Keep(key.Sub(0, key.size), position);
     }
-    Keep(exact_, key.Sub(0, key.size), position);
+    exact_.Keep(key.Sub(0, key.size), position);
   }
 }
 
 ContactListItem* SmsNumberIndex::Find(std::u16string_view address) const {
   const PackedKey a = Pack(address);
   uint32_t best = kNone;
-  Lookup(exact_, a.Sub(0, a.size), best);
+  exact_.Lookup(a.Sub(0, a.size), best);
   if (a.size >= kMinLongAddressKey) {
-    Lookup(contained_, a.Sub(0, a.size), best);
+    contained_.Lookup(a.Sub(0, a.size), best);
     for (size_t length = kMinLongContactKey; length <= a.size; ++length) {
       for (size_t start = 0; start + length <= a.size; ++start) {
-        Lookup(long_, a.Sub(start, length), best);
+        long_.Lookup(a.Sub(start, length), best);
       }
     }
   }

@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class ContactListItem;
@@ -31,10 +30,25 @@ class SmsNumberIndex {
   size_t size() const { return rows_.size(); }
 
  private:
-  // A packed key to the position of the earliest row having it.
-  using KeyMap = std::unordered_map<uint32_t, uint32_t>;
-  static void Keep(KeyMap& map, uint32_t key, uint32_t position);
-  static void Lookup(const KeyMap& map, uint32_t key, uint32_t& best);
+  // Packed keys to the position of the earliest row having them: an open-addressing table
+  // (linear probing, at most three quarters full), as building it is much of a recount.
+  class KeyMap {
+   public:
+    // Keeps the first position given for a key.
+    void Keep(uint32_t key, uint32_t position);
+    // Lowers `best` to the key's position when the key is present with a lower one.
+    void Lookup(uint32_t key, uint32_t& best) const;
+    void Reserve(size_t keys);
+
+   private:
+    static constexpr uint32_t kFree = 0xFFFFFFFFu;  // no packed key has an F nibble
+    size_t Slot(uint32_t key) const;
+    void Grow(size_t slots);
+    std::vector<uint32_t> keys_;
+    std::vector<uint32_t> positions_;
+    size_t used_ = 0;
+    int shift_ = 64;  // 64 - log2(slots)
+  };
 
   std::vector<ContactListItem*> rows_;
   KeyMap exact_;

@@ -15,17 +15,14 @@ namespace platform::msgstore {
 
 namespace {
 
-// The contents query for `count` stored columns: each message of the folder joined with
-// those of its properties whose tags are bound to ?2..?(count+1), in contents order, or in the
-// order the messages were filed (the order their properties are stored in, so read without
-// seeking back and forth).
-std::string ContentsQuery(size_t count, RowOrder order) {
+// The contents query: each message of the folder with all its properties (a range of the
+// property table, cheaper than one look-up per wanted tag), in contents order or in the order
+// the messages were filed (the order their properties are stored in, so read without seeking
+// back and forth).
+std::string ContentsQuery(RowOrder order) {
   std::string sql = "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m ";
   if (order == RowOrder::kFiled) sql += "NOT INDEXED ";
-  sql += "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (";
-  for (size_t i = 0; i < count; ++i)
-    sql += i == 0 ? "?" + std::to_string(i + 2) : ", ?" + std::to_string(i + 2);
-  sql += ") WHERE m.folder_id = ?1 ORDER BY ";
+  sql += "LEFT JOIN props p ON p.message_id = m.id WHERE m.folder_id = ? ORDER BY ";
   sql += order == RowOrder::kFiled ? "m.id" : "m.sort_time, m.id";
   return sql;
 }
@@ -35,18 +32,8 @@ std::string ContentsQuery(size_t count, RowOrder order) {
 // `visit` as it is read. One statement, its rows grouped by message as they come.
 HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
                       RowOrder order, const Folder::RowVisitor& visit) {
-  std::vector<uint32_t> stored;
-  for (uint32_t tag : columns) {
-    if (tag != PR_ENTRYID && std::find(stored.begin(), stored.end(), tag) == stored.end()) {
-      stored.push_back(tag);
-    }
-  }
-  // No stored column: the join asks for tag 0, which no stored property has (its type is
-  // refused on writing).
-  if (stored.empty()) stored.push_back(0);
-  Statement s = db.PrepareCached(ContentsQuery(stored.size(), order));
+  Statement s = db.PrepareCached(ContentsQuery(order));
   s.Bind(1, folder.object_id);
-  for (size_t i = 0; i < stored.size(); ++i) s.Bind(static_cast<int>(i + 2), int64_t{stored[i]});
   PropRow row;
   ContentsPlace place;
   const auto empty_row = [&] {
@@ -65,10 +52,12 @@ HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint3
     }
     if (s.IsNull(2)) continue;
     auto tag = static_cast<uint32_t>(s.Int(2));
+    const auto wanted = std::find(columns.begin(), columns.end(), tag);
+    if (tag == PR_ENTRYID || wanted == columns.end()) continue;
     PropValue value = ValueFromColumn(s, 3, tag);
     if (value.IsError()) continue;
-    for (size_t i = 0; i < columns.size(); ++i) {
-      if (columns[i] == tag) row[i] = value;
+    for (auto column = wanted; column != columns.end(); ++column) {
+      if (*column == tag) row[column - columns.begin()] = value;
     }
   }
   if (s.failed()) return MAPI_E_DISK_ERROR;
