@@ -88,6 +88,13 @@ Statement Database::PrepareCached(std::string_view sql) {
 
 bool Database::WriteTransaction(const std::function<bool()>& body) {
   if (!db_) return false;
+  if (batching_) {
+    // Part of a batch's transaction: a savepoint, undone alone when the body fails.
+    if (!ExecCached("SAVEPOINT batched")) return false;
+    const bool keep = body();
+    if (!keep) ExecCached("ROLLBACK TO batched");
+    return ExecCached("RELEASE batched") && keep;
+  }
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::milliseconds(busy_timeout_ms_ * 2);
   for (;;) {
@@ -101,6 +108,28 @@ bool Database::WriteTransaction(const std::function<bool()>& body) {
     if ((code != SQLITE_BUSY && code != SQLITE_LOCKED) || Clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+}
+
+bool Database::WriteBatch(const std::function<bool()>& body) {
+  if (batching_) return body();
+  const BulkWrites bulk(*this);
+  return WriteTransaction([&] {
+    batching_ = true;
+    const bool keep = body();
+    batching_ = false;
+    return keep;
+  });
+}
+
+Database::BulkWrites::BulkWrites(Database& db) : db_(db) {
+  Statement size = db_.Prepare("PRAGMA cache_size");
+  if (size.Step()) cache_size_ = size.Int(0);
+  // KiB. The journals of savepoints and statements stay in memory too.
+  db_.Exec("PRAGMA cache_size = -65536; PRAGMA temp_store = MEMORY");
+}
+
+Database::BulkWrites::~BulkWrites() {
+  db_.Exec("PRAGMA cache_size = " + std::to_string(cache_size_) + "; PRAGMA temp_store = DEFAULT");
 }
 
 int64_t Database::LastInsertRowId() const {

@@ -49,6 +49,23 @@ class Database {
   // transaction is retried while SQLite reports the database busy or locked (bounded by
   // the busy timeout). Returns whether it committed.
   bool WriteTransaction(const std::function<bool()>& body);
+  // Runs body inside one write transaction in which every WriteTransaction is a savepoint
+  // (rolled back alone when its body fails): many small writes, such as a bulk import, at the
+  // cost of one commit. Returns whether it committed.
+  bool WriteBatch(const std::function<bool()>& body);
+  // While it exists, the page cache holds up to 64 MiB and temporary journals stay in memory:
+  // a large write transaction otherwise reads and writes the same pages again and again.
+  class BulkWrites {
+   public:
+    explicit BulkWrites(Database& db);
+    ~BulkWrites();
+    BulkWrites(const BulkWrites&) = delete;
+    BulkWrites& operator=(const BulkWrites&) = delete;
+
+   private:
+    Database& db_;
+    int64_t cache_size_ = -2000;  // SQLite's default
+  };
 
   int64_t LastInsertRowId() const;
   int Changes() const;
@@ -70,6 +87,7 @@ class Database {
   std::string path_;
   std::string error_;
   int busy_timeout_ms_;
+  bool batching_ = false;  // inside WriteBatch's body
   std::unordered_map<std::string, CachedStatement> cache_;
 };
 

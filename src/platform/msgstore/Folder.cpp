@@ -158,6 +158,7 @@ HRESULT Folder::FileNewMessages(const std::vector<NewMessage>& messages) {
     if (Failed(hr)) return hr;
     if (message.recipients.size() > kMaxRecipients) return MAPI_E_TOO_BIG;
   }
+  const Database::BulkWrites bulk(connection_->db());
   return connection_->Write([&]() -> HRESULT {
     Database& db = connection_->db();
     FolderRow folders[kSpecialFolderCount];
@@ -179,8 +180,8 @@ HRESULT Folder::FileNewMessages(const std::vector<NewMessage>& messages) {
       insert.BindBlob(4, nonce.data(), nonce.size());
       if (!insert.Run()) return MAPI_E_DISK_ERROR;
       row.id = db.LastInsertRowId();
+      // Writing a time moves the sort time; without one it stays the filing time.
       HRESULT hr = WriteMessageProps(db, row.id, message.values);
-      if (!Failed(hr)) hr = UpdateSortTime(db, row.id);
       if (!Failed(hr)) hr = WriteRecipients(db, row.id, MODRECIP_ADD, message.recipients);
       if (Failed(hr)) return hr;
       bool unread = false;

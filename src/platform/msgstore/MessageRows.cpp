@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/Text.h"
 
@@ -165,15 +166,22 @@ HRESULT ReadMessageProps(Database& db, int64_t message_id, PropRow& values) {
 }
 
 HRESULT WriteMessageProps(Database& db, int64_t message_id, std::span<const PropValue> values) {
-  Statement s =
-      db.PrepareCached("INSERT OR REPLACE INTO props(message_id, tag, value) VALUES(?, ?, ?)");
+  // Up to 16 values per statement: a message's properties are mostly written in one step.
+  constexpr size_t kRowsPerInsert = 16;
   bool times_changed = false;
-  for (const PropValue& v : values) {
-    s.Reset();
-    s.Bind(1, message_id).Bind(2, static_cast<int64_t>(v.tag));
-    BindValue(s, 3, v);
+  for (size_t first = 0; first < values.size(); first += kRowsPerInsert) {
+    const size_t rows = std::min(kRowsPerInsert, values.size() - first);
+    std::string sql = "INSERT OR REPLACE INTO props(message_id, tag, value) VALUES (?, ?, ?)";
+    for (size_t i = 1; i < rows; ++i) sql += ", (?, ?, ?)";
+    Statement s = db.PrepareCached(sql);
+    for (size_t i = 0; i < rows; ++i) {
+      const PropValue& v = values[first + i];
+      const int column = static_cast<int>(3 * i);
+      s.Bind(column + 1, message_id).Bind(column + 2, static_cast<int64_t>(v.tag));
+      BindValue(s, column + 3, v);
+      times_changed = times_changed || IsTimeTag(v.tag);
+    }
     if (!s.Run()) return MAPI_E_DISK_ERROR;
-    times_changed = times_changed || IsTimeTag(v.tag);
   }
   return times_changed ? UpdateSortTime(db, message_id) : S_OK;
 }

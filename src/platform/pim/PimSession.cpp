@@ -80,6 +80,11 @@ PimResult PimSession::Fail() {
   return PimResult::kStoreError;
 }
 
+PimResult PimSession::WriteBatch(const std::function<bool()>& body) {
+  std::lock_guard lock(mutex_);
+  return db_.WriteBatch(body) ? PimResult::kOk : Fail();
+}
+
 PimResult PimSession::ListOids(std::vector<ObjectId>* oids) {
   std::lock_guard lock(mutex_);
   oids->clear();
