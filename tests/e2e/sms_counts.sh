@@ -2,8 +2,8 @@
 # SMS counts as the user sees them in the list: senders who are not contacts and have unread
 # SMS are listed under All contacts from the very first start; an SMS that arrives already read
 # leaves the unread count alone but counts on its contact; a read SMS deleted from outside
-# lowers its contact's total; and SMS that arrive while the program starts end in the same
-# counts as a start after them.
+# lowers its contact's total; a recount leaves letters typed into the list as they were; and SMS
+# that arrive while the program starts end in the same counts as a start after them.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
@@ -36,7 +36,7 @@ phone sms receive 5559001 "unread stranger" --name "Stranger One" >/dev/null
 phone sms receive 5559002 "read first" --name "Stranger Two" --read --at 2026-01-01T10:00 >/dev/null
 phone sms receive 5559002 "then unread" --name "Stranger Two" --at 2026-01-02T10:00 >/dev/null
 phone sms receive 5559003 "all read" --name "Stranger Three" --read >/dev/null
-phone sms receive 5550100 "hello" --read >/dev/null
+hello_id=$(phone sms receive 5550100 "hello" --read)
 
 run_script first "dump first.json" "quit"
 F="$S/first.json"
@@ -61,6 +61,22 @@ phone sms delete "$read_id" >/dev/null
 sleep 1
 check "deletion dump" dump_now "$live" "$S" deleted.json
 check "deleting a read SMS lowers its contact's total" has "$S/deleted.json" '"name":"Able, Anna","second_line":"[^"]*","unread_sms":0,"sms":1'
+kill -TERM "$live"
+wait "$live"
+
+# A recount while typed letters refine the list: the refinement, its title and the rows it
+# refined stay (Stranger Three, hidden by All contacts, would match the letters).
+printf '%s\n' "char A" "char n" "dump typed.json" >"$WORK/typed.qbs"
+"$BIN" --headless --home "$WORK/home" --device "$DEV" --script "$WORK/typed.qbs" \
+  --shots "$S" >"$WORK/typed.out" 2>&1 &
+live=$!
+check "typed letters dump" wait_for_file "$S/typed.json"
+phone sms delete "$hello_id" >/dev/null
+sleep 1
+check "recount dump" dump_now "$live" "$S" recounted.json
+check "the recount counted" has "$S/recounted.json" '"name":"Able, Anna","second_line":"[^"]*","unread_sms":0,"sms":0'
+check "the typed refinement keeps its title" has "$S/recounted.json" "\"name\":\"Matching 'an', All contacts\""
+check "and the rows it refined" lacks "$S/recounted.json" '"name":"Stranger Three"'
 kill -TERM "$live"
 wait "$live"
 
