@@ -11,6 +11,7 @@
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/ContactStoreReads.h"
 #include "contacts/NewContactListItem.h"
+#include "contacts/SmsContactListItem.h"
 #include "platform/Messages.h"
 #include "platform/pim/PimFolder.h"
 #include "platform/pim/PimItemCollection.h"
@@ -189,7 +190,8 @@ void ContactLoader::SeparateCachedRows(const LoaderSettings& settings) {
 
 void ContactLoader::ApplySeparatorRule(const ContactListItem& record,
                                        const LoaderSettings& settings, Batch& batch) {
-  if (record.text.empty()) return;
+  // Senders who are not contacts sort last under no letter of their own.
+  if (record.text.empty() || dynamic_cast<const SmsContactListItem*>(&record)) return;
   if (settings.separator_item_height <= 1) return;
   const char16_t letter = IndexLetterIn(record.text, settings.index_letters);
   if (letter == 0 || seen_letters_.find(letter) != std::u16string::npos) return;
