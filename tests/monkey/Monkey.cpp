@@ -24,6 +24,7 @@
 #include "MonkeyInput.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "platform/ServiceBackend.h"
 #include "platform/Text.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimContactFields.h"
@@ -172,6 +173,8 @@ int main(int argc, char** argv) {
     options.themes.push_back(u"Missing.qbt");  // a theme that cannot be loaded
   }
   SeedContacts(contacts, options.seed);
+  // A test device: calls and mails go to the simulated phone and mail program.
+  platform::UseSimulatedServices();
 
   const std::string device = (work / "device").string();
   options.store_writer = [device](const std::vector<std::string>& a) {
