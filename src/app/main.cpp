@@ -13,6 +13,7 @@
 #include "app/SignalWatcher.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/ScriptRunner.h"
 #include "platform/ui/WindowManager.h"
@@ -78,6 +79,8 @@ int Run(const app::CommandLine& line) {
         manager.PostTask([&manager, &line] { WriteSignalDump(manager, line); });
       });
   if (settled) manager.SetInputSource(settled.get());
+  // The phone's own soft keyboard, behind its button on the task bar.
+  platform::sip::SystemInputPanel keyboard;
   const int exit_code = shell::RunQuillbook();
   if (script && script->Failed()) {
     std::fprintf(stderr, "quillbook: %s: %s\n", line.script.c_str(), script->Error().c_str());

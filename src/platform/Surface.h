@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 
@@ -55,6 +56,12 @@ class Font {
 // not exist or cannot be read as a font.
 bool RegisterPrivateFontFile(const std::string& path);
 
+// The x of the caret before each UTF-16 unit of `text` laid out on one line, and after its
+// last unit: text.size() + 1 values, never decreasing. A unit inside a shaped cluster (the
+// second half of a surrogate pair, a combining mark) gets its share of the cluster's width.
+// Texts longer than 65536 units are measured up to there; the rest get the last value.
+std::vector<int> MeasureCaretStops(std::u16string_view text, const Font& font);
+
 class Surface {
  public:
   // A new surface of the given size (clamped to at least 1x1), filled with opaque white.
@@ -95,8 +102,8 @@ class Surface {
                   uint32_t rop = SRCCOPY);
   // Blends src_rect of src stretched onto dst with a constant alpha (0..255); with
   // per_pixel_alpha the source's own alpha is multiplied in as well.
-  void AlphaBlend(const RECT& dst, const Surface& src, const RECT& src_rect,
-                  uint8_t constant_alpha, bool per_pixel_alpha = false);
+  void AlphaBlend(const RECT& dst, const Surface& src, const RECT& src_rect, uint8_t constant_alpha,
+                  bool per_pixel_alpha = false);
   // Draws src_rect of src onto dst with its transparency (OVER), stretched when the sizes
   // differ. This is how decoded images with alpha are drawn.
   void DrawTransparent(const RECT& dst, const Surface& src, const RECT& src_rect);
@@ -112,8 +119,8 @@ class Surface {
   void PopClip();
 
   // Shapes: a pen or brush colour of kInvalidColor draws no outline or no fill.
-  void RoundRect(const RECT& rect, int corner_width, int corner_height, COLORREF pen,
-                 int pen_width, COLORREF brush);
+  void RoundRect(const RECT& rect, int corner_width, int corner_height, COLORREF pen, int pen_width,
+                 COLORREF brush);
   void Ellipse(const RECT& rect, COLORREF pen, int pen_width, COLORREF brush);
   void Line(POINT from, POINT to, COLORREF color, int width);
 
