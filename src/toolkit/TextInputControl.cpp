@@ -111,6 +111,11 @@ void TextInputControl::SetLimit(size_t units) {
   ui::SendMessage(edit_, EM_LIMITTEXT, units, 0);
 }
 
+void TextInputControl::SetBackgroundImage(const theme::Image* image) {
+  background_image_ = image;
+  background_brush_.reset();
+}
+
 const platform::Brush* TextInputControl::GetBackgroundBrush() {
   if (!background_brush_) {
     if (background_image_ && background_image_->IsPrerendered()) {

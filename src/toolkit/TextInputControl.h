@@ -51,6 +51,11 @@ class TextInputControl : public LightControl {
   // Keeps the font for painting and gives it to the edit box.
   void SetFont(const platform::Font& font);
   void SetLabel(std::u16string label) { label_ = std::move(label); }
+  // The height of the label area; the edit box moves at the next Resize.
+  void SetLabelOffset(int offset) { label_offset_ = offset; }
+  // A new background image (the theme's images are made anew at every theme load); the
+  // background brush is made again at its next request.
+  void SetBackgroundImage(const theme::Image* image);
 
   platform::ui::HWND EditWindow() const { return edit_; }
   COLORREF TextColor() const { return text_color_; }
