@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "contacts/ContactListItem.h"
+#include "contacts/ContactNote.h"
 #include "contacts/ContactPictureFile.h"
 #include "contacts/ContactRowNavigation.h"
 #include "contacts/ContactSmartListControl.h"
@@ -32,6 +33,7 @@
 #include "toolkit/CloseButton.h"
 #include "toolkit/FadeScreen.h"
 #include "toolkit/RelativeButton.h"
+#include "toolkit/TextInputControl.h"
 
 namespace {
 
@@ -56,6 +58,11 @@ ContactDetailPanel::ContactDetailPanel(ui::HWND host_window, const RECT& initial
     : ContainerPanel(initial_rect), host_window_(host_window) {
   back_button_ = AddChild(std::make_unique<CloseButton>(host_window));
   back_button_->SetClickAction(std::make_unique<MoveToBackAction>(*this));
+  note_box_ = AddChild(std::make_unique<TextInputControl>(host_window, initial_rect.left,
+                                                          initial_rect.top, initial_rect.right,
+                                                          initial_rect.bottom, 0, nullptr));
+  note_box_->SetLimit(MaxContactNoteUnits());
+  note_box_->visible = false;
   options_menu_ = AddChild(std::make_unique<BorderPanel>(host_window, RECT{}));
   BuildOptionsMenu();
   button_list_ = AddChild(std::make_unique<ButtonSmartListControl>(
@@ -97,6 +104,7 @@ void ContactDetailPanel::SetContact(ContactListItem* contact) {
   picture_button_->text = has_picture_ ? settings.txt_RemovePicture : settings.txt_SetPicture;
   FillButtons();
   button_list_->SetScrollOffset(0);
+  note_box_->SetLabel(theme::FormatText(settings.txt_NoteHeader, contact->display_name));
   ui::InvalidateRect(host_window_, &rect);
 }
 
@@ -147,6 +155,12 @@ void ContactDetailPanel::Resize(const RECT& client) {
   button_list_->SetBackgroundImage(settings.background_image_detail.get());
   button_list_->SetBackgroundColor(settings.background_color);
   ApplyButtonTheme();
+  // The note box covers the screen below a label area as high as the back button or the
+  // title, whichever is taller.
+  note_box_->SetLabelOffset(
+      std::max(back_button_->rect.bottom, RectHeight(settings.contact_title_box)));
+  note_box_->SetBackgroundImage(settings.sms_background_image.get());
+  note_box_->Resize(client);
 }
 
 // A new theme releases the old button images and may change the button height.
@@ -230,7 +244,10 @@ RECT ContactDetailPanel::OnPenMove(int x, int y) {
 RECT ContactDetailPanel::OnPenUp(int x, int y) {
   if (return_pending_) return kSwallowed;
   const RECT result = ContainerPanel::OnPenUp(x, y);
-  if (!contact_ || !visible || result.right > 0 || y >= button_list_->rect.top) return result;
+  if (!contact_ || !visible || note_box_->visible || result.right > 0 ||
+      y >= button_list_->rect.top) {
+    return result;
+  }
   if (!IsStoredContact(*contact_)) {
     // Nothing of the store to view, edit or note: offer to make it a contact instead.
     if (ui::MessageBox(host_window_, theme::kTextCreateContactForNumber, u"Quillbook", MB_YESNO) ==
@@ -242,14 +259,36 @@ RECT ContactDetailPanel::OnPenUp(int x, int y) {
     }
     return rect;
   }
-  if (!PtInRect(theme::Settings().contact_description_box, POINT{x, y})) {
-    if (options_menu_->visible) {
-      CloseOptionsMenu();
-    } else {
-      OpenOptionsMenu();
-    }
+  if (PtInRect(theme::Settings().contact_description_box, POINT{x, y})) {
+    ShowNote();
+  } else if (options_menu_->visible) {
+    CloseOptionsMenu();
+  } else {
+    OpenOptionsMenu();
   }
   return kEmptyRect;
+}
+
+void ContactDetailPanel::ShowNote() {
+  ContactSmartListControl* list = ContactList();
+  std::optional<std::u16string> note;
+  if (contact_ && list && list->Store())
+    note = ReadContactNote(*list->Store(), contact_->object_id);
+  if (!note) {
+    ScreenNavigation::ShowMainPanel(true);
+    return;
+  }
+  note_box_->SetText(*note);
+  note_box_->visible = true;
+  showing_note_ = true;
+  ScreenNavigation::FlipTransition(1);
+  note_box_->SetActive(true);
+  note_box_->Focus();
+  showing_note_ = false;
+}
+
+bool ContactDetailPanel::NoteShown() const {
+  return note_box_->visible;
 }
 
 RECT ContactDetailPanel::OnKey(uint32_t virtual_key, char16_t character) {
@@ -273,6 +312,18 @@ bool ContactDetailPanel::OnTimer(uintptr_t timer_id) {
 
 void ContactDetailPanel::OnTransitionStart() {
   ContainerPanel::OnTransitionStart();
+  if (note_box_->visible && !showing_note_) {
+    ContactSmartListControl* list = ContactList();
+    // Only a changed note is written: an unchanged one may have been changed elsewhere
+    // meanwhile. A contact deleted meanwhile keeps nothing.
+    if (note_box_->IsModified() && contact_ && list && list->Store()) {
+      WriteContactNote(*list->Store(), contact_->object_id, note_box_->GetText());
+    }
+    note_box_->SetActive(false);
+    note_box_->visible = false;
+    // Keys go to the screens again, not to the hidden edit box.
+    if (ui::GetFocus() == note_box_->EditWindow()) ui::SetFocus(host_window_);
+  }
   if (visible) return;
   ui::KillTimer(host_window_, PauseTimerId());
   return_pending_ = false;

@@ -1,10 +1,15 @@
 // ContactDetailPanel: the contact detail screen. It shows the contact's name, picture (framed,
 // with the favourite mark) and detail text, a finger-scrolled list of large buttons (call and
-// SMS for each number, mail for each address), a back button, and an options menu that the
-// picture area opens: view, edit, set or remove the picture, set or remove the favourite mark,
-// remove the contact, cancel.
+// SMS for each number, mail for each address), a back button, an options menu that the
+// picture area opens (view, edit, set or remove the picture, set or remove the favourite
+// mark, remove the contact, cancel), and the contact's note in a text box that a tap on the
+// detail text flips in over the screen.
 //
-// Children in input order: back button, options menu, button list.
+// Children in input order: back button, note box, options menu, button list.
+//
+// The note box is saved and hidden by the start of the next transition (the back button's
+// flip, or leaving the screen), and saved only when the user changed it; the flip that shows
+// it must not do that, which `showing_note_` marks.
 //
 // The contact is a record of the contact list, not owned. The panel forgets it when it is
 // hidden by a transition: the list frees the records of deleted contacts once it is shown
@@ -34,6 +39,7 @@ class CloseButton;
 class ContactListItem;
 class ContactSmartListControl;
 class RelativeButton;
+class TextInputControl;
 
 namespace platform::pim {
 class PimItem;
@@ -72,8 +78,15 @@ class ContactDetailPanel : public ContainerPanel {
   // The left arrow goes back to the list screen; other keys go to the children.
   RECT OnKey(uint32_t virtual_key, char16_t character) override;
   bool OnTimer(uintptr_t timer_id) override;
-  // A panel hidden by a transition ends its pause and forgets its contact.
+  // Saves the note when it was changed and hides its box (unless the panel is showing it
+  // now); a panel hidden by a transition also ends its pause and forgets its contact.
   void OnTransitionStart() override;
+
+  // The contact's note in the note box, flipped in over the screen, with the focus. A
+  // contact deleted meanwhile brings the list back instead.
+  void ShowNote();
+  bool NoteShown() const;
+  TextInputControl& NoteBox() const { return *note_box_; }
 
   // The options menu: slides down; slides up (also right after SetContact hid it, so that
   // it leaves visibly; only for a menu that was open); disappears at once.
@@ -120,6 +133,7 @@ class ContactDetailPanel : public ContainerPanel {
   std::unique_ptr<theme::Image> picture_;
   bool has_picture_ = false;
   CloseButton* back_button_;             // child
+  TextInputControl* note_box_;           // child
   BorderPanel* options_menu_;            // child
   ButtonSmartListControl* button_list_;  // child
   RelativeButton* picture_button_;       // in the options menu
@@ -127,4 +141,5 @@ class ContactDetailPanel : public ContainerPanel {
   // The long-press actions of the call buttons (a button does not own those).
   std::vector<std::unique_ptr<Action>> long_press_actions_;
   bool return_pending_ = false;
+  bool showing_note_ = false;
 };

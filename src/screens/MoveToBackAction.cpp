@@ -4,6 +4,9 @@
 #include "screens/ScreenNavigation.h"
 
 void MoveToBackAction::Execute() {
-  (void)panel_;
-  ScreenNavigation::ShowMainPanel(true);
+  if (panel_.NoteShown()) {
+    ScreenNavigation::FlipTransition(0);
+  } else {
+    ScreenNavigation::ShowMainPanel(true);
+  }
 }

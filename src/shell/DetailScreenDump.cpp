@@ -12,6 +12,7 @@
 #include "toolkit/ButtonSmartListControl.h"
 #include "toolkit/CloseButton.h"
 #include "toolkit/RelativeButton.h"
+#include "toolkit/TextInputControl.h"
 
 namespace shell {
 
@@ -86,6 +87,17 @@ void WriteMenu(ui::JsonWriter& json, const BorderPanel& menu) {
   json.EndObject();
 }
 
+void WriteNoteBox(ui::JsonWriter& json, const TextInputControl& box) {
+  json.BeginObject();
+  json.BoolField("visible", box.visible);
+  json.BoolField("active", box.IsActive());
+  json.StringField("label", box.Label());
+  json.IntField("label_offset", box.LabelOffset());
+  json.StringField("text", box.GetText());
+  json.BoolField("modified", box.IsModified());
+  json.EndObject();
+}
+
 }  // namespace
 
 void WriteDetailScreen(ui::JsonWriter& json) {
@@ -110,6 +122,8 @@ void WriteDetailScreen(ui::JsonWriter& json) {
   WriteButtons(json, panel->ButtonList());
   json.Key("options_menu");
   WriteMenu(json, panel->OptionsMenu());
+  json.Key("note_box");
+  WriteNoteBox(json, panel->NoteBox());
   json.EndObject();
 }
 

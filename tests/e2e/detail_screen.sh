@@ -203,6 +203,60 @@ check "one mail logged with its whole To text" \
 check "a long press on a call button goes to the list without calling" \
   test "$(json "$S/long-press.json" "d['list_screen']['visible'], len(json.load(open(sys.argv[2])))" "$WORK/calls.json")" = "True 1"
 
+# --- The note: shown whole, edited and saved with its end intact; an unchanged one left alone -
+python3 -c "
+import sys
+line = 'Line %03d of a long note, with accents: é à ü.'
+text = '\n'.join(line % i for i in range(1, 100))
+print(text[:1988] + ' END OF NOTE', end='')" >"$WORK/note.txt"
+ALICE="$("$PHONE" --device "$DEVICE" contacts list | awk -F'\t' '$2 == "Alpha, Alice" {print $1}')"
+CAROL="$("$PHONE" --device "$DEVICE" contacts list | awk -F'\t' '$2 == "Gamma, Carol" {print $1}')"
+"$PHONE" --device "$DEVICE" contacts set "$ALICE" note="$(cat "$WORK/note.txt")"
+"$PHONE" --device "$DEVICE" contacts set "$CAROL" note="Keep me, unchanged"
+DESCRIPTION="$(json "$G" "'%d %d' % (lambda b: ((b[0] + b[2]) // 2, (b[1] + b[3]) // 2))(d['detail_screen']['description_box'])")"
+BACK="$(json "$G" "'%d %d' % (lambda b: ((b[0] + b[2]) // 2, (b[1] + b[3]) // 2))(d['detail_screen']['back_button_rect'])")"
+run_script note <<SCRIPT
+tap 120 $A_Y
+wait 500
+tap $DESCRIPTION
+wait 500
+dump open.json
+shot open.png
+post 2024
+shot open-full.png
+char added
+tap $BACK
+wait 1000
+dump saved.json
+key VK_LEFT
+wait 500
+tap 120 $C_Y
+wait 500
+tap $DESCRIPTION
+wait 500
+dump carol.json
+tap $BACK
+wait 1000
+quit
+SCRIPT
+N="$WORK/shots-note"
+check "note run exits 0" test "$rc" -eq 0
+check "the note is 2000 characters" test "$(wc -m <"$WORK/note.txt")" -eq 2000
+check "a tap on the detail text flips the note in, whole" \
+  test "$(json "$N/open.json" "d['detail_screen']['note_box']['visible'], d['detail_screen']['note_box']['text'] == open(sys.argv[2]).read()" "$WORK/note.txt")" = "True True"
+check "the note box is on screen" same_image "$N/open.png" "$N/open-full.png"
+check "back flips to the detail screen" \
+  test "$(json "$N/saved.json" "d['detail_screen']['visible'], d['detail_screen']['note_box']['visible'], d['shell']['last_transition']")" = "True False flip"
+check "the edited note is saved with its end intact" \
+  test "$("$PHONE" --device "$DEVICE" contacts show "$ALICE" | python3 -c "
+import sys
+note = [l[5:].rstrip('\n') for l in sys.stdin if l.startswith('note=')][0].replace('\\\\n', '\n')
+print(note == open(sys.argv[1]).read() + 'added')" "$WORK/note.txt")" = True
+check "an unchanged note is shown and not modified" \
+  test "$(json "$N/carol.json" "d['detail_screen']['note_box']['text'], d['detail_screen']['note_box']['modified']")" = "Keep me, unchanged False"
+check "and left as it was" grep -qx 'note=Keep me, unchanged' \
+  <("$PHONE" --device "$DEVICE" contacts show "$CAROL")
+
 # --- The desktop: one clean link for the opener, a message box without one -------------------
 "$PHONE" --device "$DEVICE" reg set HKLM 'Software\Quillbook\Platform' Phone sz desktop
 "$PHONE" --device "$DEVICE" reg set HKLM 'Software\Quillbook\Platform' Mail sz desktop

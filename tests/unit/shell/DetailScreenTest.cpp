@@ -1,6 +1,6 @@
 // The detail screen in a started shell: its look for a demo contact with a picture in both
-// shipped themes, a contact deleted by another process while its options are used, and a
-// row that stands for no stored contact.
+// shipped themes, a contact deleted by another process while its options are used, a row
+// that stands for no stored contact, and a note changed elsewhere while its box is open.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ShellFixture.h"
+#include "contacts/ContactNote.h"
 #include "contacts/ContactPictureFile.h"
 #include "contacts/SmsContactListItem.h"
 #include "platform/Messages.h"
@@ -26,6 +27,8 @@
 #include "theme/SettingManager.h"
 #include "toolkit/BorderPanel.h"
 #include "toolkit/Button.h"
+#include "toolkit/CloseButton.h"
+#include "toolkit/TextInputControl.h"
 
 extern char** environ;
 
@@ -127,6 +130,35 @@ TEST_F(DetailScreenTest, ARowWithoutAStoredContactOffersToCreateOne) {
   EXPECT_EQ(detail().Contact(), &stranger);
   shell::ShowMainPanel(hwnd_, false);
   manager_->PumpUntilIdle();
+}
+
+// The note is written back only when the user changed it: a note changed elsewhere while the
+// box was open without typing survives the box closing.
+TEST_F(DetailScreenTest, TheNoteIsSavedOnlyWhenChanged) {
+  const uint32_t oid = AddContact(u"Ann");
+  std::string error;
+  auto other_process = PimApplication::Create(&error);
+  ASSERT_TRUE(WriteContactNote(*other_process, oid, u"first"));
+  StartLoaded();
+  Show(list().FindContactByObjectId(oid));
+  Action& back = *detail().BackButton().ClickAction();
+  detail().ShowNote();
+  ASSERT_TRUE(detail().NoteShown());
+  EXPECT_EQ(detail().NoteBox().GetText(), u"first");
+  ASSERT_TRUE(WriteContactNote(*other_process, oid, u"changed elsewhere"));
+  back.Execute();
+  manager_->PumpUntilIdle();
+  EXPECT_FALSE(detail().NoteShown());
+  EXPECT_EQ(VisibleScreens(), "detail");
+  EXPECT_EQ(ReadContactNote(*other_process, oid), u"changed elsewhere");
+
+  detail().ShowNote();
+  manager_->OnChar(u'!');
+  manager_->PumpUntilIdle();
+  back.Execute();
+  manager_->PumpUntilIdle();
+  EXPECT_EQ(ReadContactNote(*other_process, oid), u"changed elsewhere!");
+  EXPECT_EQ(ui::GetFocus(), hwnd_) << "keys reach the screens again";
 }
 
 TEST_F(DetailScreenTest, ADemoContactWithAPictureInBothShippedThemes) {
