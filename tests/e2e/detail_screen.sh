@@ -3,10 +3,11 @@
 # few contacts of our own: the button order (call before SMS, an SMS button for a home number
 # only when it starts with one of sms_prefixes, mail last), an empty button list, the options
 # menu opening and closing from the picture area (each shot equal to a full repaint), the
-# menu's labels following the picture's removal and the favourite mark, remove with No and
-# with Yes, a call and a mail logged by the simulated phone and mail program with hostile
-# names intact, a long press on a call button, and the desktop hand-off: one clean link for
-# xdg-open, a message box when no opener exists.
+# menu's labels following the picture's removal and the favourite mark, a call and a mail
+# logged by the simulated phone and mail program with hostile names intact, a long press on a
+# call button, the note editor (a 2,000-character note shown whole, edited and saved with its
+# end intact; an unchanged note left alone), the desktop hand-off (one clean link for
+# xdg-open, a message box when no opener exists), and remove with No and with Yes.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
