@@ -70,10 +70,11 @@ check "up: exit 0" test "$rc" -eq 0
 check "up: keyboard shown" is "$S/up.json" "d['keyboard']['shown'], d['keyboard']['input_method_name']" "True Keyboard"
 check "up: at the bottom" is "$S/up.json" "d['keyboard']['hosted_rect']" "[0, 196, 240, 320]"
 check "up: screens relaid above" is "$S/up.json" "d['shell']['last_layout_rect'] == d['keyboard']['relayout_rect'] == [0, 0, 240, 196]" True
-check "up: box above the keyboard, focused" is "$S/up.json" "d['text_boxes'][0]['rect'][3], d['text_boxes'][0]['focused'], d['text_boxes'][0]['limit']" "196 True 1023"
+# The probe's box is the newest text box (the detail screen's note box exists from the start).
+check "up: box above the keyboard, focused" is "$S/up.json" "d['text_boxes'][-1]['rect'][3], d['text_boxes'][-1]['focused'], d['text_boxes'][-1]['limit']" "196 True 1023"
 check "up: one hosted window" is "$S/up.json" "sum(w['class'] == 'QBKSipClass' for w in d['windows'])" 1
 check "up: shot equals a full repaint" cmp -s "$S/up.png" "$S/up-full.png"
-check "typed: accents, a pair, a capital" is "$S/typed.json" "d['text_boxes'][0]['text'] == 'Héllo wörld 😀' and d['text_boxes'][0]['length'] == 14" True
+check "typed: accents, a pair, a capital" is "$S/typed.json" "d['text_boxes'][-1]['text'] == 'Héllo wörld 😀' and d['text_boxes'][-1]['length'] == 14" True
 check "rotated: keyboard as wide as the screen" is "$S/rotated.json" "d['keyboard']['hosted_rect'], d['shell']['last_layout_rect']" "[0, 116, 320, 240] [0, 0, 320, 116]"
 
 # --- Taps on the soft keyboard: letters, accents page, shift, Backspace held --------------
@@ -90,8 +91,8 @@ check "rotated: keyboard as wide as the screen" is "$S/rotated.json" "d['keyboar
   echo "quit"
 } | run_script soft
 check "soft: exit 0" test "$rc" -eq 0
-check "soft: taps type" is "$S/tapped.json" "d['text_boxes'][0]['text']" "Hi éOk"
-check "soft: a held Backspace repeats" is "$S/held.json" "d['text_boxes'][0]['text']" "H"
+check "soft: taps type" is "$S/tapped.json" "d['text_boxes'][-1]['text']" "Hi éOk"
+check "soft: a held Backspace repeats" is "$S/held.json" "d['text_boxes'][-1]['text']" "H"
 
 # --- nosip, switching, the keypad, a second show, putting the keyboard down ---------------
 run_script choice <<'SCRIPT'
@@ -107,7 +108,7 @@ quit
 SCRIPT
 check "choice: exit 0" test "$rc" -eq 0
 check "disable: hidden, full height" is "$S/disabled.json" "d['keyboard']['shown'], d['keyboard']['current_sip'], d['shell']['last_layout_rect']" "False nosip [0, 0, 240, 320]"
-check "nosip: a focused box shows nothing" is "$S/nosip.json" "d['keyboard']['shown'], d['text_boxes'][0]['focused']" "False True"
+check "nosip: a focused box shows nothing" is "$S/nosip.json" "d['keyboard']['shown'], d['text_boxes'][-1]['focused']" "False True"
 check "switch: keypad shown and chosen" is "$S/keypad.json" "d['keyboard']['shown'], d['keyboard']['input_method']" "True $KEYPAD"
 check "switch: registry holds the keypad" \
   test "$("$PHONE" --device "$DEMO" reg get HKCU "$KEY" CurrentSIP)" = "CurrentSIP sz $KEYPAD"
@@ -130,7 +131,7 @@ check "switch: registry holds the keypad" \
 } | run_script keypad
 check "keypad: exit 0" test "$rc" -eq 0
 check "keypad: the stored choice comes up" is "$S/multitap.json" "d['keyboard']['input_method_name']" "Phone Keypad"
-check "keypad: multi-tap" is "$S/multitap.json" "d['text_boxes'][0]['text']" "Bd"
+check "keypad: multi-tap" is "$S/multitap.json" "d['text_boxes'][-1]['text']" "Bd"
 check "second show: one window, one keyboard" is "$S/again.json" "[len(w['children']) for w in d['windows'] if w['class'] == 'QBKSipClass']" "[1]"
 check "leaving full screen puts it down" is "$S/inactive.json" "d['keyboard']['shown']" False
 check "a contact row's click puts it down" is "$S/clicked.json" "d['keyboard']['shown'], d['shell']['last_layout_rect'], d['shell']['last_transition']" "False [0, 0, 240, 320] slide"
@@ -148,7 +149,7 @@ dump note.json
 quit
 SCRIPT
 check "paste: exit 0" test "$rc" -eq 0
-check "paste: SMS box keeps what fits, no half pair" is "$S/sms.json" "d['text_boxes'][0]['length'], set(d['text_boxes'][0]['text'])" "1022 {'x'}"
-check "paste: note box keeps all" is "$S/note.json" "d['text_boxes'][0]['length']" 2000
+check "paste: SMS box keeps what fits, no half pair" is "$S/sms.json" "d['text_boxes'][-1]['length'], set(d['text_boxes'][-1]['text'])" "1022 {'x'}"
+check "paste: note box keeps all" is "$S/note.json" "d['text_boxes'][-1]['length']" 2000
 
 finish
