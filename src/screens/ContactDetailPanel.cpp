@@ -1,6 +1,7 @@
 #include "screens/ContactDetailPanel.h"
 
 #include <algorithm>
+#include <array>
 
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactNote.h"
@@ -46,6 +47,14 @@ bool ColorSet(COLORREF color) {
   return color != kInvalidColor;
 }
 
+// The options menu's labels from top to bottom; the picture and favourite entries show these
+// until a contact says which of their two texts applies.
+std::array<const std::u16string*, 6> MenuLabels() {
+  const theme::SettingManager& settings = theme::Settings();
+  return {&settings.txt_ViewContact,   &settings.txt_EditContact,   &settings.txt_SetPicture,
+          &settings.txt_SetAsFavorite, &settings.txt_RemoveContact, &settings.txt_Cancel};
+}
+
 std::unique_ptr<Button> MakeListButton(ui::HWND host, std::u16string caption) {
   const theme::SettingManager& settings = theme::Settings();
   return std::make_unique<Button>(host, std::move(caption), settings.large_button_image.get(),
@@ -75,21 +84,23 @@ ContactDetailPanel::~ContactDetailPanel() {
   button_list_->DeleteAllItems();
 }
 
-// One column of six buttons; their places are assigned by the menu's layout.
+// One column of six buttons, labelled by MenuLabels() in the same order; their places are
+// assigned by the menu's layout.
 void ContactDetailPanel::BuildOptionsMenu() {
-  const theme::SettingManager& settings = theme::Settings();
-  auto add = [this](std::u16string label, std::unique_ptr<Action> action) {
+  const auto labels = MenuLabels();
+  size_t next = 0;
+  auto add = [this, &labels, &next](std::unique_ptr<Action> action) {
     auto button =
-        std::make_unique<RelativeButton>(options_menu_, host_window_, RECT{}, std::move(label));
+        std::make_unique<RelativeButton>(options_menu_, host_window_, RECT{}, *labels[next++]);
     button->SetClickAction(std::move(action));
     return options_menu_->AddChild(std::move(button));
   };
-  add(settings.txt_ViewContact, std::make_unique<ViewContactAction>(*this));
-  add(settings.txt_EditContact, std::make_unique<EditContactAction>(*this));
-  picture_button_ = add(settings.txt_SetPicture, std::make_unique<SetPictureAction>(*this));
-  favorite_button_ = add(settings.txt_SetAsFavorite, std::make_unique<FavoriteToggleAction>(*this));
-  add(settings.txt_RemoveContact, std::make_unique<RemoveContactAction>(*this));
-  add(settings.txt_Cancel, std::make_unique<CancelAction>(*this));
+  add(std::make_unique<ViewContactAction>(*this));
+  add(std::make_unique<EditContactAction>(*this));
+  picture_button_ = add(std::make_unique<SetPictureAction>(*this));
+  favorite_button_ = add(std::make_unique<FavoriteToggleAction>(*this));
+  add(std::make_unique<RemoveContactAction>(*this));
+  add(std::make_unique<CancelAction>(*this));
   options_menu_->visible = false;
 }
 
@@ -98,6 +109,11 @@ void ContactDetailPanel::SetContact(ContactListItem* contact) {
   const theme::SettingManager& settings = theme::Settings();
   HideOptionsMenu();
   contact_ = contact;
+  // Every label is taken again: a theme's settings may carry language texts.
+  const auto labels = MenuLabels();
+  for (size_t i = 0; i < labels.size(); ++i) {
+    static_cast<Button*>(options_menu_->Child(i))->text = *labels[i];
+  }
   favorite_button_->text =
       contact->favourite ? settings.txt_RemoveFromFavorite : settings.txt_SetAsFavorite;
   LoadPicture();
