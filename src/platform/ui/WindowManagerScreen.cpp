@@ -72,7 +72,11 @@ void WindowManager::ShowWindow(HWND hwnd, int command) {
   hwnd->visible_ = show;
   MarkStale();
   if (show && !was_visible) hwnd->dirty_ = hwnd->ClientRect();
-  if (hwnd->parent_) return;
+  if (hwnd->parent_) {
+    // Keys must not go on into a box nobody sees: its top-level window takes the focus.
+    if (!show && focus_ && (focus_ == hwnd || IsChild(hwnd, focus_))) SetFocus(RootOf(hwnd));
+    return;
+  }
   if (hwnd->IsNoActivate()) return;
   if (show && !foreground_) {
     SetForegroundWindow(hwnd);
