@@ -156,8 +156,8 @@ void WindowManager::SetTaskBarButton(TaskBarButton button) {
 }
 
 RECT WindowManager::TaskBarButtonRect() const {
-  // Left of the clock, which takes the right-most 56 pixels.
-  const int right = screen_width_ - 58;
+  // Left of the clock ("12:00 AM" at most, right-aligned).
+  const int right = screen_width_ - 82;
   return RECT{right - kTaskBarButtonWidth, 2, right, kTaskBarHeight - 2};
 }
 
