@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "contacts/CompareRows.h"
 #include "contacts/ContactRowNavigation.h"
 #include "contacts/PhoneNumberMatch.h"
 #include "contacts/SmsFilterItem.h"
@@ -115,6 +116,10 @@ bool ContactListItem::Draw(platform::Surface& dc, const RECT& row, bool selected
 void ContactListItem::PutKeyboardDown(SmartListControl& list) {
   platform::sip::SHSipPreference(list.HostWindow(), platform::sip::SIP_DOWN);
   platform::ui::UpdateWindow(list.HostWindow());
+}
+
+char16_t ContactListItem::GetIndexChar() const {
+  return IndexLetter(text);
 }
 
 void ContactListItem::OnClick(SmartListControl& list) {

@@ -46,6 +46,10 @@ class ContactListItem : public BaseItem {
   // screen.
   void OnClick(SmartListControl& list) override;
 
+  // The letter the row is filed under (IndexLetter of its sort text): the letter of the
+  // separator it sorts under, which the index strip marks while the row is at the top.
+  char16_t GetIndexChar() const override;
+
   // Whether `address` is one of this contact's numbers (last eight digits rule). An address
   // without digits never matches a stored contact.
   virtual bool MatchesNumber(std::u16string_view address) const;

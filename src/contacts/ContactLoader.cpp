@@ -5,13 +5,13 @@
 
 #include "contacts/CacheFileWriter.h"
 #include "contacts/CacheLineReader.h"
+#include "contacts/CompareRows.h"
 #include "contacts/ContactCache.h"
 #include "contacts/ContactRecordMove.h"
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/ContactStoreReads.h"
 #include "contacts/NewContactListItem.h"
 #include "platform/Messages.h"
-#include "platform/Text.h"
 #include "platform/pim/PimFolder.h"
 #include "platform/pim/PimItemCollection.h"
 #include "platform/ui/WindowApi.h"
@@ -190,11 +190,9 @@ void ContactLoader::SeparateCachedRows(const LoaderSettings& settings) {
 void ContactLoader::ApplySeparatorRule(const ContactListItem& record,
                                        const LoaderSettings& settings, Batch& batch) {
   if (record.text.empty()) return;
-  char16_t letter = record.text.front();
-  if (platform::IsDigitUnit(letter)) letter = u'#';
   if (settings.separator_item_height <= 1) return;
-  if (seen_letters_.find(letter) != std::u16string::npos) return;
-  if (settings.index_letters.find(letter) == std::u16string::npos) return;
+  const char16_t letter = IndexLetterIn(record.text, settings.index_letters);
+  if (letter == 0 || seen_letters_.find(letter) != std::u16string::npos) return;
   seen_letters_.push_back(letter);
   batch.push_back(std::make_unique<SeparatorItem>(letter, settings.separator_item_height));
 }

@@ -2,12 +2,12 @@
 
 #include <atomic>
 
+#include "contacts/CompareRows.h"
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactLoader.h"
 #include "contacts/ContactRecordMove.h"
 #include "contacts/ContactStoreReads.h"
 #include "contacts/NewContactListItem.h"
-#include "platform/Text.h"
 #include "platform/ThreadPriority.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
@@ -253,10 +253,8 @@ bool ContactSmartListControl::ClaimLetterSeparator(char16_t letter) {
 void ContactSmartListControl::AddLetterSeparatorFor(const ContactListItem& row) {
   const theme::SettingManager& settings = theme::Settings();
   if (row.text.empty() || settings.separator_item_height <= 1) return;
-  char16_t letter = row.text.front();
-  if (platform::IsDigitUnit(letter)) letter = u'#';
-  if (settings.index_letters.find(letter) == std::u16string::npos) return;
-  if (!ClaimLetterSeparator(letter)) return;
+  const char16_t letter = IndexLetterIn(row.text, settings.index_letters);
+  if (letter == 0 || !ClaimLetterSeparator(letter)) return;
   AddItem(std::make_unique<SeparatorItem>(letter, settings.separator_item_height));
 }
 

@@ -1,7 +1,9 @@
 // The "rows" report of the theme tool.
 #include "contacts/RowsReport.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "contacts/ContactFillSettings.h"
 #include "contacts/ContactStoreReads.h"
@@ -128,7 +130,11 @@ bool ParseRowsArguments(const std::vector<std::string>& args, RowsReportOptions&
       error = "unexpected argument " + a;
       ok = false;
     } else {
-      options.theme = a;
+      // A path on the command line is taken from the current folder (the program resolves
+      // relative names against the program folder); a bare name is a theme of that folder.
+      std::error_code ignored;
+      options.theme =
+          a.find('/') == std::string::npos ? a : std::filesystem::absolute(a, ignored).string();
     }
     if (!ok) return false;
   }

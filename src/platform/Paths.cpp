@@ -42,6 +42,22 @@ bool WriteAll(int fd, const char* data, size_t size) {
   return true;
 }
 
+// Opens a regular file for reading without blocking: O_NONBLOCK keeps the open of a FIFO from
+// waiting for a writer, then anything but a regular file is closed again. Regular files ignore
+// the flag, which is cleared all the same. -1 on failure.
+int OpenRegularFileDescriptor(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st {};
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 ||
+      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 const std::string& ProgramDir() {
@@ -105,13 +121,20 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   return true;
 }
 
+FilePtr OpenRegularFile(const std::string& path) {
+  const int fd = OpenRegularFileDescriptor(path);
+  if (fd < 0) return nullptr;
+  FilePtr file(::fdopen(fd, "rb"));
+  if (!file) ::close(fd);
+  return file;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& out, size_t max_bytes) {
   out.clear();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenRegularFileDescriptor(path);
   if (fd < 0) return false;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      static_cast<uint64_t>(st.st_size) > max_bytes) {
+  if (::fstat(fd, &st) != 0 || static_cast<uint64_t>(st.st_size) > max_bytes) {
     ::close(fd);
     return false;
   }

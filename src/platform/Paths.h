@@ -3,6 +3,8 @@
 // messages, logs). Both are resolved once at start from the command line and environment.
 #pragma once
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,7 +34,18 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 // ASCII letters, digits, '_' and '-'.
 bool IsPlainName(std::string_view name, size_t max_length);
 
-// Reads a whole file of at most max_bytes; false when missing, unreadable or larger.
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens an existing regular file for reading in binary mode; null for anything else. The open
+// never waits: a FIFO without a writer (or a device) under the name would block the open, or
+// the reads, for ever, so it is refused like a folder.
+FilePtr OpenRegularFile(const std::string& path);
+
+// Reads a whole regular file of at most max_bytes; false when missing, unreadable, larger or
+// not a regular file (see OpenRegularFile).
 bool ReadFileBytes(const std::string& path, std::string& out, size_t max_bytes);
 
 }  // namespace platform

@@ -52,8 +52,9 @@ class Font {
 
 // Registers a private font file (a .ttf in the program folder) with fontconfig so that its
 // face can be named by fonts created afterwards. Each file is registered at most once per
-// process; later calls for the same path return the first result. False when the file does
-// not exist or cannot be read as a font.
+// process; once registered, later calls for the same path return true. False when the file
+// does not exist or cannot be read as a font; a later call tries again once the file exists or
+// has changed.
 bool RegisterPrivateFontFile(const std::string& path);
 
 // The x of the caret before each UTF-16 unit of `text` laid out on one line, and after its
@@ -102,8 +103,8 @@ class Surface {
                   uint32_t rop = SRCCOPY);
   // Blends src_rect of src stretched onto dst with a constant alpha (0..255); with
   // per_pixel_alpha the source's own alpha is multiplied in as well.
-  void AlphaBlend(const RECT& dst, const Surface& src, const RECT& src_rect, uint8_t constant_alpha,
-                  bool per_pixel_alpha = false);
+  void AlphaBlend(const RECT& dst, const Surface& src, const RECT& src_rect,
+                  uint8_t constant_alpha, bool per_pixel_alpha = false);
   // Draws src_rect of src onto dst with its transparency (OVER), stretched when the sizes
   // differ. This is how decoded images with alpha are drawn.
   void DrawTransparent(const RECT& dst, const Surface& src, const RECT& src_rect);
@@ -119,8 +120,8 @@ class Surface {
   void PopClip();
 
   // Shapes: a pen or brush colour of kInvalidColor draws no outline or no fill.
-  void RoundRect(const RECT& rect, int corner_width, int corner_height, COLORREF pen, int pen_width,
-                 COLORREF brush);
+  void RoundRect(const RECT& rect, int corner_width, int corner_height, COLORREF pen,
+                 int pen_width, COLORREF brush);
   void Ellipse(const RECT& rect, COLORREF pen, int pen_width, COLORREF brush);
   void Line(POINT from, POINT to, COLORREF color, int width);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "contacts/CompareRows.h"
 #include "contacts/ContactSmartListControl.h"
 #include "platform/Messages.h"
 #include "platform/ui/WindowApi.h"
@@ -81,10 +82,10 @@ char16_t LeftSearchPanel::CurrentLetter() const {
   std::lock_guard lock(list_.ListLock());
   IListItem* item = list_.ItemAt(list_.rect.left, kCurrentRowProbe);
   // Rows without a sort text (the filter header, the SMS sections, the new-contact row) are
-  // filed under no letter of the index.
+  // filed under no letter of the index; the others under the letter they sort with.
   const auto* row = dynamic_cast<const BaseItem*>(item);
-  if (!item || (row && row->text.empty())) return 0;
-  return item->GetIndexChar();
+  if (!row) return item ? item->GetIndexChar() : 0;
+  return row->text.empty() ? 0 : IndexLetterIn(row->text, IndexLetters());
 }
 
 bool LeftSearchPanel::InBorder(int x, int y) const {

@@ -1,11 +1,9 @@
-// Line reading of UTF-16 (with byte-order mark) and UTF-8 text files.
+// Line reading of UTF-16 (with byte-order mark), UTF-8 and Windows-1252 text files.
 #include "theme/FileReader.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <cstdio>
 
-#include "platform/Text.h"
 #include "theme/ProgramPath.h"
 
 namespace theme {
@@ -19,9 +17,28 @@ bool IsLineEnd(char16_t c) {
   return c == u'\r' || c == u'\n';
 }
 
-bool IsRegularFile(std::FILE* file) {
-  struct stat info {};
-  return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+// Whether the file from its current position on is valid UTF-8 (the first `limit` bytes
+// decide); the position is restored. So a file without a mark is read twice: here, then line
+// by line.
+bool RestIsUtf8(std::FILE* file, uint64_t limit) {
+  const long start = std::ftell(file);
+  std::string pending;
+  std::vector<char> chunk(kReadChunkBytes);
+  uint64_t scanned = 0;
+  bool valid = true;
+  while (valid && scanned < limit) {
+    const size_t got = std::fread(chunk.data(), 1, chunk.size(), file);
+    if (got == 0) break;
+    scanned += got;
+    pending.append(chunk.data(), got);
+    const size_t tail = platform::IncompleteUtf8Tail(pending);
+    valid = platform::IsValidUtf8(std::string_view(pending).substr(0, pending.size() - tail));
+    pending.erase(0, pending.size() - tail);
+  }
+  // A sequence cut short by the end of the file is invalid; one cut by the limit is not.
+  valid = valid && (pending.empty() || scanned >= limit);
+  std::clearerr(file);
+  return std::fseek(file, start, SEEK_SET) == 0 && valid;
 }
 
 }  // namespace
@@ -37,17 +54,27 @@ FileReader::FileReader(const std::string& path) {
 FileReader::~FileReader() = default;
 
 void FileReader::Open(const std::string& path) {
-  file_.reset(std::fopen(path.c_str(), "rb"));
-  if (file_ && !IsRegularFile(file_.get())) file_.reset();
+  file_ = platform::OpenRegularFile(path);
   if (!file_) return;
-  FillBytes();
-  if (bytes_.size() - byte_pos_ >= 2) {
-    const uint8_t first = bytes_[byte_pos_];
-    const uint8_t second = bytes_[byte_pos_ + 1];
-    if (first == 0xFF && second == 0xFE) mode_ = Mode::kUtf16LittleEndian;
-    if (first == 0xFE && second == 0xFF) mode_ = Mode::kUtf16BigEndian;
-    if (mode_ != Mode::kNoMark) byte_pos_ += 2;
+  char start[3];
+  const size_t got = std::fread(start, 1, sizeof start, file_.get());
+  const auto mark = platform::FindByteOrderMark(std::string_view(start, got));
+  std::clearerr(file_.get());
+  if (std::fseek(file_.get(), mark ? static_cast<long>(mark->length) : 0, SEEK_SET) != 0) {
+    file_.reset();
+    return;
   }
+  if (mark) {
+    encoding_ = mark->encoding;
+  } else {
+    encoding_ = RestIsUtf8(file_.get(), kMaxScanBytes) ? platform::TextEncoding::kUtf8
+                                                       : platform::TextEncoding::kWindows1252;
+  }
+}
+
+bool FileReader::IsUtf16() const {
+  return encoding_ == platform::TextEncoding::kUtf16LittleEndian ||
+         encoding_ == platform::TextEncoding::kUtf16BigEndian;
 }
 
 // Appends the next chunk of the file to the raw read-ahead; false at the end or on an error.
@@ -74,8 +101,9 @@ bool FileReader::FillUnits() {
     const uint8_t a = bytes_[byte_pos_];
     const uint8_t b = bytes_[byte_pos_ + 1];
     byte_pos_ += 2;
-    units_.push_back(mode_ == Mode::kUtf16LittleEndian ? static_cast<char16_t>(a | (b << 8))
-                                                       : static_cast<char16_t>((a << 8) | b));
+    units_.push_back(encoding_ == platform::TextEncoding::kUtf16LittleEndian
+                         ? static_cast<char16_t>(a | (b << 8))
+                         : static_cast<char16_t>((a << 8) | b));
     ++added;
   }
   return added > 0;
@@ -83,16 +111,13 @@ bool FileReader::FillUnits() {
 
 bool FileReader::HasMore() {
   if (!file_) return false;
-  if (!units_.empty() || bytes_.size() - byte_pos_ >= (mode_ == Mode::kNoMark ? 1u : 2u)) {
-    return true;
-  }
-  if (mode_ == Mode::kNoMark) return FillBytes();
-  return FillUnits();
+  if (!units_.empty() || bytes_.size() - byte_pos_ >= (IsUtf16() ? 2u : 1u)) return true;
+  return IsUtf16() ? FillUnits() : FillBytes();
 }
 
 std::u16string FileReader::ReadLine() {
   if (!file_) return {};
-  return mode_ == Mode::kNoMark ? ReadNoMarkLine() : ReadUtf16Line();
+  return IsUtf16() ? ReadUtf16Line() : ReadEightBitLine();
 }
 
 std::u16string FileReader::ReadUtf16Line() {
@@ -116,7 +141,7 @@ std::u16string FileReader::ReadUtf16Line() {
   return line;
 }
 
-std::u16string FileReader::ReadNoMarkLine() {
+std::u16string FileReader::ReadEightBitLine() {
   std::string raw;
   while (raw.size() < kMaxLineUnits) {
     if (byte_pos_ >= bytes_.size() && !FillBytes()) break;
@@ -132,7 +157,7 @@ std::u16string FileReader::ReadNoMarkLine() {
     if (found) break;
   }
   bytes_consumed_ += raw.size();
-  return platform::FromUtf8(raw);
+  return platform::DecodeText(raw, encoding_);
 }
 
 }  // namespace theme

@@ -2,8 +2,6 @@
 #include "theme/Image.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/Imaging.h"
 #include "theme/ProgramPath.h"
@@ -82,12 +80,10 @@ void Image::DrawImagePart(platform::Surface& dc, const RECT& source, int dx, int
 
 std::unique_ptr<Image> LoadImageFromFile(std::u16string_view name, Prerender prerender,
                                          COLORREF background) {
-  const std::string path = MakeProgramPath(name);
-  std::error_code error;
-  // A settings value may name anything: only regular files are read (a FIFO or device would
-  // block or never end).
-  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
-  return Finish(platform::DecodeImageFile(path), std::u16string(name), prerender, background);
+  // A settings value may name anything: the platform reads only regular files, without ever
+  // waiting on a FIFO or device.
+  return Finish(platform::DecodeImageFile(MakeProgramPath(name)), std::u16string(name), prerender,
+                background);
 }
 
 std::unique_ptr<Image> LoadImageFromArchive(ThemeArchive& archive, std::u16string_view entry,

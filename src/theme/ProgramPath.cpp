@@ -7,7 +7,7 @@
 namespace theme {
 
 std::string MakeProgramPath(std::string_view name) {
-  if (name.find('/') != std::string_view::npos) return std::string(name);
+  if (name.starts_with('/')) return std::string(name);
   return platform::ProgramDir() + "/" + std::string(name);
 }
 

@@ -7,8 +7,9 @@
 
 namespace theme {
 
-// A name containing '/' is a path and is returned unchanged; any other name becomes the
-// program folder, '/', then the name. The result is UTF-8, ready for the file system.
+// A name starting with '/' is an absolute path and is returned unchanged; any other name,
+// "sub/x.png" included, becomes the program folder, '/', then the name (never relative to the
+// current folder). The result is UTF-8, ready for the file system.
 std::string MakeProgramPath(std::u16string_view name);
 std::string MakeProgramPath(std::string_view name);
 

@@ -349,13 +349,15 @@ class SettingManager {
   void ParseSettingsText(ThemeArchive* archive, std::u16string_view text,
                          std::u16string_view prefix, std::string_view source = "settings");
 
-  // Opens the theme archive (a name in the program folder or a path), parses its
-  // "settings.ini" (Windows-1252 text) with the archive available for image values, closes it,
-  // then applies the button-height rule. A missing or damaged archive applies nothing.
+  // Opens the theme archive (a name in the program folder or an absolute path), parses its
+  // "settings.ini" (platform::DecodeText: by its byte-order mark, else UTF-8 when valid, else
+  // Windows-1252) with the archive available for image values, closes it, then applies the
+  // button-height rule. A missing or damaged archive applies nothing.
   void LoadThemeArchive(std::u16string_view theme_name, std::u16string_view prefix);
 
-  // Reads a plain settings file (program folder or path) and parses it without an archive.
-  // A missing file reads nothing.
+  // Reads a plain settings file (program folder or absolute path, decoded as FileReader says)
+  // and parses it without an archive. A missing file, or one that is not a regular file,
+  // reads nothing.
   void LoadSettingsFile(std::u16string_view file_name, std::u16string_view prefix);
 
   // Receives the problems of later loads (null to stop). For the theme tool and tests.

@@ -74,10 +74,10 @@ void SettingManager::LoadThemeArchive(std::u16string_view theme_name, std::u16st
           missing ? std::string("the archive has no settings.ini member")
                   : "settings.ini cannot be read: " + DescribeArchiveResult(code)});
   } else {
-    // Archive settings are 8-bit text in the Windows-1252 code page.
+    // Decoded by its byte-order mark; without one as UTF-8 when valid, else as Windows-1252
+    // (the code page older themes were written in).
     const std::string_view raw(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    ParseSettingsText(archive.get(), platform::FromWindows1252(raw), prefix,
-                      path + ":settings.ini");
+    ParseSettingsText(archive.get(), platform::DecodeText(raw), prefix, path + ":settings.ini");
   }
   CloseArchive(archive);
   ApplyButtonHeights();

@@ -3,13 +3,13 @@
 // its saved directory position.
 #include "theme/ThemeArchive.h"
 
+#include <minizip/ioapi.h>
 #include <minizip/unzip.h>
 
 #include <algorithm>
 #include <climits>
-#include <filesystem>
-#include <system_error>
 
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace theme {
@@ -92,6 +92,13 @@ bool IsSeparator(char16_t c) {
   return c == u'/' || c == u'\\';
 }
 
+// minizip's open callback: only regular files, opened without waiting (a FIFO or device named
+// as a theme would block or never end). The other callbacks are minizip's stdio ones, which
+// work on the stream returned here.
+voidpf OpenRegularArchiveFile(voidpf, const void* path, int) {
+  return platform::OpenRegularFile(static_cast<const char*>(path)).release();
+}
+
 }  // namespace
 
 struct ThemeArchive::Impl {
@@ -114,10 +121,10 @@ ThemeArchive::~ThemeArchive() {
 
 std::unique_ptr<ThemeArchive> OpenArchive(const std::string& path, ArchiveResult* result) {
   if (result) *result = kArchiveCannotOpen;
-  std::error_code error;
-  // Only regular files: a FIFO or device named as a theme would block or never end.
-  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
-  UnzHandle file(unzOpen64(path.c_str()));
+  zlib_filefunc64_def file_functions{};
+  fill_fopen64_filefunc(&file_functions);
+  file_functions.zopen64_file = OpenRegularArchiveFile;
+  UnzHandle file(unzOpen2_64(path.c_str(), &file_functions));
   if (!file) return nullptr;
   auto impl = std::make_unique<ThemeArchive::Impl>();
   impl->file = std::move(file);

@@ -16,6 +16,13 @@ namespace {
 // The text of "CurrentSIP" is read into a buffer of this many characters.
 constexpr size_t kChoiceChars = 255;
 
+std::optional<std::u16string> StoredChoice() {
+  const InputPanelHost& host = InputPanel().host;
+  std::optional<std::u16string> stored = host.read_choice ? host.read_choice() : std::nullopt;
+  if (stored && stored->size() > kChoiceChars) stored.reset();
+  return stored;
+}
+
 // Picks the method to show: the given one (then remembered), else the stored choice, else the
 // platform's current one; nullopt when the user turned the keyboard off.
 std::optional<com::CLSID> ChooseMethod(std::optional<com::CLSID> given) {
@@ -23,9 +30,7 @@ std::optional<com::CLSID> ChooseMethod(std::optional<com::CLSID> given) {
     SaveInputPanelChoice(given);
     return given;
   }
-  const InputPanelHost& host = InputPanel().host;
-  std::optional<std::u16string> stored = host.read_choice ? host.read_choice() : std::nullopt;
-  if (stored && stored->size() > kChoiceChars) stored.reset();
+  const std::optional<std::u16string> stored = StoredChoice();
   if (stored == kNoSip) return std::nullopt;
   if (stored) {
     if (auto clsid = com::ParseGuid(*stored)) return clsid;
@@ -92,6 +97,8 @@ void ShowInputPanel(ui::HWND main_window, std::optional<com::CLSID> clsid) {
   SoftInputPanelRecord& panel = InputPanel();
   panel.main_window = main_window;
   ListenForSipDown();
+  // "nosip" holds until the user picks a keyboard again, also while a method is kept hidden.
+  if (!clsid && StoredChoice() == kNoSip) return;
   if (panel.input_method) {
     panel.input_method->Showing();
     ui::ShowWindow(panel.hosted_window, ui::SW_SHOW);

@@ -59,7 +59,8 @@ void ResetSoftInputPanel();
 
 // Finds the platform's keyboard window and records it and its rectangle.
 void FindSystemInputPanel();
-// Shows the hosted keyboard with the given input method, or the chosen one (none given).
+// Shows the hosted keyboard with the given input method, or the chosen one (none given):
+// nothing while the choice is "nosip", even when a method is kept from before.
 void ShowInputPanel(platform::ui::HWND main_window,
                     std::optional<platform::com::CLSID> clsid = std::nullopt);
 // Hides the keyboard (keeping the method) and gives the screens the main window's height.

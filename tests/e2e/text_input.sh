@@ -7,7 +7,8 @@
 # registry; the keypad types by multi-tap; a second show makes no second keyboard; turning the
 # keyboard off, leaving full screen and a contact row's click each put it down; a rotation
 # fits it to the new width; a 2000-unit paste keeps 1023 units in the SMS box (never half a
-# pair) and all of it in a note-sized box.
+# pair) and all of it in a note-sized box; out of full screen the task bar's button brings up
+# the platform's own keyboard and the window fits above it.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
@@ -151,5 +152,20 @@ SCRIPT
 check "paste: exit 0" test "$rc" -eq 0
 check "paste: SMS box keeps what fits, no half pair" is "$S/sms.json" "d['text_boxes'][-1]['length'], set(d['text_boxes'][-1]['text'])" "1022 {'x'}"
 check "paste: note box keeps all" is "$S/note.json" "d['text_boxes'][-1]['length']" 2000
+
+# --- Not full screen: the task bar's button brings up the platform's own keyboard ----------
+"$PHONE" --device "$DEMO" reg set HKCU "$KEY" Fullscreen dword 0 >/dev/null
+run_script platform <<'SCRIPT'
+wait 3000
+tap 144 13
+dump sip-up.json
+tap 144 13
+dump sip-down.json
+quit
+SCRIPT
+SIP="[w['visible'] for w in d['windows'] if w['class'] == 'SipWndClass'][0]"
+check "platform keyboard: exit 0" test "$rc" -eq 0
+check "platform keyboard: shown, the window above it" is "$S/sip-up.json" "$SIP, d['shell']['last_layout_rect']" "True [0, 0, 240, 170]"
+check "platform keyboard: down again" is "$S/sip-down.json" "$SIP, d['shell']['last_layout_rect']" "False [0, 0, 240, 294]"
 
 finish

@@ -1,5 +1,6 @@
-// Fuzzes FileReader: arbitrary bytes as a text file (either byte-order mark or none), read to
-// the end, checking that every call terminates and the byte count only grows.
+// Fuzzes FileReader: arbitrary bytes as a text file (any byte-order mark, or none: UTF-8 or
+// Windows-1252 by validity), read to the end, checking that every call terminates and the
+// byte count only grows.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -29,6 +29,7 @@
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimContactFields.h"
 #include "platform/pim/PimItem.h"
+#include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/Display.h"
 #include "platform/ui/WindowManager.h"
 #include "shell/Entry.h"
@@ -194,6 +195,7 @@ int main(int argc, char** argv) {
         platform::ui::WindowManagerOptions{options.screen_width, options.screen_height},
         platform::ui::CreateHeadlessDisplay());
     manager.SetInputSource(&input);
+    platform::sip::SystemInputPanel keyboard;
     exit_code = shell::RunQuillbook();
   }
   std::printf("qbmonkey: %llu events done, exit code %d\n",

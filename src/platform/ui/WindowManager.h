@@ -145,6 +145,8 @@ class WindowManager final : public InputSink {
   // Moves and sizes; sends WM_SIZE (lParam: width low word, height high word) when the size
   // changed, and invalidates the whole window then (its surface is new).
   void MoveWindow(HWND hwnd, const RECT& rect, bool repaint);
+  // Hiding a child window that holds the keyboard focus (or whose descendant does) gives the
+  // focus to its top-level window.
   void ShowWindow(HWND hwnd, int command);
   int GetSystemMetrics(int index) const;
   SIZE ScreenSize() const { return SIZE{screen_width_, screen_height_}; }

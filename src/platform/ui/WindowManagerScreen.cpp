@@ -72,7 +72,11 @@ void WindowManager::ShowWindow(HWND hwnd, int command) {
   hwnd->visible_ = show;
   MarkStale();
   if (show && !was_visible) hwnd->dirty_ = hwnd->ClientRect();
-  if (hwnd->parent_) return;
+  if (hwnd->parent_) {
+    // Keys must not go on into a box nobody sees: its top-level window takes the focus.
+    if (!show && focus_ && (focus_ == hwnd || IsChild(hwnd, focus_))) SetFocus(RootOf(hwnd));
+    return;
+  }
   if (hwnd->IsNoActivate()) return;
   if (show && !foreground_) {
     SetForegroundWindow(hwnd);
@@ -152,8 +156,8 @@ void WindowManager::SetTaskBarButton(TaskBarButton button) {
 }
 
 RECT WindowManager::TaskBarButtonRect() const {
-  // Left of the clock, which takes the right-most 56 pixels.
-  const int right = screen_width_ - 58;
+  // Left of the clock ("12:00 AM" at most, right-aligned).
+  const int right = screen_width_ - 82;
   return RECT{right - kTaskBarButtonWidth, 2, right, kTaskBarHeight - 2};
 }
 

@@ -21,8 +21,8 @@ class ContactLoaderTest : public ContactListFixture {
   }
 };
 
-// Sorted contacts behind the fixed rows, with separators for the index letters only (accented
-// capitals are none).
+// Sorted contacts behind the fixed rows, with a separator per index letter; accented capitals
+// go under their letter.
 TEST_F(ContactLoaderTest, StorePhaseListsSortedContactsBehindTheFixedRowsWithSeparators) {
   theme::Settings().separator_item_height = 20;
   for (const char16_t* name :
@@ -33,9 +33,9 @@ TEST_F(ContactLoaderTest, StorePhaseListsSortedContactsBehindTheFixedRowsWithSep
   auto list = MakeList();
   FullLoad(*list);
   std::lock_guard lock(list->ListLock());
-  EXPECT_EQ(MasterRows(*list),
-            (Texts{u"[Unread SMS]0", u"[Read SMS]0", u"<New Contact...>", u"[#]", u"1st Aid",
-                   u"9 Lives", u"[A]", u"adam", u"Alf", u"Émile", u"Ülrich", u"[Z]", u"Zoë"}));
+  EXPECT_EQ(MasterRows(*list), (Texts{u"[Unread SMS]0", u"[Read SMS]0", u"<New Contact...>", u"[#]",
+                                      u"1st Aid", u"9 Lives", u"[A]", u"adam", u"Alf", u"[E]",
+                                      u"Émile", u"[U]", u"Ülrich", u"[Z]", u"Zoë"}));
   EXPECT_EQ(list->EmptyText(), kNoContactText);
 }
 

@@ -1,6 +1,7 @@
 // The contact list's order: rows with an empty text first by order value, then by text
-// without case (accents counting only between otherwise equal texts), and the keyed sort of
-// the list agreeing with the row comparison, including when a batch is merged in.
+// without case (accents counting only between otherwise equal texts, hyphens and apostrophes
+// not at all), the letter a row is filed under, and the keyed sort of the list agreeing with
+// the row comparison, including when a batch is merged in.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,7 +29,7 @@ struct OrderCase {
   bool b_first;
 };
 
-TEST(ContactSortTest, TextOrderIgnoresCaseAndRanksAccentsAfterLetters) {
+TEST(ContactSortTest, TextOrderIgnoresCaseHyphensApostrophesAndRanksAccentsAfterLetters) {
   const OrderCase cases[] = {
       {u"ADAM", u"BOB", true, false},
       {u"adam", u"BOB", true, false},
@@ -40,6 +41,10 @@ TEST(ContactSortTest, TextOrderIgnoresCaseAndRanksAccentsAfterLetters) {
       {u"#", u"1ST", true, false},
       {u"9", u"A", true, false},
       {u"MA", u"M", false, true},
+      {u"LE-ROY", u"LEBLANC", false, true},  // hyphens and apostrophes do not count
+      {u"LE-ROY", u"LEROY", false, false},
+      {u"O'BRIEN", u"OBAMA", false, true},
+      {u"O'BRIEN", u"OZ", true, false},
   };
   for (const OrderCase& c : cases) {
     auto a = Row(c.a);
@@ -48,6 +53,29 @@ TEST(ContactSortTest, TextOrderIgnoresCaseAndRanksAccentsAfterLetters) {
     EXPECT_EQ(CompareRows(b.get(), a.get()), c.b_first) << std::string(c.b.begin(), c.b.end());
     EXPECT_EQ(RowSortKey(c.a) < RowSortKey(c.b), c.a_first);
     EXPECT_EQ(RowSortKey(c.b) < RowSortKey(c.a), c.b_first);
+  }
+}
+
+// A row is filed under the letter it sorts by: what the comparison skips is skipped here too.
+TEST(ContactSortTest, IndexLetterIsTheFirstComparedCharacter) {
+  const std::pair<std::u16string, char16_t> cases[] = {
+      {u"'T HOOFT", u'T'}, {u"-ANA", u'A'}, {u"\u00c9MILE", u'\u00c9'},
+      {u"1ST", u'#'},      {u"'1", u'#'},   {u"", u' '}};
+  for (const auto& [text, letter] : cases) {
+    EXPECT_EQ(IndexLetter(text), letter) << std::string(text.begin(), text.end());
+  }
+  // Among the index letters a row goes under the one it equals but for accents.
+  const std::u16string_view letters = u"#ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  const std::pair<std::u16string, char16_t> filed[] = {{u"\u010cERN\u00dd", u'C'},
+                                                       {u"\u00d8STER", u'O'},
+                                                       {u"\u0141UKASZ", u'L'},
+                                                       {u"\u00c9MILE", u'E'},
+                                                       {u"'T HOOFT", u'T'},
+                                                       {u"42", u'#'},
+                                                       {u"\u00df", 0},
+                                                       {u"\u03a9MEGA", 0}};
+  for (const auto& [text, letter] : filed) {
+    EXPECT_EQ(IndexLetterIn(text, letters), letter) << std::string(text.begin(), text.end());
   }
 }
 

@@ -178,7 +178,7 @@ TEST(SurfaceText, TextDrawsInTheGivenColourThroughTheClip) {
   EXPECT_TRUE(saw_red);
 }
 
-TEST(SurfaceText, PrivateFontFilesRegisterOnceAndRefuseNonFonts) {
+TEST(SurfaceText, PrivateFontFilesRegisterOnceRefuseNonFontsAndRetryFailures) {
   testing_support::TempDir dir;
   std::string bogus = dir.Write("Bogus.ttf", "this is not a font file at all");
   EXPECT_FALSE(RegisterPrivateFontFile(bogus));
@@ -190,6 +190,15 @@ TEST(SurfaceText, PrivateFontFilesRegisterOnceAndRefuseNonFonts) {
       "Private.ttf", testing_support::ReadAll("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
   EXPECT_TRUE(RegisterPrivateFontFile(copy));
   EXPECT_TRUE(RegisterPrivateFontFile(copy));
+  // A file that was missing, or not a font, is tried again once it is there or has changed.
+  const std::string font =
+      testing_support::ReadAll("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+  const std::string later = dir.File("Later.ttf");
+  EXPECT_FALSE(RegisterPrivateFontFile(later));
+  dir.Write("Later.ttf", font);
+  EXPECT_TRUE(RegisterPrivateFontFile(later));
+  dir.Write("Bogus.ttf", font);
+  EXPECT_TRUE(RegisterPrivateFontFile(bogus));
   Surface s(100, 40);
   EXPECT_GT(s.MeasureText(u"Text", TestFont()).cx, 0);  // the engine still works after reload
 }

@@ -164,7 +164,32 @@ TEST_F(SettingManagerTest, KeyNamesSettingKnowsPrefixesAndBareOnlyKeys) {
   }
 }
 
-TEST_F(SettingManagerTest, ArchiveSettingsAreWindows1252WithButtonHeights) {
+// Archive and plain settings alike: a byte-order mark decides and is skipped (the first line
+// keeps its key); without one, UTF-8 when valid, else Windows-1252.
+TEST_F(SettingManagerTest, SettingsTextsDecodeByMarkThenAsUtf8ElseWindows1252) {
+  const std::string utf16le("\xFF\xFEt\0x\0t\0_\0B\0a\0c\0k\0=\0Z\0u\0r\0\xFC\0c\0k\0", 32);
+  const std::string texts[] = {
+      "txt_Back=Zur\xC3\xBC"
+      "ck",
+      "\xEF\xBB\xBFtxt_Back=Zur\xC3\xBC"
+      "ck",
+      "txt_Back=Zur\xFC"
+      "ck",
+      utf16le};
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    settings_.txt_Back = u"Back";
+    WriteTheme("Touch.qbt", {{"settings.ini", text}});
+    settings_.LoadThemeArchive(u"Touch.qbt", u"portrait_");
+    EXPECT_EQ(settings_.txt_Back, u"Zur\u00fcck");
+    settings_.txt_Back = u"Back";
+    dir_.Write("lang.ini", text);
+    settings_.LoadSettingsFile(u"lang.ini", u"portrait_");
+    EXPECT_EQ(settings_.txt_Back, u"Zur\u00fcck");
+  }
+}
+
+TEST_F(SettingManagerTest, ArchiveSettingsSetImagesAndButtonHeights) {
   WriteTheme("Touch.qbt", {{"settings.ini",
                             "txt_Back=Zur\xFC"
                             "ck\r\nbackground_image_list=BG.PNG\r\n"

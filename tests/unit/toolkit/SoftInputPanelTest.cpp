@@ -135,6 +135,10 @@ TEST_F(SoftInputPanelTest, ChoiceShowSwitchAndDisable) {
   EXPECT_FALSE(InputPanelShown());
   EXPECT_EQ(choice_, kNoSip);
   EXPECT_EQ(layouts_.back(), (RECT{0, 0, 240, 320}));
+  // Off stays off, although the method is kept for a later choice.
+  ShowInputPanel(main_);
+  Pump();
+  EXPECT_FALSE(InputPanelShown());
 }
 
 TEST_F(SoftInputPanelTest, KeyboardHeightComesFromTheInputMethod) {
