@@ -95,7 +95,7 @@ Timing RunOnce(const Book& book, SmsMatching matching, int64_t& checksum) {
   }
   const double cpu_start = ThreadCpuSeconds();
   const auto start = std::chrono::steady_clock::now();
-  ApplyRecount(list, book.messages, matching, nullptr);
+  ApplyRecount(list, book.messages, matching);
   const auto end = std::chrono::steady_clock::now();
   const double cpu_end = ThreadCpuSeconds();
   std::lock_guard lock(list.ListLock());

@@ -11,12 +11,18 @@
 #include "app/SettledInputSource.h"
 #include "app/ShippedThemes.h"
 #include "app/SignalWatcher.h"
+#include "app/StartupTrace.h"
+#include "contacts/ContactListItem.h"
+#include "contacts/ContactSmartListControl.h"
+#include "contacts/NewContactListItem.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/ScriptRunner.h"
 #include "platform/ui/WindowManager.h"
+#include "screens/ContactContainerPanel.h"
+#include "shell/AppGlobals.h"
 #include "shell/BackgroundWork.h"
 #include "shell/Entry.h"
 
@@ -59,6 +65,30 @@ void WriteSignalDump(ui::WindowManager& manager, const app::CommandLine& line) {
   }
 }
 
+// What the start-up trace looks at, on the UI thread.
+app::StartupTrace::Probe StartupProbe() {
+  app::StartupTrace::Probe probe;
+  probe.contact_rows = [] {
+    const shell::AppGlobals& globals = shell::App();
+    if (!globals.list_screen) return size_t{0};
+    ContactSmartListControl& list = globals.list_screen->ContactList();
+    std::lock_guard lock(list.ListLock());
+    size_t rows = 0;
+    for (IListItem* row : list.DisplayedItems()) {
+      if (dynamic_cast<ContactListItem*>(row) && !dynamic_cast<NewContactListItem*>(row)) ++rows;
+    }
+    return rows;
+  };
+  // The load starts during the first activation, so once that ran, "not loading" means done.
+  probe.loaded = [] {
+    const shell::AppGlobals& globals = shell::App();
+    return globals.initialised && globals.list_screen &&
+           !globals.list_screen->ContactList().IsLoading();
+  };
+  probe.busy = shell::BackgroundWorkRunning;
+  return probe;
+}
+
 int Run(const app::CommandLine& line) {
   if (!line.home.empty()) platform::SetProgramDir(line.home);
   if (!line.device.empty()) platform::SetDeviceDir(line.device);
@@ -78,9 +108,15 @@ int Run(const app::CommandLine& line) {
       [&manager, &line] {
         manager.PostTask([&manager, &line] { WriteSignalDump(manager, line); });
       });
-  if (settled) manager.SetInputSource(settled.get());
   // The phone's own soft keyboard, behind its button on the task bar.
   platform::sip::SystemInputPanel keyboard;
+  std::unique_ptr<app::StartupTrace> trace;
+  if (app::StartupTrace::Enabled()) {
+    trace = std::make_unique<app::StartupTrace>(settled.get(), StartupProbe());
+    manager.SetInputSource(trace.get());
+  } else if (settled) {
+    manager.SetInputSource(settled.get());
+  }
   const int exit_code = shell::RunQuillbook();
   if (script && script->Failed()) {
     std::fprintf(stderr, "quillbook: %s: %s\n", line.script.c_str(), script->Error().c_str());

@@ -20,6 +20,28 @@ bool CMAPIFolder::GetContents(std::vector<CMAPIEntry>& entries) {
   return MAPIReadTable(*table, entries);
 }
 
+bool CMAPIFolder::VisitReceivedRows(const std::function<void(const CMAPIReceivedRow&)>& visit) {
+  using platform::msgstore::PropRow;
+  if (!folder_) return false;
+  static constexpr uint32_t kColumns[] = {PR_SENDER_EMAIL_ADDRESS, PR_SENDER_NAME, PR_MESSAGE_FLAGS,
+                                          PR_CREATION_TIME, PR_MESSAGE_DELIVERY_TIME};
+  CMAPIReceivedRow received;
+  using platform::msgstore::ContentsPlace;
+  using platform::msgstore::RowOrder;
+  HRESULT hr = folder_->VisitContentsRows(
+      kColumns, RowOrder::kFiled, [&](const PropRow& row, ContentsPlace place) {
+        received.address = row[0].IsError() ? std::u16string() : row[0].str;
+        received.sender_name = row[1].IsError() ? std::u16string() : row[1].str;
+        received.flags = row[2].IsError() ? 0 : row[2].ul;
+        const bool created = !row[3].IsError();
+        received.has_time = created || !row[4].IsError();
+        received.time = created ? row[3].ft : (received.has_time ? row[4].ft : 0);
+        received.place = place;
+        visit(received);
+      });
+  return !Failed(hr);
+}
+
 std::unique_ptr<CMAPIMessage> CMAPIFolder::OpenMessage(const CMAPIEntry& entry) {
   if (!folder_) return nullptr;
   std::unique_ptr<platform::msgstore::Message> message;

@@ -2,16 +2,32 @@
 // as rows and the opening, creation and deletion of its messages.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "mapi/MAPIEntry.h"
+#include "platform/msgstore/Folder.h"
 
 namespace platform::msgstore {
 class Folder;
 }
 
 class CMAPIMessage;
+
+// A received message as its contents row gives it: what counting it needs, without opening
+// it. The time is PR_CREATION_TIME, else PR_MESSAGE_DELIVERY_TIME (has_time false: neither).
+// `place` orders the rows as the contents table does (compare places to find the earlier row).
+struct CMAPIReceivedRow {
+  std::u16string address;      // PR_SENDER_EMAIL_ADDRESS
+  std::u16string sender_name;  // PR_SENDER_NAME
+  uint32_t flags = 0;          // PR_MESSAGE_FLAGS
+  bool has_time = false;
+  FileTime time = 0;
+  platform::msgstore::ContentsPlace place;
+  bool IsRead() const { return (flags & MSGFLAG_READ) != 0; }
+};
 
 class CMAPIFolder {
  public:
@@ -22,6 +38,12 @@ class CMAPIFolder {
 
   // The folder's rows in the store's order (oldest first); callers choose the direction.
   bool GetContents(std::vector<CMAPIEntry>& entries);
+  // The folder's rows, each handed to `visit` as it is read and not kept, in one read of the
+  // store: a large folder costs no more memory than one row. The rows come in the order the
+  // messages were filed, the cheapest to read; each row's place gives its contents order.
+  // `visit` must not use the store. False when the rows could not be read (some may have
+  // been visited).
+  bool VisitReceivedRows(const std::function<void(const CMAPIReceivedRow&)>& visit);
   std::unique_ptr<CMAPIMessage> OpenMessage(const CMAPIEntry& entry);
   // A new message of this folder; it is filed by CMAPIMessage::Save.
   std::unique_ptr<CMAPIMessage> CreateMessage();

@@ -1,11 +1,14 @@
 #include "messaging/SmsBridge.h"
 
 #include <cstring>
+#include <mutex>
 
+#include "contacts/ContactSmartListControl.h"
 #include "mapi/MAPIMessage.h"
 #include "mapi/MAPISession.h"
 #include "messaging/SmsBufferLayout.h"
 #include "messaging/SmsCounts.h"
+#include "messaging/SmsRecount.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/ipc/SharedMemory.h"
 #include "platform/msgstore/SmsRuleClients.h"
@@ -72,11 +75,18 @@ std::optional<NewSmsNotice> SmsBuffer::Read() const {
   return ReadSmsNotice(copy, sizeof copy);
 }
 
-bool AttachArrivedSms(ContactSmartListControl& list, const NewSmsNotice& notice) {
+ArrivedSms AttachArrivedSms(ContactSmartListControl& list, const NewSmsNotice& notice,
+                            UnknownSenders unknown) {
   CMAPISession session;
-  if (!session.Logon()) return false;
+  if (!session.Logon()) return ArrivedSms::kUnopened;
   std::unique_ptr<CMAPIMessage> message = session.OpenEntry(notice.entry);
-  if (!message) return false;
+  if (!message) return ArrivedSms::kUnopened;
+  const ArrivedSms read = message->IsRead() ? ArrivedSms::kRead : ArrivedSms::kUnread;
+  if (unknown == UnknownSenders::kLeaveToRecount) {
+    const std::u16string address = message->GetSenderEmailAddress();
+    std::lock_guard lock(list.ListLock());
+    if (!FindContactForAddress(list, address)) return read;
+  }
   AddSmsToContacts(list, *message, false);
-  return true;
+  return read;
 }

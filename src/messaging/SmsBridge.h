@@ -51,6 +51,18 @@ class SmsBuffer {
   std::unique_ptr<platform::ipc::SharedMemory> memory_;
 };
 
+// How an arrived SMS was taken.
+enum class ArrivedSms {
+  kUnopened,  // the message cannot be opened: left to the recount that follows the arrival
+  kRead,      // attached; it arrived already read
+  kUnread,    // attached; it arrived unread
+};
+
+// While the contact list is still loading, a sender with no row yet may be a contact that is
+// not loaded yet: such an SMS is left to the recount that follows the load.
+enum class UnknownSenders { kAddPseudoContact, kLeaveToRecount };
+
 // Attaches the SMS named by the notice to its contact (or a new pseudo-contact) with live
-// counts. False when the message cannot be opened (it is then left to the next recount).
-bool AttachArrivedSms(ContactSmartListControl& list, const NewSmsNotice& notice);
+// counts, and tells whether it was unread.
+ArrivedSms AttachArrivedSms(ContactSmartListControl& list, const NewSmsNotice& notice,
+                            UnknownSenders unknown = UnknownSenders::kAddPseudoContact);

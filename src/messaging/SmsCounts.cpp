@@ -1,14 +1,17 @@
-// Per-contact SMS counts: live attribution of a new SMS and the two recount forms.
+// Per-contact SMS counts: live attribution of a new SMS, the recounts and their core.
 #include "messaging/SmsCounts.h"
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <optional>
 
+#include "contacts/AllContactsFilterItem.h"
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/PhoneNumberMatch.h"
 #include "contacts/SmsContactListItem.h"
+#include "contacts/SmsFilterItem.h"
 #include "mapi/MAPIFolder.h"
 #include "mapi/MAPIMessage.h"
 #include "mapi/MAPIMsgStore.h"
@@ -20,6 +23,7 @@
 #include "platform/msgstore/SmsState.h"
 #include "platform/ui/WindowApi.h"
 #include "theme/SettingManager.h"
+#include "toolkit/ISmartListFilter.h"
 
 namespace {
 
@@ -51,14 +55,51 @@ void CountOn(ContactListItem& row, bool read, bool recount, std::optional<FileTi
   if (time && *time >= row.newest_sms_time) row.newest_sms_time = *time;
 }
 
-// Reads the Inbox rows of the SMS store; false when a store step fails.
-bool ReadInboxRows(CMAPISession& session, std::unique_ptr<CMAPIFolder>& inbox,
-                   std::vector<CMAPIEntry>& rows) {
+// Recounts run one at a time, read and apply together (see the header).
+std::mutex& RecountMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+// Sums up the Inbox of the SMS store in one pass over its rows; false when a store step fails.
+bool ReadInbox(InboxSenders& inbox) {
+  CMAPISession session;
   if (!session.Logon()) return false;
   std::unique_ptr<CMAPIMsgStore> store = session.OpenMsgStore(platform::msgstore::kSmsStoreName);
   if (!store) return false;
-  inbox = store->GetMessageFolder(SpecialFolder::kInbox);
-  return inbox && inbox->GetContents(rows);
+  std::unique_ptr<CMAPIFolder> folder = store->GetMessageFolder(SpecialFolder::kInbox);
+  return folder && folder->VisitReceivedRows([&inbox](const CMAPIReceivedRow& row) {
+    inbox.Add(row.place, row.address, row.sender_name, row.IsRead(), row.has_time, row.time);
+  });
+}
+
+// The filters whose rows follow the counts: the SMS filter (contacts with SMS) and the
+// all-contacts filter (pseudo-contacts with unread SMS). A recount that moved counts shows
+// them the rows they accept now. Under the list's lock.
+void RefreshCountedFilter(ContactSmartListControl& list) {
+  ISmartListFilter* filter = list.Filter();
+  if (dynamic_cast<SmsFilterItem*>(filter) || dynamic_cast<AllContactsFilterItem*>(filter)) {
+    list.RefreshFilter();
+  }
+}
+
+// Counts the Inbox summary onto the rows, then puts filter, order and screen in step.
+// Recounts run off the UI thread too: the repaint is requested by posting.
+void ApplyInbox(ContactSmartListControl& list, const InboxSenders& inbox) {
+  {
+    // One step for painting and input: counts, filter and order change together.
+    std::lock_guard lock(list.ListLock());
+    if (ApplyRecount(list, inbox, SmsMatching::kIndexed)) RefreshCountedFilter(list);
+    list.Resort();
+  }
+  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
+}
+
+// Reads the Inbox and counts it onto the rows, as one step among the recounts.
+void CountInbox(ContactSmartListControl& list, bool count_times) {
+  std::lock_guard recounting(RecountMutex());
+  InboxSenders inbox(count_times);
+  if (ReadInbox(inbox)) ApplyInbox(list, inbox);
 }
 
 }  // namespace
@@ -124,7 +165,9 @@ class RowWalk {
 // Either way of finding rows, behind one interface.
 class RowFinder {
  public:
-  explicit RowFinder(SmsMatching matching) : indexed_(matching == SmsMatching::kIndexed) {}
+  RowFinder(SmsMatching matching, size_t rows) : indexed_(matching == SmsMatching::kIndexed) {
+    if (indexed_) index_.Reserve(rows);
+  }
   void Add(ContactListItem* row, bool allow_empty_address) {
     if (indexed_) {
       index_.Add(row, allow_empty_address);
@@ -144,10 +187,40 @@ class RowFinder {
 
 }  // namespace
 
-void ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>& messages,
-                  SmsMatching matching, const SenderNameSource& name_of) {
+void InboxSenders::Add(Place place, const std::u16string& address,
+                       const std::u16string& sender_name, bool read, bool has_time, FileTime time) {
+  ++messages_;
+  auto [found, added] = by_address_.try_emplace(address, senders_.size());
+  if (added) {
+    senders_.push_back(Sender{.address = address, .first = place});
+    senders_.back().first_name = sender_name;
+    senders_.back().first_read = read;
+  }
+  Sender& sender = senders_[found->second];
+  if (place < sender.first) {
+    sender.first = place;
+    sender.first_name = sender_name;
+    sender.first_read = read;
+  }
+  ++sender.count;
+  if (!read) ++sender.unread;
+  // A message without a time counts as time 0, as a message's own reading gives it.
+  if (count_times_) sender.newest = std::max(sender.newest.value_or(0), has_time ? time : 0);
+}
+
+std::vector<const InboxSenders::Sender*> InboxSenders::InOrder() const {
+  std::vector<const Sender*> order;
+  order.reserve(senders_.size());
+  for (const Sender& sender : senders_) order.push_back(&sender);
+  std::sort(order.begin(), order.end(),
+            [](const Sender* a, const Sender* b) { return a->first < b->first; });
+  return order;
+}
+
+bool ApplyRecount(ContactSmartListControl& list, const InboxSenders& inbox, SmsMatching matching) {
   std::lock_guard lock(list.ListLock());
-  RowFinder finder(matching);
+  const std::vector<const InboxSenders::Sender*> senders = inbox.InOrder();
+  RowFinder finder(matching, list.MasterItems().size() + senders.size());
   for (IListItem* item : list.MasterItems()) {
     auto* row = dynamic_cast<ContactListItem*>(item);
     if (!row) continue;
@@ -155,82 +228,70 @@ void ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>&
     row->pending_count = 0;
     finder.Add(row, IsPseudoContact(*row));
   }
-  for (const ReceivedSms& sms : messages) {
-    ContactListItem* row = finder.Find(sms.address);
-    std::optional<FileTime> time;
-    if (sms.has_time) time = sms.time;
-    if (row) {
-      CountOn(*row, sms.read, true, time);
-      continue;
+  bool changed = false;
+  for (const InboxSenders::Sender* next : senders) {
+    const InboxSenders::Sender& sender = *next;
+    ContactListItem* row = finder.Find(sender.address);
+    if (!row) {
+      std::unique_ptr<SmsContactListItem> pseudo =
+          MakePseudoContact(sender.first_name, sender.address, sender.first_read, true);
+      row = pseudo.get();
+      row->pending_count = 0;  // counted with the sender's other SMS below
+      row->pending_unread_count = 0;
+      // Appended rows come after every row already in the list.
+      finder.Add(row, true);
+      list.AddItem(std::move(pseudo));
+      changed = true;
     }
-    std::u16string name = sms.sender_name;
-    if (name_of && !name_of(sms, name)) continue;
-    std::unique_ptr<SmsContactListItem> pseudo =
-        MakePseudoContact(name, sms.address, sms.read, true);
-    if (time && *time >= pseudo->newest_sms_time) pseudo->newest_sms_time = *time;
-    // Appended rows come after every row already in the list.
-    finder.Add(pseudo.get(), true);
-    list.AddItem(std::move(pseudo));
+    row->pending_count += sender.count;
+    row->pending_unread_count += sender.unread;
+    if (sender.newest && *sender.newest >= row->newest_sms_time) {
+      changed = changed || row->newest_sms_time != *sender.newest;
+      row->newest_sms_time = *sender.newest;
+    }
   }
   for (IListItem* item : list.MasterItems()) {
     auto* row = dynamic_cast<ContactListItem*>(item);
     if (!row) continue;
+    changed = changed || row->unread_sms_count != row->pending_unread_count ||
+              row->sms_count != row->pending_count;
     row->unread_sms_count = row->pending_unread_count;
     row->sms_count = row->pending_count;
   }
+  return changed;
+}
+
+bool ApplyRecount(ContactSmartListControl& list, const std::vector<ReceivedSms>& messages,
+                  SmsMatching matching) {
+  InboxSenders inbox(true);
+  for (size_t i = 0; i < messages.size(); ++i) {
+    const ReceivedSms& sms = messages[i];
+    inbox.Add({0, static_cast<int64_t>(i) + 1}, sms.address, sms.sender_name, sms.read,
+              sms.has_time, sms.time);
+  }
+  return ApplyRecount(list, inbox, matching);
 }
 
 void RecountSms(ContactSmartListControl& list) {
-  CMAPISession session;
-  std::unique_ptr<CMAPIFolder> inbox;
-  std::vector<CMAPIEntry> rows;
-  if (!ReadInboxRows(session, inbox, rows)) return;
-  // Messages are read without the list's lock; the counting then runs under it in one go.
-  std::vector<ReceivedSms> messages;
-  messages.reserve(rows.size());
-  for (const CMAPIEntry& row : rows) {
-    if (!IsUsableEntryId(row)) continue;
-    std::unique_ptr<CMAPIMessage> message = inbox->OpenMessage(row);
-    if (!message) continue;  // deleted since the rows were read
-    ReceivedSms sms;
-    sms.address = message->GetSenderEmailAddress();
-    sms.sender_name = message->GetSenderName();
-    sms.read = message->IsRead();
-    sms.has_time = true;
-    if (!message->GetTime(sms.time)) sms.time = 0;
-    messages.push_back(std::move(sms));
-  }
-  ApplyRecount(list, messages, SmsMatching::kIndexed, nullptr);
-  list.Resort();
-  // The loading thread runs this too: the repaint is requested by posting, which any thread
-  // may do.
-  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
+  CountInbox(list, true);
 }
 
 void RecountSmsFromRows(ContactSmartListControl& list) {
-  CMAPISession session;
-  std::unique_ptr<CMAPIFolder> inbox;
-  std::vector<CMAPIEntry> rows;
-  if (!ReadInboxRows(session, inbox, rows)) return;
-  std::vector<ReceivedSms> messages;
-  messages.reserve(rows.size());
-  for (CMAPIEntry& row : rows) {
-    ReceivedSms sms;
-    sms.address = row.address;
-    sms.read = row.IsRead();
-    sms.entry = std::move(row);
-    messages.push_back(std::move(sms));
-  }
-  // Only a sender without a contact costs a message opening (for the name).
-  SenderNameSource name_of = [&session](const ReceivedSms& sms, std::u16string& name) {
-    if (!IsUsableEntryId(sms.entry)) return false;
-    std::unique_ptr<CMAPIMessage> message = session.OpenEntry(sms.entry);
-    if (!message) return false;
-    name = message->GetSenderName();
-    return true;
-  };
-  ApplyRecount(list, messages, SmsMatching::kIndexed, name_of);
-  list.Resort();
-  // This runs off the UI thread: the window repaints when it handles the posted request.
-  platform::ui::PostMessage(list.HostWindow(), kMsgRepaint, 0, 0);
+  CountInbox(list, false);
 }
+
+void LoaderSmsRecount::Run(ContactSmartListControl& list) {
+  std::lock_guard recounting(RecountMutex());
+  const std::optional<uint32_t> version = platform::msgstore::ReadSmsInboxVersion();
+  if (!inbox_ || version != inbox_version_) {
+    // The version is read first: a change made while the rows are read moves it again.
+    auto inbox = std::make_unique<InboxSenders>(true);
+    if (!ReadInbox(*inbox)) return;
+    inbox_ = std::move(inbox);
+    inbox_version_ = version;
+  }
+  ApplyInbox(list, *inbox_);
+}
+
+LoaderSmsRecount::LoaderSmsRecount() = default;
+LoaderSmsRecount::~LoaderSmsRecount() = default;

@@ -6,19 +6,20 @@
 // other. So the index keeps, per key, the earliest row having it (exact), per substring of
 // length 4..8 of every long key, the earliest row containing it (contained), and per long
 // key the earliest row (long); a query looks up a, and the substrings of a of length 7 and 8.
+// Keys are made of digits and "+" only, so each is packed into 32 bits (4 per character).
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <string>
+#include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class ContactListItem;
 
 class SmsNumberIndex {
  public:
+  // Room for `rows` rows of a few numbers each, so that building does not rehash.
+  void Reserve(size_t rows);
   // Adds a row after every row added before (rows are found in the order they were added).
   // `allow_empty_address`: the row also matches addresses without digits (pseudo-contacts).
   void Add(ContactListItem* row, bool allow_empty_address);
@@ -29,16 +30,25 @@ class SmsNumberIndex {
   size_t size() const { return rows_.size(); }
 
  private:
-  // Looked up by string views, so that a query makes no strings.
-  struct KeyHash {
-    using is_transparent = void;
-    size_t operator()(std::u16string_view key) const {
-      return std::hash<std::u16string_view>{}(key);
-    }
+  // Packed keys to the position of the earliest row having them: an open-addressing table
+  // (linear probing, at most three quarters full), as building it is much of a recount.
+  class KeyMap {
+   public:
+    // Keeps the first position given for a key.
+    void Keep(uint32_t key, uint32_t position);
+    // Lowers `best` to the key's position when the key is present with a lower one.
+    void Lookup(uint32_t key, uint32_t& best) const;
+    void Reserve(size_t keys);
+
+   private:
+    static constexpr uint32_t kFree = 0xFFFFFFFFu;  // no packed key has an F nibble
+    size_t Slot(uint32_t key) const;
+    void Grow(size_t slots);
+    std::vector<uint32_t> keys_;
+    std::vector<uint32_t> positions_;
+    size_t used_ = 0;
+    int shift_ = 64;  // 64 - log2(slots)
   };
-  using KeyMap = std::unordered_map<std::u16string, size_t, KeyHash, std::equal_to<>>;
-  static void Keep(KeyMap& map, std::u16string_view key, size_t position);
-  static void Lookup(const KeyMap& map, std::u16string_view key, size_t& best);
 
   std::vector<ContactListItem*> rows_;
   KeyMap exact_;

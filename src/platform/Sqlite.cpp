@@ -9,9 +9,9 @@ namespace platform {
 
 Database::Database(const std::string& path, int busy_timeout_ms)
     : path_(path), busy_timeout_ms_(busy_timeout_ms) {
-  int rc = sqlite3_open_v2(path.c_str(), &db_,
-                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                           nullptr);
+  int rc =
+      sqlite3_open_v2(path.c_str(), &db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     error_ = path + ": " + (db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
     sqlite3_close(db_);
@@ -30,6 +30,7 @@ Database::Database(const std::string& path, int busy_timeout_ms)
 }
 
 Database::~Database() {
+  for (auto& [sql, cached] : cache_) sqlite3_finalize(cached.stmt);
   if (db_) sqlite3_close_v2(db_);
 }
 
@@ -46,6 +47,14 @@ bool Database::Exec(std::string_view sql) {
   return true;
 }
 
+bool Database::ExecCached(std::string_view sql) {
+  Statement statement = PrepareCached(sql);
+  if (!statement.ok()) return false;
+  if (statement.Run()) return true;
+  error_ = path_ + ": " + sqlite3_errmsg(db_);
+  return false;
+}
+
 Statement Database::Prepare(std::string_view sql) {
   if (!db_) return Statement();
   sqlite3_stmt* stmt = nullptr;
@@ -58,15 +67,41 @@ Statement Database::Prepare(std::string_view sql) {
   return Statement(db_, stmt);
 }
 
+Statement Database::PrepareCached(std::string_view sql) {
+  if (!db_) return Statement();
+  auto found = cache_.find(std::string(sql));
+  if (found == cache_.end()) {
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()),
+                                SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+      error_ = path_ + ": " + sqlite3_errmsg(db_);
+      sqlite3_finalize(stmt);
+      return Statement();
+    }
+    found = cache_.emplace(std::string(sql), CachedStatement{stmt, false}).first;
+  }
+  if (found->second.in_use) return Prepare(sql);  // nested use: a statement of its own
+  found->second.in_use = true;
+  return Statement(db_, found->second.stmt, &found->second.in_use);
+}
+
 bool Database::WriteTransaction(const std::function<bool()>& body) {
   if (!db_) return false;
+  if (batching_) {
+    // Part of a batch's transaction: a savepoint, undone alone when the body fails.
+    if (!ExecCached("SAVEPOINT batched")) return false;
+    const bool keep = body();
+    if (!keep) ExecCached("ROLLBACK TO batched");
+    return ExecCached("RELEASE batched") && keep;
+  }
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::milliseconds(busy_timeout_ms_ * 2);
   for (;;) {
-    if (Exec("BEGIN IMMEDIATE")) {
+    if (ExecCached("BEGIN IMMEDIATE")) {
       bool keep = body();
-      if (keep && Exec("COMMIT")) return true;
-      Exec("ROLLBACK");
+      if (keep && ExecCached("COMMIT")) return true;
+      ExecCached("ROLLBACK");
       if (!keep) return false;
     }
     int code = sqlite3_errcode(db_) & 0xFF;
@@ -75,8 +110,34 @@ bool Database::WriteTransaction(const std::function<bool()>& body) {
   }
 }
 
-int64_t Database::LastInsertRowId() const { return db_ ? sqlite3_last_insert_rowid(db_) : 0; }
-int Database::Changes() const { return db_ ? sqlite3_changes(db_) : 0; }
+bool Database::WriteBatch(const std::function<bool()>& body) {
+  if (batching_) return body();
+  const BulkWrites bulk(*this);
+  return WriteTransaction([&] {
+    batching_ = true;
+    const bool keep = body();
+    batching_ = false;
+    return keep;
+  });
+}
+
+Database::BulkWrites::BulkWrites(Database& db) : db_(db) {
+  Statement size = db_.Prepare("PRAGMA cache_size");
+  if (size.Step()) cache_size_ = size.Int(0);
+  // KiB. The journals of savepoints and statements stay in memory too.
+  db_.Exec("PRAGMA cache_size = -65536; PRAGMA temp_store = MEMORY");
+}
+
+Database::BulkWrites::~BulkWrites() {
+  db_.Exec("PRAGMA cache_size = " + std::to_string(cache_size_) + "; PRAGMA temp_store = DEFAULT");
+}
+
+int64_t Database::LastInsertRowId() const {
+  return db_ ? sqlite3_last_insert_rowid(db_) : 0;
+}
+int Database::Changes() const {
+  return db_ ? sqlite3_changes(db_) : 0;
+}
 
 int64_t Database::DataVersion() {
   Statement s = Prepare("PRAGMA data_version");
@@ -90,21 +151,46 @@ bool Database::QuickCheck() {
 
 Statement::Statement(sqlite3* db, sqlite3_stmt* stmt) : db_(db), stmt_(stmt) {}
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::Statement(sqlite3* db, sqlite3_stmt* stmt, bool* lent_flag)
+    : db_(db), stmt_(stmt), lent_flag_(lent_flag) {}
+
+Statement::~Statement() {
+  Release();
+}
+
+void Statement::Release() {
+  if (!lent_flag_) {
+    sqlite3_finalize(stmt_);
+  } else if (stmt_) {
+    // Reset at once: a statement left stepping would keep its read transaction open.
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    *lent_flag_ = false;
+  }
+  stmt_ = nullptr;
+  lent_flag_ = nullptr;
+}
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), stmt_(other.stmt_), failed_(other.failed_), last_code_(other.last_code_) {
+    : db_(other.db_),
+      stmt_(other.stmt_),
+      lent_flag_(other.lent_flag_),
+      failed_(other.failed_),
+      last_code_(other.last_code_) {
   other.stmt_ = nullptr;
+  other.lent_flag_ = nullptr;
 }
 
 Statement& Statement::operator=(Statement&& other) noexcept {
   if (this != &other) {
-    sqlite3_finalize(stmt_);
+    Release();
     db_ = other.db_;
     stmt_ = other.stmt_;
+    lent_flag_ = other.lent_flag_;
     failed_ = other.failed_;
     last_code_ = other.last_code_;
     other.stmt_ = nullptr;
+    other.lent_flag_ = nullptr;
   }
   return *this;
 }
@@ -161,7 +247,9 @@ bool Statement::IsNull(int column) const {
   return !stmt_ || sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-int64_t Statement::Int(int column) const { return stmt_ ? sqlite3_column_int64(stmt_, column) : 0; }
+int64_t Statement::Int(int column) const {
+  return stmt_ ? sqlite3_column_int64(stmt_, column) : 0;
+}
 
 std::string Statement::Text(int column) const {
   if (!stmt_) return {};

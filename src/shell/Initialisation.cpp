@@ -5,6 +5,7 @@
 #include "messaging/SMSPanel.h"
 #include "messaging/SmsBridge.h"
 #include "messaging/SmsCounts.h"
+#include "platform/msgstore/SmsState.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
@@ -66,6 +67,13 @@ void WatchRegistry(AppGlobals& app) {
                                   [main] { ui::PostMessage(main, kMsgRefreshSmsCounter, 0, 0); })) {
     app.watches.push_back(std::move(watch));
   }
+  // Changes of the Inbox that leave the unread count alone (an SMS filed already read, a read
+  // SMS deleted) change the counts too.
+  if (auto watch = registry.Watch(platform::HKEY_CURRENT_USER, platform::msgstore::kSmsInboxKey,
+                                  platform::msgstore::kSmsInboxVersionValue,
+                                  [main] { ui::PostMessage(main, kMsgRefreshSmsCounter, 0, 0); })) {
+    app.watches.push_back(std::move(watch));
+  }
   if (auto watch = registry.Watch(platform::HKEY_LOCAL_MACHINE, kPhoneKey, kSignalValue,
                                   [main] { ui::PostMessage(main, kMsgRepaint, 0, 0); })) {
     app.watches.push_back(std::move(watch));
@@ -99,11 +107,15 @@ void RunFirstActivation() {
   RegisterRowNavigation(main);
   app.unread_count = ReadUnreadCount();
   ContactSmartListControl& list = app.list_screen->ContactList();
-  // The loader recounts the SMS of every row after each phase, per message.
-  list.SetSmsRecount([](ContactSmartListControl& rows) { RecountSms(rows); });
+  app.counter = std::make_unique<SmsCounter>([&list, main] { CounterPass(list, main); });
+  // Read before the loader's first look at the Inbox: a change after this starts a recount.
+  app.counter->NoteInboxVersion(platform::msgstore::ReadSmsInboxVersion());
+  // The loader asks for a recount after each phase; it counts when the Inbox or the rows
+  // changed since its last count.
+  list.SetSmsRecount([recount = std::make_shared<LoaderSmsRecount>()](
+                         ContactSmartListControl& rows) { recount->Run(rows); });
   list.SetStore(app.contact_store.get());
   list.StartLoading();
-  app.counter = std::make_unique<SmsCounter>([&list, main] { CounterPass(list, main); });
   app.back_buffer.reset();
   SendTransitionStart();
   SendTransitionEnd();
@@ -116,7 +128,9 @@ void RunFirstActivation() {
 void RefreshSmsCounter() {
   AppGlobals& app = App();
   const unsigned count = ReadUnreadCount();
-  if (count == app.unread_count) return;
+  const bool inbox_changed =
+      app.counter && app.counter->NoteInboxVersion(platform::msgstore::ReadSmsInboxVersion());
+  if (count == app.unread_count && !inbox_changed) return;
   app.unread_count = count;
   if (app.counter) app.counter->RequestRecount();
 }

@@ -22,9 +22,11 @@ void HandleNewSms() {
   const std::optional<NewSmsNotice> notice = app.sms_buffer->Read();
   if (!notice) return;
   ContactSmartListControl& list = app.list_screen->ContactList();
-  // Counted even when the message cannot be opened: the next recount attaches it then.
-  ++app.unread_count;
-  AttachArrivedSms(list, *notice);
+  const UnknownSenders unknown =
+      list.IsLoading() ? UnknownSenders::kLeaveToRecount : UnknownSenders::kAddPseudoContact;
+  // Only an unread SMS raises the count. One that cannot be opened is left to the platform's
+  // count, whose change follows the arrival and is read then.
+  if (AttachArrivedSms(list, *notice, unknown) == ArrivedSms::kUnread) ++app.unread_count;
   // A conversation screen showing the sender's contact would take the SMS here; the SMS
   // screen shows no conversation yet.
   list.SetFilter(new SmsFilterItem());

@@ -23,6 +23,12 @@ bool SmsCounter::RequestRecount() {
   return true;
 }
 
+bool SmsCounter::NoteInboxVersion(std::optional<uint32_t> version) {
+  if (version == inbox_version_) return false;
+  inbox_version_ = version;
+  return true;
+}
+
 bool SmsCounter::Running() const {
   std::lock_guard lock(mutex_);
   return running_;

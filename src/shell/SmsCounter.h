@@ -4,8 +4,10 @@
 // that races with the thread's end either joins the running pass or starts a new thread.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace shell {
@@ -21,6 +23,9 @@ class SmsCounter {
 
   // UI thread. True when a thread was started; false when one runs (it will pass again).
   bool RequestRecount();
+  // UI thread. Records the Inbox version last seen; true when it differs from the one
+  // recorded before (a change of the Inbox, whether or not the unread count moved).
+  bool NoteInboxVersion(std::optional<uint32_t> version);
   bool Running() const;
 
  private:
@@ -31,6 +36,7 @@ class SmsCounter {
   bool running_ = false;  // guarded by mutex_: a thread runs or is about to
   bool again_ = false;    // guarded by mutex_: a request arrived during the current pass
   std::thread thread_;    // touched by the UI thread only
+  std::optional<uint32_t> inbox_version_;  // UI thread
 };
 
 }  // namespace shell

@@ -33,6 +33,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <thread>
+#include <unordered_set>
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
@@ -246,6 +247,35 @@ void SmartListControl::RefineFilter(ISmartListFilter* filter) {
   InstallHeader(std::move(caption));
   content_height_ = -1;
   SetScrollOffset(std::min(scroll_offset_, MaxScrollOffset()));
+}
+
+bool SmartListControl::RefreshFilter() {
+  std::lock_guard lock(lock_);
+  if (!filter_ || !refined_from_title_.empty()) return false;
+  IListItem* selected = selected_index_ >= 0 && selected_index_ < std::ssize(displayed_)
+                            ? displayed_[selected_index_]
+                            : nullptr;
+  const std::unordered_set<const IListItem*> shown(displayed_.begin(), displayed_.end());
+  std::vector<IListItem*> kept;
+  kept.reserve(displayed_.size());
+  for (IListItem* row : displayed_) {
+    if (row == header_.get() || filter_->Accept(*row)) kept.push_back(row);
+  }
+  bool changed = kept.size() != displayed_.size();
+  for (IListItem* row : master_) {
+    if (!shown.contains(row) && filter_->Accept(*row)) {
+      kept.push_back(row);
+      changed = true;
+    }
+  }
+  if (!changed) return false;
+  displayed_.swap(kept);
+  auto found = std::find(displayed_.begin(), displayed_.end(), selected);
+  selected_index_ =
+      selected && found != displayed_.end() ? static_cast<int32_t>(found - displayed_.begin()) : -1;
+  content_height_ = -1;
+  if (scroll_offset_ > std::max(0, MaxScrollOffset())) SetScrollOffset(MaxScrollOffset());
+  return true;
 }
 
 void SmartListControl::OnFilterApplied() {}

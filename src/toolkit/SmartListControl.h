@@ -89,6 +89,12 @@ class SmartListControl : public LightControl {
   // Applies `filter` to the rows displayed now instead of the master rows; the header shows
   // its title followed by the previous filter's title. Takes ownership as SetFilter does.
   void RefineFilter(ISmartListFilter* filter);
+  // Asks the current filter again about every master row, after their data changed what it
+  // accepts: rows it now refuses leave the displayed ones, rows it now accepts join them at
+  // the end (a re-sort puts them in place). The header and its title, the scroll offset
+  // (clamped) and the selected row stay. A refined filter is left alone (the rows it refined
+  // are no longer known). True when the displayed rows changed.
+  bool RefreshFilter();
 
   void SetScrollOffset(int32_t offset);
   int32_t ScrollOffset() const { return scroll_offset_; }

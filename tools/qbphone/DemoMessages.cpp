@@ -59,9 +59,13 @@ class Dice {
 
 class DemoFiler {
  public:
-  DemoFiler(Dice& dice, DemoMessageCounts& counts) : dice_(dice), counts_(counts) {}
+  DemoFiler(Dice& dice, DemoMessageCounts& counts, int64_t limit)
+      : dice_(dice), counts_(counts), remaining_(limit) {}
 
   bool Open();
+  // Files what is still pending; false when the store refused it.
+  bool Flush();
+  bool Full() const { return remaining_ == 0; }
   // A conversation of `length` SMS with one correspondent, spread over the history.
   bool Conversation(const std::u16string& name, const std::vector<std::u16string>& numbers,
                     int length, bool contact);
@@ -79,7 +83,12 @@ class DemoFiler {
   std::unique_ptr<platform::msgstore::Folder> inbox_;
   std::unique_ptr<platform::msgstore::Folder> sent_;
   std::unique_ptr<platform::msgstore::Folder> outbox_;
+  int64_t remaining_;  // SMS still to file; negative: no limit
+  std::vector<SmsRecord> pending_;
 };
+
+// SMS are filed this many at a time, in one transaction each.
+constexpr size_t kBatch = 4096;
 
 bool DemoFiler::Open() {
   using namespace platform::msgstore;
@@ -89,18 +98,25 @@ bool DemoFiler::Open() {
          !Failed(OpenSpecialFolder(*session_, u"SMS", 3, outbox_));
 }
 
+bool DemoFiler::Flush() {
+  if (pending_.empty()) return true;
+  const bool filed =
+      !platform::msgstore::Failed(platform::msgstore::FileSmsBatch(*inbox_, pending_));
+  pending_.clear();
+  return filed;
+}
+
 bool DemoFiler::File(SmsRecord record) {
-  platform::msgstore::Folder& folder =
-      record.folder == 2 ? *inbox_ : (record.folder == 3 ? *outbox_ : *sent_);
-  std::vector<uint8_t> id;
-  if (platform::msgstore::Failed(platform::msgstore::FileSms(folder, record, id))) return false;
+  if (remaining_ == 0) return true;  // the asked-for total is reached
+  if (remaining_ > 0) --remaining_;
   if (record.folder == 2) {
     ++counts_.received;
     counts_.unread += record.read ? 0 : 1;
   } else {
     ++counts_.sent;
   }
-  return true;
+  pending_.push_back(std::move(record));
+  return pending_.size() < kBatch || Flush();
 }
 
 bool DemoFiler::Conversation(const std::u16string& name, const std::vector<std::u16string>& numbers,
@@ -180,14 +196,48 @@ size_t ChattyContact(const std::vector<const DemoContact*>& reachable, uint32_t 
   return reachable.empty() ? 0 : seed % reachable.size();
 }
 
+bool FillDemoSet(DemoFiler& filer, Dice& dice, const std::vector<DemoContact>& contacts,
+                 uint32_t seed);
+
 }  // namespace
 
 bool FillDemoMessages(const std::vector<DemoContact>& contacts, uint32_t seed,
-                      DemoMessageCounts* counts) {
+                      DemoMessageCounts* counts, int64_t total) {
   Dice dice(seed);
   DemoMessageCounts local;
-  DemoFiler filer(dice, counts ? *counts : local);
+  DemoFiler filer(dice, counts ? *counts : local, total > 0 ? total : -1);
   if (!filer.Open()) return false;
+  if (!FillDemoSet(filer, dice, contacts, seed)) return false;
+  // More conversations of the same kind until the asked-for total is reached.
+  std::vector<const DemoContact*> reachable;
+  for (const DemoContact& contact : contacts) {
+    if (!contact.numbers.empty()) reachable.push_back(&contact);
+  }
+  while (total > 0 && !filer.Full()) {
+    if (reachable.empty()) {
+      std::u16string number = StrangerNumber(dice, contacts);
+      if (!filer.Conversation(number, {number}, 1 + static_cast<int>(dice.Below(4)), false)) {
+        return false;
+      }
+      continue;
+    }
+    for (size_t i = 0; i < reachable.size() && !filer.Full(); ++i) {
+      if (!dice.Chance(70)) continue;
+      int length = 2 + static_cast<int>(dice.Below(20));
+      if (!filer.Conversation(reachable[i]->display_name, reachable[i]->numbers, length, true)) {
+        return false;
+      }
+    }
+  }
+  return filer.Flush();
+}
+
+namespace {
+
+// The demo set proper: conversations with most contacts, one long one, a few strangers, the
+// service sender and one SMS queued in the Outbox.
+bool FillDemoSet(DemoFiler& filer, Dice& dice, const std::vector<DemoContact>& contacts,
+                 uint32_t seed) {
   std::vector<const DemoContact*> reachable;
   for (const DemoContact& contact : contacts) {
     if (!contact.numbers.empty()) reachable.push_back(&contact);
@@ -210,5 +260,7 @@ bool FillDemoMessages(const std::vector<DemoContact>& contacts, uint32_t seed,
   return reachable.empty() ||
          filer.Queued(reachable[chatty]->display_name, reachable[chatty]->numbers.front());
 }
+
+}  // namespace
 
 }  // namespace qbphone

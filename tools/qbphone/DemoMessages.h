@@ -23,8 +23,11 @@ struct DemoMessageCounts {
 };
 
 // Files the demo SMS in the "SMS" store of the current device profile. Contacts without
-// numbers get no messages. False when the store could not be opened or written.
+// numbers get no messages. `total` (when not 0) asks for exactly that many SMS: the demo set
+// is cut there, or followed by further conversations of the same kind until it is reached.
+// SMS are filed in large transactions, so big devices seed in seconds. False when the store
+// could not be opened or written.
 bool FillDemoMessages(const std::vector<DemoContact>& contacts, uint32_t seed,
-                      DemoMessageCounts* counts = nullptr);
+                      DemoMessageCounts* counts = nullptr, int64_t total = 0);
 
 }  // namespace qbphone

@@ -1,8 +1,9 @@
-// qbphone seed-demo [--contacts N] [--seed S] [--replace]: fills the device's contact store
-// with the deterministic demo address book (DemoContacts.h). An address book that already has
-// contacts is left alone unless --replace is given, which deletes them first. A seeded device
-// uses the simulated phone, mail and SMS services.
+// qbphone seed-demo [--contacts N] [--sms M] [--seed S] [--replace]: fills the device's contact
+// store with the deterministic demo address book (DemoContacts.h) and its SMS (M of them when
+// given). An address book that already has contacts is left alone unless --replace is given,
+// which deletes them first. A seeded device uses the simulated phone, mail and SMS services.
 // Exit codes: 0 done, 1 the store already has contacts, 2 bad arguments, 3 the store failed.
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -25,7 +26,8 @@ namespace {
 
 using namespace platform::pim;
 
-constexpr char kUsage[] = "seed-demo [--contacts N] [--seed S] [--replace]";
+constexpr char kUsage[] = "seed-demo [--contacts N] [--sms M] [--seed S] [--replace]";
+constexpr int64_t kMaxDemoSms = 5'000'000;
 
 template <typename T>
 bool ParseNumber(const std::string& text, T* value) {
@@ -38,11 +40,23 @@ int Fail(int code, const std::string& message) {
   return code;
 }
 
+// Contacts saved or deleted per transaction: one commit each would take minutes for a big
+// address book.
+constexpr size_t kContactsPerBatch = 1000;
+
 bool DeleteAll(PimApplication& app) {
   auto items = app.GetDefaultFolder(kFolderContacts)->Items();
-  for (int i = 1; i <= items->Count(); ++i) {
-    auto item = items->Item(i);
-    if (item && item->Delete() == PimResult::kStoreError) return false;
+  const int count = items->Count();
+  for (int first = 1; first <= count; first += static_cast<int>(kContactsPerBatch)) {
+    const PimResult deleted = app.WriteBatch([&] {
+      const int end = std::min(count + 1, first + static_cast<int>(kContactsPerBatch));
+      for (int i = first; i < end; ++i) {
+        auto item = items->Item(i);
+        if (item && item->Delete() == PimResult::kStoreError) return false;
+      }
+      return true;
+    });
+    if (deleted != PimResult::kOk) return false;
   }
   return true;
 }
@@ -63,11 +77,15 @@ DemoContact ConversationPartner(const VCardContact& contact) {
 int Run(const std::vector<std::string>& args) {
   int count = kDefaultDemoContacts;
   uint64_t seed = 1;
+  int64_t sms = 0;
   bool replace = false;
   for (size_t i = 0; i < args.size(); ++i) {
     bool has_value = i + 1 < args.size();
     if (args[i] == "--contacts" && has_value && ParseNumber(args[i + 1], &count) && count >= 0 &&
         count <= kMaxDemoContacts) {
+      ++i;
+    } else if (args[i] == "--sms" && has_value && ParseNumber(args[i + 1], &sms) && sms > 0 &&
+               sms <= kMaxDemoSms) {
       ++i;
     } else if (args[i] == "--seed" && has_value && ParseNumber(args[i + 1], &seed)) {
       ++i;
@@ -75,7 +93,8 @@ int Run(const std::vector<std::string>& args) {
       replace = true;
     } else {
       return Fail(2, std::string("usage: ") + kUsage + " (N at most " +
-                         std::to_string(kMaxDemoContacts) + ")");
+                         std::to_string(kMaxDemoContacts) + ", M 1 to " +
+                         std::to_string(kMaxDemoSms) + ")");
     }
   }
   std::string error;
@@ -89,15 +108,23 @@ int Run(const std::vector<std::string>& args) {
   if (existing > 0 && !DeleteAll(*app)) return Fail(3, app->LastError());
   int seeded = 0;
   std::vector<DemoContact> senders;
-  for (const VCardContact& contact : MakeDemoContacts(count, seed)) {
-    ObjectId oid = 0;
-    if (SaveVCardContact(*app, contact, &oid) != PimResult::kOk) return Fail(3, app->LastError());
-    ++seeded;
-    senders.push_back(ConversationPartner(contact));
+  const std::vector<VCardContact> contacts = MakeDemoContacts(count, seed);
+  for (size_t first = 0; first < contacts.size(); first += kContactsPerBatch) {
+    const size_t end = std::min(contacts.size(), first + kContactsPerBatch);
+    const PimResult saved = app->WriteBatch([&] {
+      for (size_t i = first; i < end; ++i) {
+        ObjectId oid = 0;
+        if (SaveVCardContact(*app, contacts[i], &oid) != PimResult::kOk) return false;
+      }
+      return true;
+    });
+    if (saved != PimResult::kOk) return Fail(3, app->LastError());
+    for (size_t i = first; i < end; ++i) senders.push_back(ConversationPartner(contacts[i]));
+    seeded += static_cast<int>(end - first);
   }
   std::printf("seeded %d contacts (seed %llu)\n", seeded, static_cast<unsigned long long>(seed));
   DemoMessageCounts counts;
-  if (!FillDemoMessages(senders, static_cast<uint32_t>(seed), &counts)) {
+  if (!FillDemoMessages(senders, static_cast<uint32_t>(seed), &counts, sms)) {
     return Fail(3, "the SMS store could not be filled");
   }
   std::printf("seeded %d received and %d sent SMS, %d unread\n", counts.received, counts.sent,

@@ -1,5 +1,9 @@
 #include "platform/msgstore/Folder.h"
 
+#include <algorithm>
+#include <string>
+
+#include "platform/Clock.h"
 #include "platform/Text.h"
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/MessageRows.h"
@@ -11,31 +15,58 @@ namespace platform::msgstore {
 
 namespace {
 
-// Every message of the folder, in contents order, each with its entry id and all its
-// properties. One statement, grouped by message as the rows come.
-HRESULT ReadContents(Database& db, const EntryId& folder, std::vector<PropRow>& rows) {
-  Statement s = db.Prepare(
-      "SELECT m.id, m.nonce, p.tag, p.value FROM messages m "
-      "LEFT JOIN props p ON p.message_id = m.id "
-      "WHERE m.folder_id = ? ORDER BY m.sort_time, m.id");
+// The contents query: each message of the folder with all its properties (a range of the
+// property table, cheaper than one look-up per wanted tag), in contents order or in the order
+// the messages were filed (the order their properties are stored in, so read without seeking
+// back and forth).
+std::string ContentsQuery(RowOrder order) {
+  std::string sql = "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m ";
+  if (order == RowOrder::kFiled) sql += "NOT INDEXED ";
+  sql += "LEFT JOIN props p ON p.message_id = m.id WHERE m.folder_id = ? ORDER BY ";
+  sql += order == RowOrder::kFiled ? "m.id" : "m.sort_time, m.id";
+  return sql;
+}
+
+// Every message of the folder, in the given order, as a row of `columns` (in that order; a
+// column the message lacks is a PT_ERROR value) with its place in contents order, handed to
+// `visit` as it is read. One statement, its rows grouped by message as they come.
+HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
+                      RowOrder order, const Folder::RowVisitor& visit) {
+  Statement s = db.PrepareCached(ContentsQuery(order));
   s.Bind(1, folder.object_id);
-  int64_t current = 0;
+  PropRow row;
+  ContentsPlace place;
+  const auto empty_row = [&] {
+    row.clear();
+    for (uint32_t tag : columns) row.push_back(PropValue::Error(tag, MAPI_E_NOT_FOUND));
+  };
   while (s.Step()) {
-    if (s.Int(0) != current) {
-      current = s.Int(0);
-      EntryId id{EntryKind::kMessage, folder.store_id, current, NonceFromBlob(s.Blob(1))};
-      rows.push_back(PropRow{PropValue::Binary(PR_ENTRYID, id.Encode())});
+    if (s.Int(0) != place.id) {
+      if (place.id != 0) visit(row, place);
+      place = {s.Int(4), s.Int(0)};
+      empty_row();
+      EntryId id{EntryKind::kMessage, folder.store_id, place.id, NonceFromBlob(s.Blob(1))};
+      for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == PR_ENTRYID) row[i] = PropValue::Binary(PR_ENTRYID, id.Encode());
+      }
     }
     if (s.IsNull(2)) continue;
     auto tag = static_cast<uint32_t>(s.Int(2));
+    const auto wanted = std::find(columns.begin(), columns.end(), tag);
+    if (tag == PR_ENTRYID || wanted == columns.end()) continue;
     PropValue value = ValueFromColumn(s, 3, tag);
-    if (!value.IsError()) rows.back().push_back(std::move(value));
+    if (value.IsError()) continue;
+    for (auto column = wanted; column != columns.end(); ++column) {
+      if (*column == tag) row[column - columns.begin()] = value;
+    }
   }
-  return s.failed() ? MAPI_E_DISK_ERROR : S_OK;
+  if (s.failed()) return MAPI_E_DISK_ERROR;
+  if (place.id != 0) visit(row, place);
+  return S_OK;
 }
 
 HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t& unread) {
-  Statement s = db.Prepare(
+  Statement s = db.PrepareCached(
       "SELECT count(*), coalesce(sum(coalesce((SELECT value & 1 FROM props "
       "WHERE message_id = m.id AND tag = ?), 0) = 0), 0) FROM messages m WHERE m.folder_id = ?");
   s.Bind(1, int64_t{PR_MESSAGE_FLAGS}).Bind(2, folder_id);
@@ -50,29 +81,35 @@ HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t
 Folder::Folder(std::shared_ptr<StoreConnection> connection, EntryId id)
     : connection_(std::move(connection)), id_(id) {}
 
-HRESULT Folder::ReadAll(PropRow& values) {
+HRESULT Folder::ReadAll(std::span<const uint32_t> tags, PropRow& values) {
   Database& db = connection_->db();
   FolderRow row;
   HRESULT hr = LookupFolder(db, id_, row);
   if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
   if (Failed(hr)) return hr;
-  Statement s = db.Prepare("SELECT display_name FROM folders WHERE id = ?");
+  Statement s = db.PrepareCached("SELECT display_name FROM folders WHERE id = ?");
   s.Bind(1, id_.object_id);
   if (!s.Step()) return MAPI_E_DISK_ERROR;
+  values = {PropValue::String(PR_DISPLAY_NAME, FromUtf8(s.Text(0))),
+            PropValue::Binary(PR_ENTRYID, id_.Encode())};
+  // The counts cost a walk over the folder's messages: made only when asked for.
+  const auto asked = [&tags](uint32_t tag) {
+    return std::find(tags.begin(), tags.end(), tag) != tags.end();
+  };
+  if (!asked(PR_CONTENT_COUNT) && !asked(PR_CONTENT_UNREAD)) return S_OK;
   uint32_t total = 0;
   uint32_t unread = 0;
   hr = CountMessages(db, id_.object_id, total, unread);
   if (Failed(hr)) return hr;
-  values = {PropValue::String(PR_DISPLAY_NAME, FromUtf8(s.Text(0))),
-            PropValue::Binary(PR_ENTRYID, id_.Encode()), PropValue::Long(PR_CONTENT_COUNT, total),
-            PropValue::Long(PR_CONTENT_UNREAD, unread)};
+  values.push_back(PropValue::Long(PR_CONTENT_COUNT, total));
+  values.push_back(PropValue::Long(PR_CONTENT_UNREAD, unread));
   return S_OK;
 }
 
 HRESULT Folder::GetProps(std::span<const uint32_t> tags, uint32_t /*flags*/, PropRow& values) {
   values.clear();
   PropRow all;
-  HRESULT hr = connection_->Read([&] { return ReadAll(all); });
+  HRESULT hr = connection_->Read([&] { return ReadAll(tags, all); });
   if (Failed(hr)) return hr;
   return SelectProps(all, tags, values);
 }
@@ -80,19 +117,80 @@ HRESULT Folder::GetProps(std::span<const uint32_t> tags, uint32_t /*flags*/, Pro
 HRESULT Folder::GetContentsTable(uint32_t /*flags*/, std::unique_ptr<Table>& table) {
   std::shared_ptr<StoreConnection> connection = connection_;
   EntryId folder = id_;
-  auto loader = [connection, folder](std::vector<PropRow>& rows) {
+  auto loader = [connection, folder](std::span<const uint32_t> columns,
+                                     std::vector<PropRow>& rows) {
     return connection->Read([&]() -> HRESULT {
       rows.clear();
       FolderRow row;
       HRESULT hr = LookupFolder(connection->db(), folder, row);
       if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
       if (Failed(hr)) return hr;
-      return ReadContents(connection->db(), folder, rows);
+      return VisitContents(
+          connection->db(), folder, columns, RowOrder::kContents,
+          [&rows](const PropRow& message, ContentsPlace) { rows.push_back(message); });
     });
   };
   table = std::make_unique<Table>(loader, std::vector<uint32_t>(std::begin(kDefaultTableColumns),
                                                                 std::end(kDefaultTableColumns)));
   return S_OK;
+}
+
+HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns, RowOrder order,
+                                  const RowVisitor& visit) {
+  if (columns.empty() || columns.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
+  bool started = false;
+  HRESULT hr = connection_->Read([&]() -> HRESULT {
+    // A retried read must not hand out the rows of the failed attempt twice.
+    if (started) return MAPI_E_BUSY;
+    FolderRow row;
+    HRESULT found = LookupFolder(connection_->db(), id_, row);
+    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+    if (Failed(found)) return found;
+    started = true;
+    return VisitContents(connection_->db(), id_, columns, order, visit);
+  });
+  return hr;
+}
+
+HRESULT Folder::FileNewMessages(const std::vector<NewMessage>& messages) {
+  for (const NewMessage& message : messages) {
+    HRESULT hr = CheckValues(message.values);
+    if (Failed(hr)) return hr;
+    if (message.recipients.size() > kMaxRecipients) return MAPI_E_TOO_BIG;
+  }
+  const Database::BulkWrites bulk(connection_->db());
+  return connection_->Write([&]() -> HRESULT {
+    Database& db = connection_->db();
+    FolderRow folders[kSpecialFolderCount];
+    for (int special = 0; special < kSpecialFolderCount; ++special) {
+      HRESULT hr = LookupSpecialFolder(db, id_.store_id, special, folders[special]);
+      if (Failed(hr)) return hr == MAPI_E_NOT_FOUND ? MAPI_E_OBJECT_DELETED : hr;
+    }
+    const auto filed = static_cast<int64_t>(FileTimeFromUnixSeconds(Clock::UnixSeconds()));
+    for (const NewMessage& message : messages) {
+      if (message.special < 0 || message.special >= kSpecialFolderCount) {
+        return MAPI_E_INVALID_PARAMETER;
+      }
+      MessageRow row;
+      row.folder = folders[message.special];
+      const Nonce nonce = MakeNonce();
+      Statement insert = db.PrepareCached(
+          "INSERT INTO messages(folder_id, filed_time, sort_time, nonce) VALUES(?, ?, ?, ?)");
+      insert.Bind(1, row.folder.id).Bind(2, filed).Bind(3, filed);
+      insert.BindBlob(4, nonce.data(), nonce.size());
+      if (!insert.Run()) return MAPI_E_DISK_ERROR;
+      row.id = db.LastInsertRowId();
+      // Writing a time moves the sort time; without one it stays the filing time.
+      HRESULT hr = WriteMessageProps(db, row.id, message.values);
+      if (!Failed(hr)) hr = WriteRecipients(db, row.id, MODRECIP_ADD, message.recipients);
+      if (Failed(hr)) return hr;
+      bool unread = false;
+      if (Failed(CountsAsUnread(db, row, unread))) return MAPI_E_DISK_ERROR;
+      if (unread) connection_->AddUnreadDelta(1);
+      if (IsSmsInbox(row.folder)) connection_->MarkInboxChanged();
+    }
+    return S_OK;
+  });
 }
 
 HRESULT Folder::OpenEntry(std::span<const uint8_t> entry_id, uint32_t /*flags*/,
@@ -136,9 +234,10 @@ HRESULT Folder::DeleteMessages(const std::vector<std::vector<uint8_t>>& entry_id
       if (Failed(found)) return found;
       bool unread = false;
       if (Failed(CountsAsUnread(db, row, unread))) return MAPI_E_DISK_ERROR;
-      Statement remove = db.Prepare("DELETE FROM messages WHERE id = ?");
+      Statement remove = db.PrepareCached("DELETE FROM messages WHERE id = ?");
       if (!remove.Bind(1, row.id).Run()) return MAPI_E_DISK_ERROR;
       if (unread) connection_->AddUnreadDelta(-1);
+      if (IsSmsInbox(row.folder)) connection_->MarkInboxChanged();
     }
     return S_OK;
   });

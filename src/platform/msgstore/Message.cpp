@@ -91,6 +91,7 @@ HRESULT Message::SetStoredProps(std::span<const PropValue> values) {
     if (Failed(hr)) return hr;
     if (Failed(CountsAsUnread(db, row, unread_after))) return MAPI_E_DISK_ERROR;
     connection_->AddUnreadDelta(static_cast<int>(unread_after) - static_cast<int>(unread_before));
+    if (IsSmsInbox(row.folder)) connection_->MarkInboxChanged();
     return S_OK;
   });
 }
@@ -115,7 +116,7 @@ HRESULT Message::FileNew() {
     if (Failed(found)) return found;
     if (row.folder.store_id != id_.store_id) return MAPI_E_OBJECT_DELETED;
     auto filed = static_cast<int64_t>(FileTimeFromUnixSeconds(Clock::UnixSeconds()));
-    Statement insert = db.Prepare(
+    Statement insert = db.PrepareCached(
         "INSERT INTO messages(folder_id, filed_time, sort_time, nonce) VALUES(?, ?, ?, ?)");
     insert.Bind(1, folder_id_).Bind(2, filed).Bind(3, filed);
     insert.BindBlob(4, id_.nonce.data(), id_.nonce.size());
@@ -130,6 +131,7 @@ HRESULT Message::FileNew() {
     bool unread = false;
     if (Failed(CountsAsUnread(db, row, unread))) return MAPI_E_DISK_ERROR;
     if (unread) connection_->AddUnreadDelta(1);
+    if (IsSmsInbox(row.folder)) connection_->MarkInboxChanged();
     return S_OK;
   });
   if (Failed(hr)) return hr;
@@ -164,7 +166,7 @@ HRESULT Message::GetRecipientTable(uint32_t /*flags*/, std::unique_ptr<Table>& t
       std::erase_if(rows[i], [](const PropValue& v) { return v.tag == PR_ROWID; });
       rows[i].insert(rows[i].begin(), PropValue::Long(PR_ROWID, static_cast<uint32_t>(i)));
     }
-    table = MakeRecipientTable([rows](std::vector<PropRow>& out) {
+    table = MakeRecipientTable([rows](std::span<const uint32_t>, std::vector<PropRow>& out) {
       out = rows;
       return S_OK;
     });
@@ -172,14 +174,15 @@ HRESULT Message::GetRecipientTable(uint32_t /*flags*/, std::unique_ptr<Table>& t
   }
   std::shared_ptr<StoreConnection> connection = connection_;
   EntryId id = id_;
-  table = MakeRecipientTable([connection, id](std::vector<PropRow>& out) {
-    return connection->Read([&]() -> HRESULT {
-      MessageRow row;
-      HRESULT hr = LookupMessage(connection->db(), id, row);
-      if (Failed(hr)) return Deleted(hr);
-      return ReadRecipients(connection->db(), id.object_id, out);
-    });
-  });
+  table =
+      MakeRecipientTable([connection, id](std::span<const uint32_t>, std::vector<PropRow>& out) {
+        return connection->Read([&]() -> HRESULT {
+          MessageRow row;
+          HRESULT hr = LookupMessage(connection->db(), id, row);
+          if (Failed(hr)) return Deleted(hr);
+          return ReadRecipients(connection->db(), id.object_id, out);
+        });
+      });
   return S_OK;
 }
 

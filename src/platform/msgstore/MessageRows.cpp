@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/Text.h"
 
@@ -32,9 +33,13 @@ HRESULT FillFolder(Statement& statement, FolderRow& row) {
   return S_OK;
 }
 
-constexpr const char* kFolderSelect =
+// The folder columns FillFolder reads, with the folder's store's SMS-account mark.
+constexpr const char kFolderById[] =
     "SELECT f.id, f.store_id, f.special, f.nonce, s.sms_account FROM folders f "
-    "JOIN stores s ON s.id = f.store_id ";
+    "JOIN stores s ON s.id = f.store_id WHERE f.id = ?";
+constexpr const char kSpecialFolder[] =
+    "SELECT f.id, f.store_id, f.special, f.nonce, s.sms_account FROM folders f "
+    "JOIN stores s ON s.id = f.store_id WHERE f.store_id = ? AND f.special = ?";
 
 }  // namespace
 
@@ -46,7 +51,7 @@ Nonce NonceFromBlob(const std::string& blob) {
 
 HRESULT LookupStore(Database& db, const EntryId& id, StoreRow& row) {
   if (id.kind != EntryKind::kStore || id.object_id != id.store_id) return MAPI_E_INVALID_ENTRYID;
-  Statement s = db.Prepare("SELECT nonce, sms_account FROM stores WHERE id = ?");
+  Statement s = db.PrepareCached("SELECT nonce, sms_account FROM stores WHERE id = ?");
   s.Bind(1, id.store_id);
   if (!s.Step()) return NoRow(s);
   if (!NonceEquals(s.Blob(0), id.nonce)) return MAPI_E_NOT_FOUND;
@@ -65,20 +70,20 @@ HRESULT LookupFolder(Database& db, const EntryId& id, FolderRow& row) {
 }
 
 HRESULT LookupFolderById(Database& db, int64_t folder_id, FolderRow& row) {
-  Statement s = db.Prepare(std::string(kFolderSelect) + "WHERE f.id = ?");
+  Statement s = db.PrepareCached(kFolderById);
   s.Bind(1, folder_id);
   return FillFolder(s, row);
 }
 
 HRESULT LookupSpecialFolder(Database& db, int64_t store_id, int special, FolderRow& row) {
-  Statement s = db.Prepare(std::string(kFolderSelect) + "WHERE f.store_id = ? AND f.special = ?");
+  Statement s = db.PrepareCached(kSpecialFolder);
   s.Bind(1, store_id).Bind(2, int64_t{special});
   return FillFolder(s, row);
 }
 
 HRESULT LookupMessage(Database& db, const EntryId& id, MessageRow& row) {
   if (id.kind != EntryKind::kMessage) return MAPI_E_INVALID_ENTRYID;
-  Statement s = db.Prepare("SELECT folder_id, nonce FROM messages WHERE id = ?");
+  Statement s = db.PrepareCached("SELECT folder_id, nonce FROM messages WHERE id = ?");
   s.Bind(1, id.object_id);
   if (!s.Step()) return NoRow(s);
   if (!NonceEquals(s.Blob(1), id.nonce)) return MAPI_E_NOT_FOUND;
@@ -150,7 +155,7 @@ void BindValue(Statement& statement, int index, const PropValue& value) {
 
 HRESULT ReadMessageProps(Database& db, int64_t message_id, PropRow& values) {
   values.clear();
-  Statement s = db.Prepare("SELECT tag, value FROM props WHERE message_id = ?");
+  Statement s = db.PrepareCached("SELECT tag, value FROM props WHERE message_id = ?");
   s.Bind(1, message_id);
   while (s.Step()) {
     auto tag = static_cast<uint32_t>(s.Int(0));
@@ -161,20 +166,28 @@ HRESULT ReadMessageProps(Database& db, int64_t message_id, PropRow& values) {
 }
 
 HRESULT WriteMessageProps(Database& db, int64_t message_id, std::span<const PropValue> values) {
-  Statement s = db.Prepare("INSERT OR REPLACE INTO props(message_id, tag, value) VALUES(?, ?, ?)");
+  // Up to 16 values per statement: a message's properties are mostly written in one step.
+  constexpr size_t kRowsPerInsert = 16;
   bool times_changed = false;
-  for (const PropValue& v : values) {
-    s.Reset();
-    s.Bind(1, message_id).Bind(2, static_cast<int64_t>(v.tag));
-    BindValue(s, 3, v);
+  for (size_t first = 0; first < values.size(); first += kRowsPerInsert) {
+    const size_t rows = std::min(kRowsPerInsert, values.size() - first);
+    std::string sql = "INSERT OR REPLACE INTO props(message_id, tag, value) VALUES (?, ?, ?)";
+    for (size_t i = 1; i < rows; ++i) sql += ", (?, ?, ?)";
+    Statement s = db.PrepareCached(sql);
+    for (size_t i = 0; i < rows; ++i) {
+      const PropValue& v = values[first + i];
+      const int column = static_cast<int>(3 * i);
+      s.Bind(column + 1, message_id).Bind(column + 2, static_cast<int64_t>(v.tag));
+      BindValue(s, column + 3, v);
+      times_changed = times_changed || IsTimeTag(v.tag);
+    }
     if (!s.Run()) return MAPI_E_DISK_ERROR;
-    times_changed = times_changed || IsTimeTag(v.tag);
   }
   return times_changed ? UpdateSortTime(db, message_id) : S_OK;
 }
 
 HRESULT UpdateSortTime(Database& db, int64_t message_id) {
-  Statement s = db.Prepare(
+  Statement s = db.PrepareCached(
       "UPDATE messages SET sort_time = coalesce("
       "(SELECT value FROM props WHERE message_id = ?1 AND tag = ?2),"
       "(SELECT value FROM props WHERE message_id = ?1 AND tag = ?3), filed_time) WHERE id = ?1");
@@ -187,7 +200,7 @@ HRESULT UpdateSortTime(Database& db, int64_t message_id) {
 HRESULT CountsAsUnread(Database& db, const MessageRow& row, bool& unread) {
   unread = false;
   if (!row.folder.sms_account || row.folder.special != 2) return S_OK;  // Inbox only
-  Statement s = db.Prepare("SELECT value FROM props WHERE message_id = ? AND tag = ?");
+  Statement s = db.PrepareCached("SELECT value FROM props WHERE message_id = ? AND tag = ?");
   s.Bind(1, row.id).Bind(2, int64_t{PR_MESSAGE_FLAGS});
   uint32_t flags = s.Step() ? static_cast<uint32_t>(s.Int(0)) : 0;
   if (s.failed()) return MAPI_E_DISK_ERROR;
@@ -197,8 +210,8 @@ HRESULT CountsAsUnread(Database& db, const MessageRow& row, bool& unread) {
 
 HRESULT ReadRecipients(Database& db, int64_t message_id, std::vector<PropRow>& rows) {
   rows.clear();
-  Statement s =
-      db.Prepare("SELECT row, tag, value FROM recipients WHERE message_id = ? ORDER BY row, tag");
+  Statement s = db.PrepareCached(
+      "SELECT row, tag, value FROM recipients WHERE message_id = ? ORDER BY row, tag");
   s.Bind(1, message_id);
   int64_t current = -1;
   while (s.Step()) {
@@ -216,15 +229,15 @@ HRESULT ReadRecipients(Database& db, int64_t message_id, std::vector<PropRow>& r
 HRESULT WriteRecipients(Database& db, int64_t message_id, uint32_t flags,
                         const std::vector<PropRow>& rows) {
   if (flags == 0) {
-    Statement clear = db.Prepare("DELETE FROM recipients WHERE message_id = ?");
+    Statement clear = db.PrepareCached("DELETE FROM recipients WHERE message_id = ?");
     if (!clear.Bind(1, message_id).Run()) return MAPI_E_DISK_ERROR;
   }
   Statement next =
-      db.Prepare("SELECT coalesce(max(row), -1) + 1 FROM recipients WHERE message_id = ?");
+      db.PrepareCached("SELECT coalesce(max(row), -1) + 1 FROM recipients WHERE message_id = ?");
   next.Bind(1, message_id);
   if (!next.Step()) return MAPI_E_DISK_ERROR;
   int64_t row_id = next.Int(0);
-  Statement insert = db.Prepare(
+  Statement insert = db.PrepareCached(
       "INSERT OR REPLACE INTO recipients(message_id, row, tag, value) VALUES(?, ?, ?, ?)");
   for (const PropRow& row : rows) {
     for (const PropValue& v : row) {

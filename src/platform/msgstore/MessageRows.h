@@ -50,6 +50,11 @@ HRESULT UpdateSortTime(Database& db, int64_t message_id);
 // Whether the message counts towards the unread SMS count: in the Inbox of the SMS account
 // store and without the read bit (a message without flags is unread).
 HRESULT CountsAsUnread(Database& db, const MessageRow& row, bool& unread);
+// Whether the folder is the Inbox of the SMS account store (whose changes the platform's SMS
+// state follows).
+inline bool IsSmsInbox(const FolderRow& folder) {
+  return folder.sms_account && folder.special == 2;
+}
 
 HRESULT ReadRecipients(Database& db, int64_t message_id, std::vector<PropRow>& rows);
 // MODRECIP_ADD appends rows; flags 0 replaces every recipient.

@@ -23,7 +23,8 @@ HRESULT MsgStore::ReadAll(PropRow& values) {
   HRESULT hr = LookupStore(db, id_, row);
   if (hr == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
   if (Failed(hr)) return hr;
-  Statement s = db.Prepare("SELECT display_name, sender_address, flags FROM stores WHERE id = ?");
+  Statement s =
+      db.PrepareCached("SELECT display_name, sender_address, flags FROM stores WHERE id = ?");
   s.Bind(1, id_.store_id);
   if (!s.Step()) return MAPI_E_DISK_ERROR;
   values = {PropValue::String(PR_DISPLAY_NAME, FromUtf8(s.Text(0))),
@@ -32,7 +33,7 @@ HRESULT MsgStore::ReadAll(PropRow& values) {
     values.push_back(PropValue::String(PR_SENDER_EMAIL_ADDRESS, FromUtf8(s.Text(1))));
   if (!s.IsNull(2))
     values.push_back(PropValue::Long(PR_MESSAGE_FLAGS, static_cast<uint32_t>(s.Int(2))));
-  Statement folders = db.Prepare("SELECT id, special, nonce FROM folders WHERE store_id = ?");
+  Statement folders = db.PrepareCached("SELECT id, special, nonce FROM folders WHERE store_id = ?");
   folders.Bind(1, id_.store_id);
   while (folders.Step()) {
     uint32_t tag = SpecialFolderTag(static_cast<int>(folders.Int(1)));

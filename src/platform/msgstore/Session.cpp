@@ -14,7 +14,7 @@ namespace {
 
 // Every store as a row of its known properties.
 HRESULT ReadStoreRows(StoreConnection& connection, std::vector<PropRow>& rows) {
-  Statement s = connection.db().Prepare(
+  Statement s = connection.db().PrepareCached(
       "SELECT id, nonce, display_name, sender_address, flags FROM stores ORDER BY id");
   while (s.Step()) {
     EntryId id{EntryKind::kStore, s.Int(0), s.Int(0), NonceFromBlob(s.Blob(1))};
@@ -52,7 +52,7 @@ HRESULT Session::Logon(std::unique_ptr<Session>& session) {
 
 HRESULT Session::GetMsgStoresTable(uint32_t /*flags*/, std::unique_ptr<Table>& table) {
   std::shared_ptr<StoreConnection> connection = connection_;
-  auto loader = [connection](std::vector<PropRow>& rows) {
+  auto loader = [connection](std::span<const uint32_t>, std::vector<PropRow>& rows) {
     return connection->Read([&] {
       rows.clear();
       return ReadStoreRows(*connection, rows);

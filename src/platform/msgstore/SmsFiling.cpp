@@ -107,6 +107,17 @@ HRESULT FileSms(Folder& folder, const SmsRecord& record, std::vector<uint8_t>& e
   return S_OK;
 }
 
+HRESULT FileSmsBatch(Folder& folder, const std::vector<SmsRecord>& records) {
+  std::vector<Folder::NewMessage> messages;
+  messages.reserve(records.size());
+  for (const SmsRecord& record : records) {
+    Folder::NewMessage message{record.folder, RecordValues(record), {}};
+    if (IsOutgoing(record.folder)) message.recipients = RecipientRows(record);
+    messages.push_back(std::move(message));
+  }
+  return folder.FileNewMessages(messages);
+}
+
 HRESULT DeleteAnywhere(Session& session, const std::vector<uint8_t>& entry_id) {
   std::unique_ptr<Message> message;
   HRESULT hr = session.OpenEntry(entry_id, 0, message);

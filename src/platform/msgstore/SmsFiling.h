@@ -38,6 +38,9 @@ HRESULT OpenSpecialFolder(Session& session, std::u16string_view store_name, int 
 // Files one SMS in `folder` in one transaction; entry_id receives its entry id.
 HRESULT FileSms(Folder& folder, const SmsRecord& record, std::vector<uint8_t>& entry_id);
 
+// Files many SMS of `folder`'s store (each in the folder its record names) in one transaction.
+HRESULT FileSmsBatch(Folder& folder, const std::vector<SmsRecord>& records);
+
 // Deletes the message from whichever folder of whichever store holds it.
 HRESULT DeleteAnywhere(Session& session, const std::vector<uint8_t>& entry_id);
 

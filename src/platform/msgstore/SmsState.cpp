@@ -19,7 +19,29 @@ UnreadCountHold::UnreadCountHold() : outer_(g_hold) {
 
 UnreadCountHold::~UnreadCountHold() {
   g_hold = outer_;
+  // The version first: a program woken by the count then finds the version moved as well.
+  if (inbox_changed_) BumpSmsInboxVersion();
   if (delta_ != 0) AdjustSmsUnreadCount(delta_);
+}
+
+std::optional<uint32_t> ReadSmsInboxVersion() {
+  return ReadRegistryDword(HKEY_CURRENT_USER, kSmsInboxKey, kSmsInboxVersionValue);
+}
+
+void BumpSmsInboxVersion() {
+  if (g_hold) {
+    g_hold->inbox_changed_ = true;
+    return;
+  }
+  // One writing transaction, so changes from several processes are all seen. The counter
+  // stops at the top of its range, so there it starts again from 0.
+  Registry& registry = Registry::ForDevice();
+  uint32_t version = 0;
+  registry.AddToDword(HKEY_CURRENT_USER, kSmsInboxKey, kSmsInboxVersionValue, 1, &version);
+  if (version == 0xFFFFFFFFu) {
+    registry.AddToDword(HKEY_CURRENT_USER, kSmsInboxKey, kSmsInboxVersionValue, -int64_t{version},
+                        nullptr);
+  }
 }
 
 void WriteSmsAccountName(const std::u16string& name) {

@@ -82,10 +82,10 @@ HRESULT StoreConnection::Read(const std::function<HRESULT()>& body) {
   const auto deadline = SteadyClock::now() + std::chrono::milliseconds(kBusyRetryMs);
   for (;;) {
     HRESULT hr = MAPI_E_DISK_ERROR;
-    if (db_.Exec("BEGIN")) {
+    if (db_.ExecCached("BEGIN")) {
       hr = body();
       bool busy = hr == MAPI_E_DISK_ERROR && LastErrorWasBusy();
-      db_.Exec("COMMIT");
+      db_.ExecCached("COMMIT");
       if (!busy) return hr;
     } else if (!LastErrorWasBusy()) {
       return MAPI_E_DISK_ERROR;
@@ -99,12 +99,16 @@ HRESULT StoreConnection::Write(const std::function<HRESULT()>& body) {
   HRESULT hr = S_OK;
   bool committed = db_.WriteTransaction([&] {
     pending_unread_delta_ = 0;  // a retried body starts over
+    pending_inbox_change_ = false;
     hr = body();
     return !Failed(hr);
   });
   int delta = pending_unread_delta_;
+  bool inbox_changed = pending_inbox_change_;
   pending_unread_delta_ = 0;
+  pending_inbox_change_ = false;
   if (committed) {
+    if (inbox_changed) BumpSmsInboxVersion();
     if (delta != 0) AdjustSmsUnreadCount(delta);
     return hr;
   }

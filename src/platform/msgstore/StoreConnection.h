@@ -43,6 +43,8 @@ class StoreConnection {
   // published to the registry.
   HRESULT Write(const std::function<HRESULT()>& body);
   void AddUnreadDelta(int delta) { pending_unread_delta_ += delta; }
+  // The body changed the SMS account's Inbox: its version moves on after the commit.
+  void MarkInboxChanged() { pending_inbox_change_ = true; }
 
   // True when the last failure of the database was "busy" or "locked".
   bool LastErrorWasBusy() const;
@@ -53,6 +55,7 @@ class StoreConnection {
 
   Database db_;
   int pending_unread_delta_ = 0;
+  bool pending_inbox_change_ = false;
 };
 
 // Creates a store with the five special folders inside a running write transaction.

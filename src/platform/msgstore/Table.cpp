@@ -6,17 +6,11 @@
 
 namespace platform::msgstore {
 
-namespace {
-
-constexpr int kMaxColumns = 256;
-
-}  // namespace
-
 Table::Table(Loader loader, std::vector<uint32_t> default_columns)
     : loader_(std::move(loader)), columns_(std::move(default_columns)) {}
 
 HRESULT Table::SetColumns(std::span<const uint32_t> tags, uint32_t /*flags*/) {
-  if (tags.empty() || tags.size() > kMaxColumns) return MAPI_E_INVALID_PARAMETER;
+  if (tags.empty() || tags.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
   columns_.assign(tags.begin(), tags.end());
   return S_OK;
 }
@@ -24,7 +18,7 @@ HRESULT Table::SetColumns(std::span<const uint32_t> tags, uint32_t /*flags*/) {
 HRESULT Table::EnsureLoaded() {
   if (loaded_) return S_OK;
   std::vector<PropRow> rows;
-  HRESULT hr = loader_(rows);
+  HRESULT hr = loader_(columns_, rows);
   if (Failed(hr)) return hr;
   rows_ = std::move(rows);
   loaded_ = true;

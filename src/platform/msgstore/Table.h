@@ -1,7 +1,9 @@
 // A table of rows read from the store: the stores table, a folder's contents, a message's
 // recipients. The rows are read in one snapshot when they are first asked for; the columns
 // chosen with SetColumns are then cut from each row, a column that a row lacks coming back as
-// a PT_ERROR value (MAPI_E_NOT_FOUND).
+// a PT_ERROR value (MAPI_E_NOT_FOUND). The loader is told the columns chosen by then, so a
+// large table reads only those (columns chosen after the first read come back as errors
+// where the loader left them out).
 #pragma once
 
 #include <functional>
@@ -12,10 +14,13 @@
 
 namespace platform::msgstore {
 
+inline constexpr size_t kMaxTableColumns = 256;
+
 class Table {
  public:
-  // Reads every row with all the properties the store has for it.
-  using Loader = std::function<HRESULT(std::vector<PropRow>& rows)>;
+  // Reads every row with at least the given columns (it may add others).
+  using Loader =
+      std::function<HRESULT(std::span<const uint32_t> columns, std::vector<PropRow>& rows)>;
 
   Table(Loader loader, std::vector<uint32_t> default_columns);
 

@@ -55,6 +55,10 @@ std::unique_ptr<PimItem> PimApplication::CreateItem() {
   return std::make_unique<PimItem>(session_, 0);
 }
 
+PimResult PimApplication::WriteBatch(const std::function<bool()>& body) {
+  return session_->WriteBatch(body);
+}
+
 std::string PimApplication::LastError() const {
   return session_->LastError();
 }

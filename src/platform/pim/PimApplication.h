@@ -10,6 +10,7 @@
 // folders, collections and streams obtained from it keep the store open and may outlive it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -56,6 +57,10 @@ class PimApplication {
 
   // A new, empty contact. It has object id 0 and exists in the store after its first Save.
   std::unique_ptr<PimItem> CreateItem();
+
+  // Runs body, whose saves and deletions through this object then commit together (or not at
+  // all when body returns false): a bulk import in one transaction. Other threads wait.
+  PimResult WriteBatch(const std::function<bool()>& body);
 
   // Text of the last database failure, naming the file.
   std::string LastError() const;

@@ -80,17 +80,22 @@ PimResult PimSession::Fail() {
   return PimResult::kStoreError;
 }
 
+PimResult PimSession::WriteBatch(const std::function<bool()>& body) {
+  std::lock_guard lock(mutex_);
+  return db_.WriteBatch(body) ? PimResult::kOk : Fail();
+}
+
 PimResult PimSession::ListOids(std::vector<ObjectId>* oids) {
   std::lock_guard lock(mutex_);
   oids->clear();
-  Statement s = db_.Prepare("SELECT oid FROM contacts ORDER BY oid");
+  Statement s = db_.PrepareCached("SELECT oid FROM contacts ORDER BY oid");
   while (s.Step()) oids->push_back(static_cast<ObjectId>(s.Int(0)));
   return s.failed() || !s.ok() ? Fail() : PimResult::kOk;
 }
 
 bool PimSession::Exists(ObjectId oid) {
   std::lock_guard lock(mutex_);
-  Statement s = db_.Prepare("SELECT 1 FROM contacts WHERE oid = ?");
+  Statement s = db_.PrepareCached("SELECT 1 FROM contacts WHERE oid = ?");
   s.Bind(1, static_cast<int64_t>(oid));
   return s.Step();
 }
@@ -134,12 +139,12 @@ PimResult PimSession::ReadProps(ObjectId oid, const std::vector<PropertyId>& ids
 }
 
 bool PimSession::LogChange(ObjectId oid, ChangeKind kind) {
-  Statement s = db_.Prepare("INSERT INTO changes(oid, kind, writer) VALUES(?, ?, ?)");
+  Statement s = db_.PrepareCached("INSERT INTO changes(oid, kind, writer) VALUES(?, ?, ?)");
   s.Bind(1, static_cast<int64_t>(oid)).Bind(2, static_cast<int64_t>(kind)).Bind(3, writer_);
   if (!s.Run()) return false;
   int64_t seq = db_.LastInsertRowId();
   if (seq % 256 != 0) return true;
-  Statement prune = db_.Prepare("DELETE FROM changes WHERE seq < ?");
+  Statement prune = db_.PrepareCached("DELETE FROM changes WHERE seq < ?");
   prune.Bind(1, seq - kChangeLogKeep);
   return prune.Run();
 }
@@ -160,7 +165,7 @@ PimResult PimSession::SaveItem(ObjectId* oid, const std::map<PropertyId, Propert
       if (row <= 0 || row >= 0xFFFFFFFF) return false;
       saved = static_cast<ObjectId>(row);
     } else {
-      Statement e = db_.Prepare("SELECT 1 FROM contacts WHERE oid = ?");
+      Statement e = db_.PrepareCached("SELECT 1 FROM contacts WHERE oid = ?");
       e.Bind(1, static_cast<int64_t>(saved));
       if (!e.Step()) {
         missing = !e.failed();
@@ -168,8 +173,8 @@ PimResult PimSession::SaveItem(ObjectId* oid, const std::map<PropertyId, Propert
       }
     }
     Statement put =
-        db_.Prepare("INSERT OR REPLACE INTO props(oid, prop, text, num) VALUES(?,?,?,?)");
-    Statement erase = db_.Prepare("DELETE FROM props WHERE oid = ? AND prop = ?");
+        db_.PrepareCached("INSERT OR REPLACE INTO props(oid, prop, text, num) VALUES(?,?,?,?)");
+    Statement erase = db_.PrepareCached("DELETE FROM props WHERE oid = ? AND prop = ?");
     for (const auto& [id, value] : values) {
       bool is_text = PropertyType(id) == kTypeText;
       bool remove = !value.HasValue() || (is_text && value.text.empty());
@@ -197,7 +202,7 @@ PimResult PimSession::DeleteItem(ObjectId oid) {
   bool missing = false;
   std::unique_lock lock(mutex_);
   bool ok = db_.WriteTransaction([&] {
-    Statement s = db_.Prepare("DELETE FROM contacts WHERE oid = ?");
+    Statement s = db_.PrepareCached("DELETE FROM contacts WHERE oid = ?");
     s.Bind(1, static_cast<int64_t>(oid));
     if (!s.Run()) return false;
     missing = db_.Changes() == 0;
@@ -212,7 +217,7 @@ PimResult PimSession::DeleteItem(ObjectId oid) {
 PimResult PimSession::ReadPicture(ObjectId oid, std::string* bytes) {
   bytes->clear();
   std::lock_guard lock(mutex_);
-  Statement s = db_.Prepare(
+  Statement s = db_.PrepareCached(
       "SELECT length(p.bytes), p.bytes FROM contacts c LEFT JOIN pictures p ON p.oid = c.oid "
       "WHERE c.oid = ?");
   s.Bind(1, static_cast<int64_t>(oid));
@@ -228,15 +233,16 @@ PimResult PimSession::WritePicture(ObjectId oid, const std::string& bytes) {
   bool missing = false;
   std::unique_lock lock(mutex_);
   bool ok = db_.WriteTransaction([&] {
-    Statement e = db_.Prepare("SELECT 1 FROM contacts WHERE oid = ?");
+    Statement e = db_.PrepareCached("SELECT 1 FROM contacts WHERE oid = ?");
     e.Bind(1, static_cast<int64_t>(oid));
     if (!e.Step()) {
       missing = !e.failed();
       return false;
     }
-    Statement s = bytes.empty()
-                      ? db_.Prepare("DELETE FROM pictures WHERE oid = ?")
-                      : db_.Prepare("INSERT OR REPLACE INTO pictures(oid, bytes) VALUES(?, ?)");
+    Statement s =
+        bytes.empty()
+            ? db_.PrepareCached("DELETE FROM pictures WHERE oid = ?")
+            : db_.PrepareCached("INSERT OR REPLACE INTO pictures(oid, bytes) VALUES(?, ?)");
     s.Bind(1, static_cast<int64_t>(oid));
     if (!bytes.empty()) s.BindBlob(2, bytes.data(), bytes.size());
     return s.Run() && LogChange(oid, ChangeKind::kChanged);
@@ -260,7 +266,7 @@ PimResult PimSession::NamedId(std::u16string_view name, uint32_t flags, Property
   bool ok = db_.WriteTransaction([&] {
     result = PimResult::kStoreError;
     wants_commit = false;
-    Statement s = db_.Prepare("SELECT prop FROM named_props WHERE name = ?");
+    Statement s = db_.PrepareCached("SELECT prop FROM named_props WHERE name = ?");
     s.Bind(1, key);
     if (s.Step()) {
       *id = static_cast<PropertyId>(s.Int(0));
@@ -272,14 +278,15 @@ PimResult PimSession::NamedId(std::u16string_view name, uint32_t flags, Property
       result = PimResult::kNotFound;
       return false;
     }
-    Statement next = db_.Prepare("SELECT COALESCE(MAX(prop >> 16), 32767) + 1 FROM named_props");
+    Statement next =
+        db_.PrepareCached("SELECT COALESCE(MAX(prop >> 16), 32767) + 1 FROM named_props");
     if (!next.Step()) return false;
     if (next.Int(0) > 0xFFFE) {
       result = PimResult::kInvalidArgument;  // every number is taken
       return false;
     }
     PropertyId made = static_cast<PropertyId>((next.Int(0) << 16) | type);
-    Statement add = db_.Prepare("INSERT INTO named_props(name, prop) VALUES(?, ?)");
+    Statement add = db_.PrepareCached("INSERT INTO named_props(name, prop) VALUES(?, ?)");
     add.Bind(1, key).Bind(2, static_cast<int64_t>(made));
     if (!add.Run()) return false;
     *id = made;
@@ -301,7 +308,7 @@ PimResult PimSession::Logon(NotificationSink sink) {
   int64_t last = 0;
   {
     std::lock_guard lock(mutex_);
-    Statement s = db_.Prepare("SELECT COALESCE(MAX(seq), 0) FROM changes");
+    Statement s = db_.PrepareCached("SELECT COALESCE(MAX(seq), 0) FROM changes");
     if (!s.Step()) return Fail();
     last = s.Int(0);
   }

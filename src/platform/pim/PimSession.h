@@ -9,6 +9,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -48,6 +49,8 @@ class PimSession {
   PimResult ReadPicture(ObjectId oid, std::string* bytes);
   PimResult WritePicture(ObjectId oid, const std::string& bytes);
   PimResult NamedId(std::u16string_view name, uint32_t flags, PropertyId* id);
+  // Runs body, which writes through this session, as one transaction (other threads wait).
+  PimResult WriteBatch(const std::function<bool()>& body);
 
   // Notifications.
   PimResult Logon(NotificationSink sink);
@@ -67,8 +70,9 @@ class PimSession {
   const std::string path_;
   const int64_t writer_;
 
-  // The connection; used by any thread, one at a time, under mutex_.
-  mutable std::mutex mutex_;
+  // The connection; used by any thread, one at a time, under mutex_ (recursive for the
+  // writes of a batch).
+  mutable std::recursive_mutex mutex_;
   Database db_;
   std::string last_error_;  // guarded by mutex_
   Statement read_props_;    // the bulk read, prepared once; guarded by mutex_

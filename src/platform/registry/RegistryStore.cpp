@@ -41,14 +41,14 @@ bool RegistryStore::EnsureSchema() {
 }
 
 std::optional<int64_t> RegistryStore::FindChild(int64_t parent, const std::u16string& name) {
-  Statement s = db_.Prepare("SELECT id FROM reg_keys WHERE parent = ?1 AND folded = ?2");
+  Statement s = db_.PrepareCached("SELECT id FROM reg_keys WHERE parent = ?1 AND folded = ?2");
   s.Bind(1, parent).Bind(2, FoldRegistryName(name));
   if (!s.Step()) return std::nullopt;
   return s.Int(0);
 }
 
 std::optional<int64_t> RegistryStore::InsertChild(int64_t parent, const std::u16string& name) {
-  Statement s = db_.Prepare("INSERT INTO reg_keys(parent, name, folded) VALUES (?1, ?2, ?3)");
+  Statement s = db_.PrepareCached("INSERT INTO reg_keys(parent, name, folded) VALUES (?1, ?2, ?3)");
   s.Bind(1, parent).Bind(2, ToUtf8(name)).Bind(3, FoldRegistryName(name));
   if (!s.Run()) return std::nullopt;
   return db_.LastInsertRowId();
@@ -109,8 +109,8 @@ std::optional<uint32_t> RegistryStore::AddToDword(RegistryRoot root,
 }
 
 std::optional<RegistryValue> RegistryStore::GetValue(int64_t key, std::u16string_view name) {
-  Statement s =
-      db_.Prepare("SELECT name, type, data FROM reg_values WHERE key_id = ?1 AND folded = ?2");
+  Statement s = db_.PrepareCached(
+      "SELECT name, type, data FROM reg_values WHERE key_id = ?1 AND folded = ?2");
   s.Bind(1, key).Bind(2, FoldRegistryName(name));
   if (!s.Step()) return std::nullopt;
   return RegistryValue{FromUtf8(s.Text(0)), static_cast<uint32_t>(s.Int(1)), s.Blob(2)};
@@ -118,7 +118,7 @@ std::optional<RegistryValue> RegistryStore::GetValue(int64_t key, std::u16string
 
 bool RegistryStore::Upsert(int64_t key, std::u16string_view name, uint32_t type,
                            const std::string& data) {
-  Statement s = db_.Prepare(
+  Statement s = db_.PrepareCached(
       "INSERT INTO reg_values(key_id, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
       "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
   s.Bind(1, key).Bind(2, ToUtf8(name)).Bind(3, FoldRegistryName(name));
@@ -130,7 +130,7 @@ bool RegistryStore::SetValue(int64_t key, std::u16string_view name, uint32_t typ
                              const std::string& data) {
   return db_.WriteTransaction([&] {
     // The key may have been deleted by another process since it was looked up.
-    Statement check = db_.Prepare("SELECT 1 FROM reg_keys WHERE id = ?1");
+    Statement check = db_.PrepareCached("SELECT 1 FROM reg_keys WHERE id = ?1");
     check.Bind(1, key);
     if (!check.Step()) return false;
     return Upsert(key, name, type, data);
@@ -140,7 +140,7 @@ bool RegistryStore::SetValue(int64_t key, std::u16string_view name, uint32_t typ
 std::optional<bool> RegistryStore::DeleteValue(int64_t key, std::u16string_view name) {
   bool deleted = false;
   bool committed = db_.WriteTransaction([&] {
-    Statement s = db_.Prepare("DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2");
+    Statement s = db_.PrepareCached("DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2");
     s.Bind(1, key).Bind(2, FoldRegistryName(name));
     if (!s.Run()) return false;
     deleted = db_.Changes() > 0;
@@ -157,7 +157,7 @@ std::optional<bool> RegistryStore::DeleteKey(int64_t key) {
   }
   bool deleted = false;
   bool committed = db_.WriteTransaction([&] {
-    Statement s = db_.Prepare("DELETE FROM reg_keys WHERE id = ?1");
+    Statement s = db_.PrepareCached("DELETE FROM reg_keys WHERE id = ?1");
     s.Bind(1, key);
     if (!s.Run()) return false;
     deleted = db_.Changes() > 0;
@@ -168,8 +168,8 @@ std::optional<bool> RegistryStore::DeleteKey(int64_t key) {
 }
 
 bool RegistryStore::ListValues(int64_t key, std::vector<RegistryValue>& out) {
-  Statement s =
-      db_.Prepare("SELECT name, type, data FROM reg_values WHERE key_id = ?1 ORDER BY folded");
+  Statement s = db_.PrepareCached(
+      "SELECT name, type, data FROM reg_values WHERE key_id = ?1 ORDER BY folded");
   s.Bind(1, key);
   out.clear();
   while (s.Step()) {
@@ -179,7 +179,7 @@ bool RegistryStore::ListValues(int64_t key, std::vector<RegistryValue>& out) {
 }
 
 bool RegistryStore::ListSubKeys(int64_t key, std::vector<std::u16string>& out) {
-  Statement s = db_.Prepare("SELECT name FROM reg_keys WHERE parent = ?1 ORDER BY folded");
+  Statement s = db_.PrepareCached("SELECT name FROM reg_keys WHERE parent = ?1 ORDER BY folded");
   s.Bind(1, key);
   out.clear();
   while (s.Step()) out.push_back(FromUtf8(s.Text(0)));

@@ -124,6 +124,40 @@ TEST_F(PimStoreTest, CollectionIsASnapshotInCreationOrder) {
   EXPECT_EQ(app_->GetDefaultFolder(3), nullptr);
 }
 
+// A write batch commits its saves at once, undoes a write that failed inside it alone, and
+// leaves nothing when it gives up.
+TEST_F(PimStoreTest, WriteBatchCommitsTogetherAndGivesUpWhole) {
+  auto other = Open();
+  const auto count = [](PimApplication& app) {
+    return app.GetDefaultFolder(kFolderContacts)->Items()->Count();
+  };
+  ObjectId a = 0;
+  EXPECT_EQ(app_->WriteBatch([&] {
+    a = AddContact(*app_, u"A");
+    AddContact(*app_, u"B");
+    EXPECT_EQ(count(*other), 0);  // not committed yet
+    return true;
+  }),
+            PimResult::kOk);
+  EXPECT_EQ(count(*other), 2);
+  EXPECT_EQ(app_->WriteBatch([&] {
+    AddContact(*app_, u"C");
+    return false;
+  }),
+            PimResult::kStoreError);
+  EXPECT_EQ(count(*other), 2);
+  EXPECT_EQ(app_->WriteBatch([&] {
+    auto gone = app_->GetItemFromOid(a);
+    EXPECT_EQ(app_->GetItemFromOid(a)->Delete(), PimResult::kOk);
+    EXPECT_EQ(gone->SetProps({PropertyValue::Text(prop::kFirstName, u"A2")}), PimResult::kOk);
+    EXPECT_EQ(gone->Save(), PimResult::kNotFound);
+    AddContact(*app_, u"D");
+    return true;
+  }),
+            PimResult::kOk);
+  EXPECT_EQ(count(*other), 2);  // B and D
+}
+
 TEST_F(PimStoreTest, ObjectIdsAreNeverReusedAndSurviveReopening) {
   ObjectId a = AddContact(*app_, u"A");
   ObjectId b = AddContact(*app_, u"B");

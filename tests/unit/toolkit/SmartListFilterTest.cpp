@@ -153,6 +153,40 @@ TEST_F(SmartListFilterTest, RefineFiltersTheDisplayedRowsAndNamesBothFiltersOnce
   EXPECT_EQ(list_->ScrollOffset(), 0);  // 10 rows fit: nothing to scroll
 }
 
+// What the filter accepts changed under it (the rows' counts moved): refreshing shows the rows
+// it accepts now and keeps header, title, scroll offset, selected row and the filter object;
+// a refined filter, whose earlier filter is gone, is left as it is.
+TEST_F(SmartListFilterTest, RefreshKeepsTitleScrollAndSelectionAndLeavesRefinementsAlone) {
+  Fill(40);
+  int limit = 20;
+  auto* below = new NumberFilter(u"Below", [&limit](int n) { return n < limit; });
+  list_->SetFilter(below);
+  list_->SetScrollOffset(60);
+  list_->SetSelectedIndex(5);  // row 4 (the header comes first)
+  SeparatorItem* header = list_->HeaderItem();
+  const int applied = list_->filter_applied;
+  EXPECT_FALSE(list_->RefreshFilter());  // nothing changed
+  limit = 25;
+  EXPECT_TRUE(list_->RefreshFilter());
+  EXPECT_EQ(DisplayedNumbers().size(), 25u);
+  EXPECT_EQ(list_->HeaderItem(), header);
+  EXPECT_EQ(list_->Filter(), below);
+  EXPECT_EQ(list_->filter_applied, applied);
+  EXPECT_EQ(list_->ScrollOffset(), 60);
+  EXPECT_EQ(static_cast<TestRow*>(list_->DisplayedItem(list_->SelectedIndex()))->number, 4);
+  limit = 3;  // the selected row goes, the offset comes back within the shorter content
+  EXPECT_TRUE(list_->RefreshFilter());
+  EXPECT_EQ(DisplayedNumbers(), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(list_->SelectedIndex(), -1);
+  EXPECT_EQ(list_->ScrollOffset(), 0);
+
+  list_->RefineFilter(new NumberFilter(u"Odd", [](int n) { return n % 2 == 1; }));
+  limit = 40;
+  EXPECT_FALSE(list_->RefreshFilter());
+  EXPECT_EQ(DisplayedNumbers(), (std::vector<int>{1}));
+  EXPECT_EQ(list_->HeaderItem()->caption, u"Odd, Below");
+}
+
 TEST_F(SmartListFilterTest, RemoveHandsTheRowBackAndDeleteAllCanKeepOne) {
   Fill(5);
   list_->SetFilter(new NumberFilter(u"Even", Even));
