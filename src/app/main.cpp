@@ -17,6 +17,7 @@
 #include "contacts/NewContactListItem.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/ScriptRunner.h"
 #include "platform/ui/WindowManager.h"
@@ -107,6 +108,8 @@ int Run(const app::CommandLine& line) {
       [&manager, &line] {
         manager.PostTask([&manager, &line] { WriteSignalDump(manager, line); });
       });
+  // The phone's own soft keyboard, behind its button on the task bar.
+  platform::sip::SystemInputPanel keyboard;
   std::unique_ptr<app::StartupTrace> trace;
   if (app::StartupTrace::Enabled()) {
     trace = std::make_unique<app::StartupTrace>(settled.get(), StartupProbe());

@@ -10,6 +10,8 @@
 #include "contacts/SmsFilterItem.h"
 #include "platform/Messages.h"
 #include "platform/Surface.h"
+#include "platform/sip/SystemInputPanel.h"
+#include "platform/ui/WindowApi.h"
 #include "theme/SettingManager.h"
 #include "toolkit/SmartListControl.h"
 
@@ -111,12 +113,17 @@ bool ContactListItem::Draw(platform::Surface& dc, const RECT& row, bool selected
   return true;
 }
 
+void ContactListItem::PutKeyboardDown(SmartListControl& list) {
+  platform::sip::SHSipPreference(list.HostWindow(), platform::sip::SIP_DOWN);
+  platform::ui::UpdateWindow(list.HostWindow());
+}
+
 char16_t ContactListItem::GetIndexChar() const {
   return IndexLetter(text);
 }
 
 void ContactListItem::OnClick(SmartListControl& list) {
-  // No soft input panel exists on this platform yet, so there is none to put down first.
+  PutKeyboardDown(list);
   if (dynamic_cast<SmsFilterItem*>(list.Filter()) != nullptr) {
     ContactRowNavigation::ShowSms(*this, GetSmsNumber(*this));
   } else {

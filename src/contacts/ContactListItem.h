@@ -41,8 +41,9 @@ class ContactListItem : public BaseItem {
   // invalid is skipped. Returns true.
   bool Draw(platform::Surface& surface, const RECT& row, bool selected) override;
 
-  // Opens the SMS screen for this row and its SMS number when `list` shows the contacts with
-  // SMS, else the detail screen.
+  // Puts the soft keyboard down and paints the tap's highlight, then opens the SMS screen for
+  // this row and its SMS number when `list` shows the contacts with SMS, else the detail
+  // screen.
   void OnClick(SmartListControl& list) override;
 
   // The letter the row is filed under (IndexLetter of its sort text): the letter of the
@@ -58,6 +59,10 @@ class ContactListItem : public BaseItem {
   // The platform has no contact editor yet: for now this only writes a line to the contact
   // rows' trace, and the subclasses do the same.
   virtual void EditInPlatform(SmartListControl& list, platform::ui::HWND window);
+
+  // The first step of a row's click: the platform puts its soft keyboard (and the one the
+  // program hosts) down, and the list's window is painted now.
+  static void PutKeyboardDown(SmartListControl& list);
 
   // Room for the longest SMS counter text, "(-2147483648/-2147483648)".
   using CounterBuffer = std::array<char16_t, 32>;

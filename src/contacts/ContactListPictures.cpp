@@ -4,31 +4,10 @@
 #include <algorithm>
 
 #include "contacts/ContactListItem.h"
+#include "contacts/ContactPictureFile.h"
 #include "contacts/ContactSmartListControl.h"
 #include "platform/pim/PimApplication.h"
-#include "platform/pim/PimItem.h"
-#include "platform/pim/PimStream.h"
 #include "theme/SettingManager.h"
-
-namespace {
-
-// The picture bytes of a contact, or nothing when it has none or any step fails.
-std::vector<uint8_t> ReadPictureBytes(platform::pim::PimApplication& store, uint32_t object_id) {
-  using namespace platform::pim;
-  auto item = store.GetItemFromOid(object_id);
-  std::unique_ptr<PimStream> stream;
-  if (!item || item->OpenProperty(kPropPicture, kAccessRead, &stream) != PimResult::kOk ||
-      !stream || stream->Size() == 0 || stream->Size() > kMaxPictureBytes) {
-    return {};
-  }
-  std::vector<uint8_t> bytes(static_cast<size_t>(stream->Size()));
-  size_t read = 0;
-  if (stream->Read(bytes.data(), bytes.size(), &read) != PimResult::kOk) return {};
-  bytes.resize(read);
-  return bytes;
-}
-
-}  // namespace
 
 void ContactSmartListControl::LoadContactPicture(ContactListItem& record) {
   std::lock_guard lock(ListLock());
@@ -39,7 +18,7 @@ void ContactSmartListControl::LoadContactPicture(ContactListItem& record) {
     std::erase(pictured_, record.object_id);
   }
   picture_tried_.insert(record.object_id);
-  const std::vector<uint8_t> bytes = ReadPictureBytes(*store_, record.object_id);
+  const std::vector<uint8_t> bytes = ReadContactPictureBytes(*store_, record.object_id);
   if (bytes.empty()) return;
   theme::ThumbnailResult thumbnail = theme::LoadThumbnail(bytes, contact_height_, contact_height_);
   if (thumbnail.code != 0 || !thumbnail.image) return;

@@ -20,7 +20,8 @@ SmsContactListItem::SmsContactListItem(std::u16string_view sender_name,
   phones.push_back(PhoneEntry{std::u16string(stripped_number), contacts::kMobilePhoneProperty});
 }
 
-void SmsContactListItem::OnClick(SmartListControl&) {
+void SmsContactListItem::OnClick(SmartListControl& list) {
+  PutKeyboardDown(list);
   ContactRowNavigation::ShowSms(*this, GetSmsNumber(*this));
 }
 

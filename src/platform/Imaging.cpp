@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -130,6 +131,21 @@ std::unique_ptr<Surface> ScaleImage(const Surface& image, int width, int height)
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   result->SetHasAlpha(image.HasAlpha());
   return result;
+}
+
+std::optional<std::string> EncodeJpeg(const Surface& image, int quality) {
+  Surface opaque(image.Width(), image.Height());  // white
+  opaque.DrawTransparent(opaque.Bounds(), image, image.Bounds());
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  const Surface& pixels = opaque;
+  if (!gfx::EncodeJpegFrom(reinterpret_cast<const uint8_t*>(pixels.Pixels()), opaque.Width(),
+                           opaque.Height(), opaque.StridePixels() * 4, quality, &buffer, &size)) {
+    return std::nullopt;
+  }
+  std::string bytes(reinterpret_cast<const char*>(buffer), size);
+  std::free(buffer);
+  return bytes;
 }
 
 }  // namespace platform

@@ -33,4 +33,8 @@ std::unique_ptr<Surface> DecodeImageFile(const std::string& path);
 // A resized copy (smooth scaling, alpha kept); width and height at least 1.
 std::unique_ptr<Surface> ScaleImage(const Surface& image, int width, int height);
 
+// The image as a JPEG file's bytes at `quality` (1..100), composed over white where it is
+// transparent; nullopt when encoding fails.
+std::optional<std::string> EncodeJpeg(const Surface& image, int quality);
+
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 
@@ -55,6 +56,12 @@ class Font {
 // does not exist or cannot be read as a font; a later call tries again once the file exists or
 // has changed.
 bool RegisterPrivateFontFile(const std::string& path);
+
+// The x of the caret before each UTF-16 unit of `text` laid out on one line, and after its
+// last unit: text.size() + 1 values, never decreasing. A unit inside a shaped cluster (the
+// second half of a surrogate pair, a combining mark) gets its share of the cluster's width.
+// Texts longer than 65536 units are measured up to there; the rest get the last value.
+std::vector<int> MeasureCaretStops(std::u16string_view text, const Font& font);
 
 class Surface {
  public:

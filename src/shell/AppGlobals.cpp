@@ -3,7 +3,9 @@
 #include "messaging/SMSPanel.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
+#include "shell/TextBoxProbe.h"
 #include "toolkit/GestureControl.h"
+#include "toolkit/SoftInputPanel.h"
 
 namespace shell {
 
@@ -21,7 +23,9 @@ AppGlobals& App() {
 }
 
 void ResetAppGlobals() {
+  ResetTextBoxProbe();
   Slot().reset();
+  ResetSoftInputPanel();
   Slot() = std::make_unique<AppGlobals>();
 }
 

@@ -6,8 +6,12 @@
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/MainWindowProc.h"
+#include "shell/Preferences.h"
+#include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
+#include "shell/TextBoxProbe.h"
 #include "toolkit/LightControl.h"
+#include "toolkit/SoftInputPanel.h"
 
 namespace shell {
 
@@ -48,6 +52,12 @@ ui::HWND CreateMainWindow() {
   if (!main) return nullptr;
   App().main_window = main;
   RegisterShellDump();
+  SetInputPanelHost(InputPanelHost{[](const RECT& rect) {
+                                     if (App().layout_ready) Relayout(rect, false);
+                                   },
+                                   ReadCurrentSip, WriteCurrentSip});
+  FindSystemInputPanel();
+  RegisterTextBoxProbe();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;

@@ -7,6 +7,7 @@
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
+#include "toolkit/SoftInputPanel.h"
 
 namespace shell {
 
@@ -18,8 +19,9 @@ void ApplyFullScreen(bool on) {
     ui::SetForegroundWindow(main);
     ui::SetWindowPos(main, 0, 0, ui::GetSystemMetrics(SM_CXSCREEN),
                      ui::GetSystemMetrics(SM_CYSCREEN));
+  } else {
+    HideInputPanel(main);
   }
-  // Off would also put the soft keyboard down; that arrives with the input panel.
   ui::SHFullScreen(main, on ? ui::SHFS_HIDETASKBAR | ui::SHFS_HIDESIPBUTTON
                             : ui::SHFS_SHOWTASKBAR | ui::SHFS_SHOWSTARTICON);
 }

@@ -46,7 +46,7 @@ void CreatePanels(AppGlobals& app) {
   list->IndexStrip().SetKeySender([main](uint32_t virtual_key, char16_t character) {
     DispatchKey(main, virtual_key, character);
   });
-  auto detail = std::make_unique<ContactDetailPanel>(screen);
+  auto detail = std::make_unique<ContactDetailPanel>(main, screen);
   detail->visible = false;
   auto sms = std::make_unique<SMSPanel>(screen);
   sms->visible = false;

@@ -3,6 +3,9 @@
 #include <cstring>
 
 #include "contacts/ContactSmartListControl.h"
+#include "platform/input/EditBox.h"
+#include "platform/sip/SystemInputPanel.h"
+#include "platform/ui/ControlColors.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "shell/AppGlobals.h"
@@ -14,6 +17,8 @@
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
+#include "toolkit/SoftInputPanel.h"
+#include "toolkit/TextInputControl.h"
 
 namespace shell {
 
@@ -68,6 +73,40 @@ void OnContactNotification(UINT message, WPARAM wparam) {
   }
 }
 
+// The text box whose edit box is `hwnd`, when it is one of the main window's edit boxes.
+TextInputControl* TextBoxOf(ui::HWND main, ui::HWND hwnd) {
+  if (!ui::IsChild(main, hwnd) || hwnd->ClassName() != platform::input::kCapEditClass) {
+    return nullptr;
+  }
+  return static_cast<TextInputControl*>(ui::GetWindowUserData(hwnd));
+}
+
+// A child of the main window got the focus: a text box that wants the keyboard (or a child
+// that is no text box) brings it up.
+void OnKillFocus(ui::HWND hwnd, WPARAM wparam) {
+  const auto gaining = reinterpret_cast<ui::HWND>(wparam);
+  if (!ui::IsChild(hwnd, gaining)) return;
+  const TextInputControl* box = TextBoxOf(hwnd, gaining);
+  if (box == nullptr || box->show_input_panel) ShowInputPanel(hwnd);
+}
+
+// The text box's colours: its text colour, text without a background of its own, and its
+// background brush with the pattern aligned to the main window, so the screen shows through.
+LRESULT OnControlColor(ui::HWND hwnd, WPARAM wparam, LPARAM lparam) {
+  const auto edit = reinterpret_cast<ui::HWND>(lparam);
+  TextInputControl* box = TextBoxOf(hwnd, edit);
+  auto* colors = reinterpret_cast<ui::ControlColors*>(wparam);
+  if (box == nullptr || colors == nullptr) return 0;
+  colors->text_color = box->TextColor();
+  colors->transparent = true;
+  RECT place{};
+  ui::GetWindowRect(edit, place);
+  RECT main{};
+  ui::GetWindowRect(hwnd, main);
+  colors->brush_origin = POINT{main.left - place.left, main.top - place.top};
+  return reinterpret_cast<LRESULT>(box->GetBackgroundBrush());
+}
+
 bool HandleRegistered(UINT message) {
   if (message == kMsgRefreshSmsCounter) {
     RefreshSmsCounter();
@@ -102,6 +141,17 @@ LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
     case WM_ACTIVATE:
       OnActivate(wparam);
       return ui::DefWindowProc(hwnd, message, wparam, lparam);
+    case WM_SETFOCUS:
+      HideInputPanel(hwnd);
+      return 0;
+    case WM_KILLFOCUS:
+      OnKillFocus(hwnd, wparam);
+      return 0;
+    case WM_CTLCOLOREDIT:
+      return OnControlColor(hwnd, wparam, lparam);
+    case WM_SETTINGCHANGE:
+      platform::sip::SHHandleWMSettingChange(hwnd, wparam, lparam, App().shell_activation_info);
+      return 0;
     case WM_PAINT:
       PaintMainWindow(hwnd);
       return 0;

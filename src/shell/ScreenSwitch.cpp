@@ -13,6 +13,7 @@
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
 #include "screens/LeftSearchPanel.h"
+#include "screens/ScreenNavigation.h"
 #include "shell/AppGlobals.h"
 #include "shell/Navigation.h"
 
@@ -53,7 +54,9 @@ void ToggleFilter(ui::HWND hwnd, Make make) {
 }  // namespace
 
 void ShowDetailPanel(ui::HWND hwnd, IListItem* item) {
-  if (!dynamic_cast<ContactListItem*>(item)) return;
+  auto* contact = dynamic_cast<ContactListItem*>(item);
+  if (!contact || !App().detail_screen) return;
+  App().detail_screen->SetContact(contact);
   if (!ShowOnly(App().detail_screen)) return;
   RECT client{};
   ui::GetClientRect(hwnd, client);
@@ -97,6 +100,10 @@ void RegisterRowNavigation(ui::HWND hwnd) {
       [hwnd](ContactListItem& row) { ShowDetailPanel(hwnd, &row); });
   ContactRowNavigation::SetShowSmsHandler(
       [hwnd](ContactListItem& row, const PhoneEntry& number) { ShowSmsPanel(hwnd, &row, number); });
+  ScreenNavigation::Handlers screens;
+  screens.show_main_panel = [hwnd](bool animate) { ShowMainPanel(hwnd, animate); };
+  screens.flip_transition = [hwnd](int direction) { FlipTransition(hwnd, direction); };
+  ScreenNavigation::SetHandlers(std::move(screens));
 }
 
 }  // namespace shell

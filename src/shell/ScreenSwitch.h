@@ -28,7 +28,8 @@ void SwipeAcrossScreen(platform::ui::HWND hwnd);
 // The quick tap in the top-right corner: minimises the program, list screen shown.
 void MinimiseFromCorner(platform::ui::HWND hwnd);
 
-// Lets tapped contact rows open the detail and SMS screens of the main window `hwnd`.
+// Lets tapped contact rows open the detail and SMS screens of the main window `hwnd`, and
+// the screens go back to the list screen and run the page flip.
 void RegisterRowNavigation(platform::ui::HWND hwnd);
 
 }  // namespace shell

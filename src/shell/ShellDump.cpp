@@ -1,9 +1,11 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
 // full-screen preference as read, the unread count, and the top-level panels in list order;
-// and the list screen's own section (ListScreenDump).
+// and the sections of the list screen (ListScreenDump) and the detail screen
+// (DetailScreenDump).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
+#include "shell/DetailScreenDump.h"
 #include "shell/Entry.h"
 #include "shell/ListScreenDump.h"
 #include "shell/TypeName.h"
@@ -55,6 +57,7 @@ void WriteShell(ui::JsonWriter& json) {
 void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("shell", WriteShell);
   ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
+  ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include "toolkit/DeleteProxyAction.h"
 #include "toolkit/PaginateMenu.h"
 #include "toolkit/RelativeButton.h"
+#include "toolkit/SoftInputPanel.h"
 #include "toolkit/SubMenuAction.h"
 
 namespace {
@@ -58,7 +59,7 @@ BorderPanel* ShowPopupMenu(ContainerPanel& owner, const std::vector<MenuEntry>& 
   AddMenuButtons(*panel, owner, host, page, left);
   panel->Resize(owner.rect);
   BorderPanel* shown = owner.InsertChildFront(std::move(panel));
-  // The soft keyboard would be put down here; this toolkit has none yet.
+  HideInputPanel(host);
   shown->Open();
   return shown;
 }

@@ -24,10 +24,12 @@
 #include "MonkeyInput.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "platform/ServiceBackend.h"
 #include "platform/Text.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimContactFields.h"
 #include "platform/pim/PimItem.h"
+#include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/Display.h"
 #include "platform/ui/WindowManager.h"
 #include "shell/Entry.h"
@@ -172,6 +174,8 @@ int main(int argc, char** argv) {
     options.themes.push_back(u"Missing.qbt");  // a theme that cannot be loaded
   }
   SeedContacts(contacts, options.seed);
+  // A test device: calls and mails go to the simulated phone and mail program.
+  platform::UseSimulatedServices();
 
   const std::string device = (work / "device").string();
   options.store_writer = [device](const std::vector<std::string>& a) {
@@ -191,6 +195,7 @@ int main(int argc, char** argv) {
         platform::ui::WindowManagerOptions{options.screen_width, options.screen_height},
         platform::ui::CreateHeadlessDisplay());
     manager.SetInputSource(&input);
+    platform::sip::SystemInputPanel keyboard;
     exit_code = shell::RunQuillbook();
   }
   std::printf("qbmonkey: %llu events done, exit code %d\n",

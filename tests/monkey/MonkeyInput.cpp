@@ -1,7 +1,9 @@
 #include "MonkeyInput.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "platform/ui/ScriptHooks.h"
 #include "platform/ui/WindowManager.h"
 
 namespace monkey {
@@ -112,6 +114,19 @@ void MonkeyInput::BetweenChunks() {
       options_.store_writer({"delete", added_oids_[i]});
       added_oids_.erase(added_oids_.begin() + static_cast<std::ptrdiff_t>(i));
     }
+  } else if (pick == 9) {
+    // Text input: the test text box comes and goes, and the keyboard is switched or turned off,
+    // so that the taps, drags and characters around it reach the edit box and the keyboards.
+    static constexpr std::pair<const char*, const char16_t*> kHooks[] = {
+        {"textbox", u"1023"},
+        {"textbox", u"0"},
+        {"textbox", u"close"},
+        {"sip", u"switch Phone Keypad"},
+        {"sip", u"switch Keyboard"},
+        {"sip", u"disable"},
+        {"sip", u"show"}};
+    const auto& [name, arguments] = kHooks[Random(0, static_cast<int>(std::size(kHooks)) - 1)];
+    ui::ScriptHooks::Instance().Run(name, arguments);
   }
 }
 

@@ -1,7 +1,7 @@
 // qbphone seed-demo [--contacts N] [--sms M] [--seed S] [--replace]: fills the device's contact
 // store with the deterministic demo address book (DemoContacts.h) and its SMS (M of them when
 // given). An address book that already has contacts is left alone unless --replace is given,
-// which deletes them first.
+// which deletes them first. A seeded device uses the simulated phone, mail and SMS services.
 // Exit codes: 0 done, 1 the store already has contacts, 2 bad arguments, 3 the store failed.
 #include <algorithm>
 #include <charconv>
@@ -12,6 +12,7 @@
 #include "Command.h"
 #include "DemoContacts.h"
 #include "DemoMessages.h"
+#include "platform/ServiceBackend.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimContactFields.h"
 #include "platform/pim/PimFolder.h"
@@ -128,6 +129,8 @@ int Run(const std::vector<std::string>& args) {
   }
   std::printf("seeded %d received and %d sent SMS, %d unread\n", counts.received, counts.sent,
               counts.unread);
+  // A demo device calls, mails and sends SMS on the simulated network, never for real.
+  if (!platform::UseSimulatedServices()) return Fail(3, "the registry could not be written");
   return 0;
 }
 

@@ -24,3 +24,12 @@ bool DecodePngInto(const uint8_t* data, size_t size, const DecodeTarget& target)
 bool DecodeJpegInto(const uint8_t* data, size_t size, const DecodeTarget& target);
 
 }  // namespace platform::gfx
+
+namespace platform::gfx {
+
+// JPEG encoding of opaque pixels (B,G,R,X byte order, rows of `stride` bytes) at `quality`
+// 1..100. On success *out holds a buffer from malloc that the caller frees, *size its length.
+bool EncodeJpegFrom(const uint8_t* pixels, int width, int height, int stride, int quality,
+                    unsigned char** out, unsigned long* size);
+
+}  // namespace platform::gfx

@@ -208,3 +208,84 @@ SIZE MeasureTextLine(std::u16string_view text, const Font& font) {
 }
 
 }  // namespace platform::gfx
+
+namespace platform {
+
+namespace {
+
+// UTF-8 of the text and the byte offset of every UTF-16 unit (and of the end).
+void EncodeWithOffsets(std::u16string_view text, std::string& utf8, std::vector<int>& offsets) {
+  offsets.assign(text.size() + 1, 0);
+  for (size_t i = 0; i < text.size(); ++i) {
+    offsets[i] = static_cast<int>(utf8.size());
+    const char16_t c = text[i];
+    const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                      text[i + 1] <= 0xDFFF;
+    const std::string encoded = ToUtf8(text.substr(i, pair ? 2 : 1));
+    if (pair) offsets[i + 1] = static_cast<int>(utf8.size());
+    utf8 += encoded;
+    if (pair) ++i;
+  }
+  offsets[text.size()] = static_cast<int>(utf8.size());
+}
+
+struct Cluster {
+  int index = 0;  // first byte
+  int x = 0;      // pango units
+  int width = 0;
+};
+
+std::vector<Cluster> ShapeClusters(const std::string& utf8, const Font& font, int& total_width) {
+  std::vector<Cluster> clusters;
+  auto& engine = gfx::TextEngine::Instance();
+  auto lock = engine.Lock();
+  gfx::PangoLayoutPtr layout(pango_layout_new(engine.Context()));
+  pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
+  pango_layout_set_auto_dir(layout.get(), FALSE);
+  pango_layout_set_font_description(layout.get(), font.impl().pango.get());
+  pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));
+  PangoLayoutIter* iter = pango_layout_get_iter(layout.get());
+  do {
+    if (pango_layout_iter_get_run_readonly(iter) == nullptr) continue;  // the line's end
+    PangoRectangle logical;
+    pango_layout_iter_get_cluster_extents(iter, nullptr, &logical);
+    clusters.push_back(Cluster{pango_layout_iter_get_index(iter), logical.x, logical.width});
+  } while (pango_layout_iter_next_cluster(iter));
+  pango_layout_iter_free(iter);
+  PangoRectangle logical;
+  pango_layout_get_extents(layout.get(), nullptr, &logical);
+  total_width = logical.width;
+  return clusters;
+}
+
+}  // namespace
+
+std::vector<int> MeasureCaretStops(std::u16string_view text, const Font& font) {
+  constexpr size_t kMaxUnits = 1 << 16;
+  std::vector<int> stops(text.size() + 1, 0);
+  const std::u16string_view measured = text.substr(0, kMaxUnits);
+  if (measured.empty()) return stops;
+  std::string utf8;
+  std::vector<int> offsets;
+  EncodeWithOffsets(measured, utf8, offsets);
+  int total = 0;
+  std::vector<Cluster> clusters = ShapeClusters(utf8, font, total);
+  std::sort(clusters.begin(), clusters.end(),
+            [](const Cluster& a, const Cluster& b) { return a.index < b.index; });
+  size_t c = 0;
+  for (size_t i = 0; i < measured.size(); ++i) {
+    while (c + 1 < clusters.size() && clusters[c + 1].index <= offsets[i]) ++c;
+    if (clusters.empty()) break;
+    const Cluster& cluster = clusters[c];
+    const int end = c + 1 < clusters.size() ? clusters[c + 1].index : static_cast<int>(utf8.size());
+    const int span = std::max(1, end - cluster.index);
+    const int into = std::clamp(offsets[i] - cluster.index, 0, span);
+    const int64_t x = cluster.x + int64_t{cluster.width} * into / span;
+    stops[i] = PANGO_PIXELS(static_cast<int>(x));
+  }
+  for (size_t i = measured.size(); i < stops.size(); ++i) stops[i] = PANGO_PIXELS(total);
+  for (size_t i = 1; i < stops.size(); ++i) stops[i] = std::max(stops[i], stops[i - 1]);
+  return stops;
+}
+
+}  // namespace platform

@@ -1,6 +1,7 @@
-// The contact properties the store knows by name: the 63 text properties of a contact with
+// The contact properties the store knows by name: the 64 text properties of a contact with
 // their field keys (the expression keys without "%"; "name" and "lastname" both name the last
-// name), in the order of the contact field table. Tools address fields by these keys.
+// name), in the order of the contact field table, then the note. Tools address fields by these
+// keys.
 #pragma once
 
 #include <array>
@@ -15,7 +16,7 @@ struct ContactTextField {
   PropertyId id;
 };
 
-inline constexpr std::array<ContactTextField, 63> kContactTextFields = {{
+inline constexpr std::array<ContactTextField, 64> kContactTextFields = {{
     {"fileas", 0x0080001F},
     {"title", 0x0081001F},
     {"firstname", 0x0082001F},
@@ -79,6 +80,7 @@ inline constexpr std::array<ContactTextField, 63> kContactTextFields = {{
     {"other_address_postalcode", 0x00E4001F},
     {"other_address_country", 0x00E5001F},
     {"categories", 0x101D001F},
+    {"note", 0x0017001F},
 }};
 
 // Named ids used by the vCard mapping and the tools.
@@ -128,6 +130,8 @@ inline constexpr PropertyId kBusinessAddress = 0x10C0001F;
 inline constexpr PropertyId kHomeAddress = 0x10D0001F;
 inline constexpr PropertyId kOtherAddress = 0x10E0001F;
 inline constexpr PropertyId kCategories = 0x101D001F;
+// The free text of the contact (several lines), edited on the detail screen.
+inline constexpr PropertyId kNote = 0x0017001F;
 }  // namespace prop
 
 // The id of a field key (case-insensitive; "name" is the last name), or 0.

@@ -161,6 +161,8 @@ bool VCardPropertyMapper::MapNames(const VCardLine& line, const std::u16string& 
     SetIfEmpty(prop::kJobTitle, text);
   else if (name == "URL")
     SetIfEmpty(prop::kWebPage, text);
+  else if (name == "NOTE")
+    SetIfEmpty(prop::kNote, text);
   else if (name == "X-KADDRESSBOOK-X-OFFICE")
     SetIfEmpty(prop::kOfficeLocation, text);
   else

@@ -40,7 +40,7 @@ struct SimpleForm {
   const char* name;
 };
 
-constexpr std::array<SimpleForm, 13> kSimpleForms = {{
+constexpr std::array<SimpleForm, 14> kSimpleForms = {{
     {prop::kFileAs, "X-EVOLUTION-FILE-AS"},
     {prop::kNickname, "NICKNAME"},
     {prop::kYomiFirstName, "X-PHONETIC-FIRST-NAME"},
@@ -54,6 +54,7 @@ constexpr std::array<SimpleForm, 13> kSimpleForms = {{
     {prop::kRingtone, "X-QUILLBOOK-RINGTONE"},
     {prop::kCustomerId, "X-QUILLBOOK-CUSTOMER-ID"},
     {prop::kGovernmentId, "X-QUILLBOOK-GOVERNMENT-ID"},
+    {prop::kNote, "NOTE"},
 }};
 
 // A parameter value in double quotes with the ^-escapes of RFC 6868.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/Surface.h"
 #include "platform/ui/InputSink.h"
@@ -23,6 +25,13 @@ class Display {
   virtual void Wake() = 0;
   // The phone screen changed size (rotation).
   virtual void Resize(int width, int height) = 0;
+  // Where the caret of the focused edit box is (screen pixels), for the desktop's input
+  // method; nothing to do without one.
+  virtual void SetTextInputRect(const RECT&) {}
+  // The desktop's clipboard; a display without one answers false / nullopt, and the platform
+  // keeps a clipboard of its own instead.
+  virtual bool SetClipboardText(std::u16string_view) { return false; }
+  virtual std::optional<std::u16string> ClipboardText() { return std::nullopt; }
 };
 
 // The in-memory display: presenting keeps nothing (the manager holds the screen), waiting

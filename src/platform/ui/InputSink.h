@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace platform::ui {
 
@@ -13,7 +14,11 @@ class InputSink {
   virtual ~InputSink() = default;
   virtual void OnPointer(Pointer kind, int x, int y) = 0;
   virtual void OnKey(uint32_t virtual_key) = 0;
+  virtual void OnKeyUp(uint32_t virtual_key) = 0;
   virtual void OnChar(char16_t unit) = 0;
+  // A desktop input method's composition (preedit) changed: the text not yet committed and
+  // the cursor inside it (units); an empty text ends the composition.
+  virtual void OnComposition(std::u16string_view text, int cursor) = 0;
   // The desktop gave the phone display the focus (true) or took it away (false).
   virtual void OnActivate(bool active) = 0;
   // The desktop asked to close the display window.

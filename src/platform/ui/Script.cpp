@@ -47,6 +47,8 @@ constexpr std::array kCommands{
     CommandName{"key", Kind::kKey, 0},
     CommandName{"press", Kind::kPress, 0},
     CommandName{"char", Kind::kChar, 0},
+    CommandName{"paste", Kind::kPaste, 0},
+    CommandName{"test", Kind::kTest, 0},
     CommandName{"wait", Kind::kWait, 1},
     CommandName{"rotate", Kind::kRotate, 0},
     CommandName{"activate", Kind::kActivate, 0},
@@ -150,10 +152,18 @@ std::string ParseArgument(ScriptCommand& command, std::string_view rest) {
       command.number = *code;
       return {};
     }
-    case Kind::kChar: {
+    case Kind::kChar:
+    case Kind::kPaste: {
       rest = TrimBlank(rest);
       if (rest.empty()) return "expected text";
       command.text = FromUtf8(rest);
+      return {};
+    }
+    case Kind::kTest: {
+      std::string_view token = NextToken(rest);
+      if (token.empty()) return "expected a hook name";
+      command.name = std::string(token);
+      command.text = FromUtf8(TrimBlank(rest));
       return {};
     }
     case Kind::kPost: {

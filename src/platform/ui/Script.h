@@ -8,6 +8,10 @@
 //   press VK                                    a desktop keyboard's press: WM_KEYDOWN, then
 //                                               WM_CHAR of the character the key types
 //   char TEXT                                   WM_CHAR per UTF-16 unit of the rest of the line
+//   paste TEXT                                  the rest of the line onto the clipboard, then
+//                                               WM_PASTE to the window with the focus
+//   test NAME [ARGS]                            runs the test hook the program registered
+//                                               under NAME (ScriptHooks) with the rest
 //   wait MS                                     advance the virtual clock, running timers
 //   rotate | activate | deactivate | quit
 //   post NAME                                   a registered message name or a message number
@@ -38,6 +42,8 @@ struct ScriptCommand {
     kKey,
     kPress,
     kChar,
+    kPaste,
+    kTest,
     kWait,
     kRotate,
     kActivate,
@@ -51,7 +57,8 @@ struct ScriptCommand {
   int line = 0;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   uint32_t number = 0;  // key code, wait or drag milliseconds, message number
-  std::u16string text;  // char text, post name (empty when numeric)
+  std::u16string text;  // char and paste text, post name (empty when numeric), test arguments
+  std::string name;     // test hook name
   std::string file;     // shot and dump targets
 };
 

@@ -5,8 +5,10 @@
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
+#include "platform/input/Clipboard.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/RegisteredMessages.h"
+#include "platform/ui/ScriptHooks.h"
 #include "platform/ui/WindowManager.h"
 
 namespace platform::ui {
@@ -77,6 +79,13 @@ void ScriptRunner::Execute(const ScriptCommand& command, WindowManager& manager)
     case Kind::kChar:
       for (char16_t unit : command.text) manager.OnChar(unit);
       return;
+    case Kind::kPaste:
+      input::SetClipboardText(command.text);
+      if (HWND focus = manager.GetFocus()) manager.PostMessage(focus, WM_PASTE, 0, 0);
+      return;
+    case Kind::kTest:
+      RunHook(command, manager);
+      return;
     case Kind::kWait:
       wait_until_ = Clock::TickCount() + command.number;
       return;
@@ -128,6 +137,11 @@ void ScriptRunner::Post(const ScriptCommand& command, WindowManager& manager) {
     message = *id;
   }
   if (HWND main = manager.MainWindow()) manager.PostMessage(main, message, 0, 0);
+}
+
+void ScriptRunner::RunHook(const ScriptCommand& command, WindowManager& manager) {
+  const std::string error = ScriptHooks::Instance().Run(command.name, command.text);
+  if (!error.empty()) Fail(command, "test " + command.name + ": " + error, manager);
 }
 
 std::string ScriptRunner::OutputPath(const std::string& file) const {

@@ -47,6 +47,7 @@ class ScriptRunner final : public InputSource {
   void Execute(const ScriptCommand& command, WindowManager& manager);
   void QueueDrag(const ScriptCommand& command);
   void Post(const ScriptCommand& command, WindowManager& manager);
+  void RunHook(const ScriptCommand& command, WindowManager& manager);
   void Shot(const ScriptCommand& command, WindowManager& manager);
   void Dump(const ScriptCommand& command, WindowManager& manager);
   void Fail(const ScriptCommand& command, const std::string& what, WindowManager& manager);

@@ -22,7 +22,13 @@ struct SdlWindowDeleter {
 struct SdlSurfaceDeleter {
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 };
+struct SdlFreeDeleter {
+  void operator()(char* text) const { SDL_free(text); }
+};
 using SdlWindowPtr = std::unique_ptr<SDL_Window, SdlWindowDeleter>;
+
+// Longest desktop clipboard text read (UTF-8 bytes); the platform's clipboard cuts further.
+constexpr size_t kMaxClipboardBytes = 1u << 20;
 using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
 
 // SDL keys that have an old virtual-key code; 0 for the others.
@@ -67,6 +73,14 @@ uint32_t VirtualKeyOf(SDL_Keycode key) {
       return VK_TTALK;
     case SDLK_F4:
       return VK_TEND;
+    case SDLK_INSERT:
+      return VK_INSERT;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+      return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+      return VK_CONTROL;
     default:
       return 0;
   }
@@ -122,10 +136,29 @@ class SdlDisplay final : public Display {
     SDL_SetWindowSize(window_.get(), width * zoom_, height * zoom_);
   }
 
+  void SetTextInputRect(const RECT& r) override {
+    SDL_Rect rect{r.left * zoom_, r.top * zoom_, RectWidth(r) * zoom_, RectHeight(r) * zoom_};
+    SDL_SetTextInputRect(&rect);
+  }
+
+  bool SetClipboardText(std::u16string_view text) override {
+    return SDL_SetClipboardText(ToUtf8(text).c_str()) == 0;
+  }
+
+  std::optional<std::u16string> ClipboardText() override {
+    if (!SDL_HasClipboardText()) return std::nullopt;
+    std::unique_ptr<char, SdlFreeDeleter> text(SDL_GetClipboardText());
+    if (!text) return std::nullopt;
+    // The desktop's clipboard is outside input: read no more than the platform keeps.
+    const size_t length = strnlen(text.get(), kMaxClipboardBytes);
+    return FromUtf8(std::string_view(text.get(), length));
+  }
+
  private:
   void Deliver(const SDL_Event& event, InputSink& sink);
   void DeliverWindowEvent(const SDL_WindowEvent& event, InputSink& sink);
   void DeliverText(const char* utf8, InputSink& sink);
+  void DeliverEditing(const SDL_TextEditingEvent& event, InputSink& sink);
   void DeliverFinger(const SDL_TouchFingerEvent& event, InputSink::Pointer kind, InputSink& sink) {
     sink.OnPointer(kind, static_cast<int>(event.x * static_cast<float>(width_)),
                    static_cast<int>(event.y * static_cast<float>(height_)));
@@ -168,12 +201,21 @@ void SdlDisplay::Deliver(const SDL_Event& event, InputSink& sink) {
     case SDL_KEYDOWN:
       if (uint32_t vk = VirtualKeyOf(event.key.keysym.sym)) {
         sink.OnKey(vk);
-        // Keys with a character of their own also give WM_CHAR, as TranslateMessage did.
-        if (vk == VK_BACK || vk == VK_RETURN) sink.OnChar(static_cast<char16_t>(vk));
+        // Keys with a character of their own also give WM_CHAR, as TranslateMessage did
+        // (with control held they are shortcuts and type nothing).
+        if ((vk == VK_BACK || vk == VK_RETURN) && !(event.key.keysym.mod & KMOD_CTRL)) {
+          sink.OnChar(static_cast<char16_t>(vk));
+        }
       }
+      return;
+    case SDL_KEYUP:
+      if (uint32_t vk = VirtualKeyOf(event.key.keysym.sym)) sink.OnKeyUp(vk);
       return;
     case SDL_TEXTINPUT:
       DeliverText(event.text.text, sink);
+      return;
+    case SDL_TEXTEDITING:
+      DeliverEditing(event.edit, sink);
       return;
     case SDL_WINDOWEVENT:
       DeliverWindowEvent(event.window, sink);
@@ -205,6 +247,20 @@ void SdlDisplay::DeliverWindowEvent(const SDL_WindowEvent& event, InputSink& sin
 void SdlDisplay::DeliverText(const char* utf8, InputSink& sink) {
   const size_t length = strnlen(utf8, sizeof(SDL_TextInputEvent::text));
   for (char16_t unit : FromUtf8(std::string_view(utf8, length))) sink.OnChar(unit);
+}
+
+void SdlDisplay::DeliverEditing(const SDL_TextEditingEvent& event, InputSink& sink) {
+  const size_t length = strnlen(event.text, sizeof(SDL_TextEditingEvent::text));
+  const std::string_view utf8(event.text, length);
+  // SDL counts the cursor in characters; the sink wants UTF-16 units.
+  const std::u16string composition = FromUtf8(utf8);
+  size_t cursor = 0;
+  for (int seen = 0; cursor < composition.size() && seen < event.start; ++seen) {
+    const bool pair = composition[cursor] >= 0xD800 && composition[cursor] <= 0xDBFF &&
+                      cursor + 1 < composition.size();
+    cursor += pair ? 2 : 1;
+  }
+  sink.OnComposition(composition, static_cast<int>(cursor));
 }
 
 }  // namespace

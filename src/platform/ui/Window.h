@@ -24,6 +24,13 @@ using HWND = Window*;
 
 using WindowProc = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 
+// State a window class keeps per window (the old window extra bytes), apart from the user
+// data, which belongs to the window's owner. Destroyed with the window.
+class WindowClassData {
+ public:
+  virtual ~WindowClassData() = default;
+};
+
 class Window {
  public:
   Window(std::u16string class_name, std::u16string title, HWND parent, WindowProc proc);
@@ -44,6 +51,16 @@ class Window {
 
   // Task-bar state requested through the full-screen call (true hides the task bar).
   bool HidesTaskBar() const { return hides_task_bar_; }
+  bool HidesSipButton() const { return hides_sip_button_; }
+
+  // Creation styles: ES_* and the like for the class, WS_EX_TOPMOST and WS_EX_NOACTIVATE.
+  uint32_t Style() const { return style_; }
+  uint32_t ExStyle() const { return ex_style_; }
+  bool IsTopmost() const { return (ex_style_ & WS_EX_TOPMOST) != 0; }
+  bool IsNoActivate() const { return (ex_style_ & WS_EX_NOACTIVATE) != 0; }
+
+  WindowClassData* ClassData() const { return class_data_.get(); }
+  void SetClassData(std::unique_ptr<WindowClassData> data) { class_data_ = std::move(data); }
 
   // The window's own pixels, sized like its client area.
   Surface& Backing();
@@ -66,6 +83,10 @@ class Window {
   bool visible_ = false;
   bool destroyed_ = false;
   bool hides_task_bar_ = false;
+  bool hides_sip_button_ = false;
+  uint32_t style_ = 0;
+  uint32_t ex_style_ = 0;
+  std::unique_ptr<WindowClassData> class_data_;
   bool painting_ = false;
   void* user_data_ = nullptr;
   std::unique_ptr<Surface> backing_;

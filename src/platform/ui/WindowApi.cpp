@@ -1,5 +1,8 @@
 #include "platform/ui/WindowApi.h"
 
+#include <mutex>
+#include <vector>
+
 namespace platform::ui {
 
 namespace {
@@ -8,7 +11,61 @@ WindowManager* Manager() {
   return WindowManager::Current();
 }
 
+struct WindowClass {
+  std::u16string name;
+  WindowProc proc;
+};
+
+struct ClassTable {
+  std::mutex mutex;
+  std::vector<WindowClass> classes;  // guarded by mutex
+};
+
+ClassTable& Classes() {
+  static auto* table = new ClassTable;  // kept for the whole process
+  return *table;
+}
+
+std::optional<WindowProc> FindClass(std::u16string_view name) {
+  ClassTable& table = Classes();
+  std::lock_guard lock(table.mutex);
+  for (const WindowClass& entry : table.classes) {
+    if (entry.name == name) return entry.proc;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+bool RegisterClass(std::u16string_view class_name, WindowProc proc) {
+  if (class_name.empty() || !proc || FindClass(class_name)) return false;
+  ClassTable& table = Classes();
+  std::lock_guard lock(table.mutex);
+  table.classes.push_back(WindowClass{std::u16string(class_name), std::move(proc)});
+  return true;
+}
+
+bool IsClassRegistered(std::u16string_view class_name) {
+  return FindClass(class_name).has_value();
+}
+
+HWND CreateWindowEx(uint32_t ex_style, std::u16string_view class_name, std::u16string_view title,
+                    uint32_t style, int x, int y, int width, int height, HWND parent) {
+  WindowManager* manager = Manager();
+  auto proc = FindClass(class_name);
+  if (!manager || !proc || (parent && !manager->IsWindow(parent))) return nullptr;
+  const RECT rect{x, y, x + std::max(0, width), y + std::max(0, height)};
+  return manager->CreateWindow(std::u16string(class_name), std::u16string(title), rect,
+                               (style & WS_VISIBLE) != 0, parent, std::move(*proc), style,
+                               ex_style);
+}
+
+bool DestroyWindow(HWND hwnd) {
+  WindowManager* manager = Manager();
+  if (!manager || !manager->IsWindow(hwnd)) return false;
+  manager->DestroyWindow(hwnd);
+  return true;
+}
 
 bool PostMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   WindowManager* manager = Manager();
@@ -167,6 +224,28 @@ bool IsChild(HWND parent, HWND hwnd) {
 HWND FindWindow(std::u16string_view class_name, std::u16string_view title) {
   WindowManager* manager = Manager();
   return manager ? manager->FindWindow(class_name, title) : nullptr;
+}
+
+HWND FindWindowOfClass(std::u16string_view class_name) {
+  WindowManager* manager = Manager();
+  return manager ? manager->FindWindowOfClass(class_name) : nullptr;
+}
+
+HWND GetParent(HWND hwnd) {
+  return IsWindow(hwnd) ? hwnd->Parent() : nullptr;
+}
+
+bool IsWindowVisible(HWND hwnd) {
+  return IsWindow(hwnd) && hwnd->IsVisible();
+}
+
+void UpdateWindow(HWND hwnd) {
+  if (WindowManager* manager = Manager()) manager->UpdateWindow(hwnd);
+}
+
+bool IsKeyDown(uint32_t virtual_key) {
+  WindowManager* manager = Manager();
+  return manager && manager->IsKeyDown(virtual_key);
 }
 
 void* GetWindowUserData(HWND hwnd) {

@@ -16,6 +16,18 @@ struct PAINTSTRUCT {
   Surface* surface = nullptr;
 };
 
+// Window classes by name: every window of a class gets the class's procedure. Registration
+// is for the whole process (it outlives window managers); false when the name is empty or
+// already taken (the first registration stays).
+bool RegisterClass(std::u16string_view class_name, WindowProc proc);
+bool IsClassRegistered(std::u16string_view class_name);
+// A window of a registered class at (x, y) in its parent's client pixels (screen pixels for
+// a top-level window); shown when the style has WS_VISIBLE. Null when the class is unknown,
+// there is no window manager or the parent is not a window.
+HWND CreateWindowEx(uint32_t ex_style, std::u16string_view class_name, std::u16string_view title,
+                    uint32_t style, int x, int y, int width, int height, HWND parent);
+bool DestroyWindow(HWND hwnd);
+
 bool PostMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 void PostQuitMessage(int exit_code);
@@ -51,6 +63,14 @@ HWND GetForegroundWindow();
 bool IsWindow(HWND hwnd);
 bool IsChild(HWND parent, HWND hwnd);
 HWND FindWindow(std::u16string_view class_name, std::u16string_view title);
+// The first top-level window of the class, whatever its title (FindWindow with no title).
+HWND FindWindowOfClass(std::u16string_view class_name);
+HWND GetParent(HWND hwnd);
+bool IsWindowVisible(HWND hwnd);
+// Paints the window now when part of it is invalid.
+void UpdateWindow(HWND hwnd);
+// Whether the key is held: shift and control (other keys read as up).
+bool IsKeyDown(uint32_t virtual_key);
 void* GetWindowUserData(HWND hwnd);
 void SetWindowUserData(HWND hwnd, void* data);
 

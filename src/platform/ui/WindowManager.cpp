@@ -56,11 +56,13 @@ bool WindowManager::IsWindow(HWND hwnd) const {
 
 HWND WindowManager::CreateWindow(std::u16string class_name, std::u16string title,
                                  std::optional<RECT> rect, bool visible, HWND parent,
-                                 WindowProc proc) {
+                                 WindowProc proc, uint32_t style, uint32_t ex_style) {
   if (parent && !IsWindow(parent)) return nullptr;
   auto window =
       std::make_unique<Window>(std::move(class_name), std::move(title), parent, std::move(proc));
   HWND hwnd = window.get();
+  hwnd->style_ = style;
+  hwnd->ex_style_ = ex_style;
   hwnd->rect_ = rect ? *rect : (parent ? RECT{} : WorkArea());
   windows_.push_back(std::move(window));
   if (parent) {
@@ -80,6 +82,9 @@ void WindowManager::DestroyWindow(HWND hwnd) {
   hwnd->destroyed_ = true;
   hwnd->visible_ = false;
   hwnd->backing_.reset();
+  // The class's code may still be running for this window (it destroyed itself): its data
+  // lives until the loop comes round again.
+  if (hwnd->class_data_) retired_class_data_.push_back(std::move(hwnd->class_data_));
   timers_.KillAll(hwnd);
   if (capture_ == hwnd) capture_ = nullptr;
   if (focus_ == hwnd) focus_ = nullptr;
@@ -92,7 +97,7 @@ void WindowManager::DestroyWindow(HWND hwnd) {
   if (foreground_ == hwnd) {
     foreground_ = nullptr;
     for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
-      if ((*it)->visible_) {
+      if ((*it)->visible_ && !(*it)->IsNoActivate()) {
         SetForegroundWindow(*it);
         break;
       }
@@ -112,9 +117,19 @@ HWND WindowManager::FindWindow(std::u16string_view class_name, std::u16string_vi
   return nullptr;
 }
 
+HWND WindowManager::FindWindowOfClass(std::u16string_view class_name) const {
+  for (HWND hwnd : top_level_) {
+    if (hwnd->class_name_ == class_name) return hwnd;
+  }
+  return nullptr;
+}
+
 HWND WindowManager::MainWindow() const {
   for (const auto& window : windows_) {
-    if (!window->destroyed_ && !window->parent_ && window.get() != modal_) return window.get();
+    if (!window->destroyed_ && !window->parent_ && window.get() != modal_ &&
+        !window->IsNoActivate()) {
+      return window.get();
+    }
   }
   return nullptr;
 }
@@ -168,6 +183,11 @@ std::optional<uint32_t> WindowManager::TimeToNextTimer() const {
   return timers_.TimeToNext(Clock::TickCount());
 }
 
+void WindowManager::UpdateWindow(HWND hwnd) {
+  if (!IsWindow(hwnd) || IsRectEmpty(hwnd->dirty_) || !hwnd->visible_) return;
+  DispatchMessage(MSG{hwnd, WM_PAINT, 0, 0});
+}
+
 bool WindowManager::TakeDirtyWindow(MSG& msg) {
   for (const auto& window : windows_) {
     Window* w = window.get();
@@ -183,6 +203,7 @@ bool WindowManager::TakeDirtyWindow(MSG& msg) {
 bool WindowManager::PeekNext(MSG& msg) {
   for (;;) {
     if (modal_depth_ == 0) {
+      retired_class_data_.clear();
       for (size_t i = 0; i < loop_hooks_.size(); ++i) loop_hooks_[i]();
     }
     display_->PollEvents(*this);
@@ -192,6 +213,9 @@ bool WindowManager::PeekNext(MSG& msg) {
         continue;
       }
       msg = item->msg;
+      if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) {
+        keys_handled_.Set(static_cast<uint32_t>(msg.wParam), msg.message == WM_KEYDOWN);
+      }
       return true;
     }
     if (TakeDirtyWindow(msg)) return true;

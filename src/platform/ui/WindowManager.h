@@ -52,6 +52,18 @@ inline constexpr int kTaskBarHeight = 26;
 // Virtual milliseconds that one directly presented frame takes (transitions, animations).
 inline constexpr uint32_t kFrameMs = 16;
 
+// The task bar's button of the platform's soft keyboard, drawn at the right of the task bar
+// (left of the clock) while the foreground window does not hide it. A pen-down on it runs
+// `tap`; `shown` tells whether to draw it pressed.
+struct TaskBarButton {
+  std::function<void()> tap;
+  std::function<bool()> shown;
+};
+inline constexpr int kTaskBarButtonWidth = 28;
+
+// Longest composition string the manager keeps (an input method's preview is short).
+inline constexpr size_t kMaxCompositionUnits = 256;
+
 struct WindowManagerOptions {
   int screen_width = 240;
   int screen_height = 320;
@@ -73,13 +85,19 @@ class WindowManager final : public InputSink {
   // Without a rect a top-level window gets the work area (the screen below the task bar) and a
   // child window an empty rect. A visible top-level window becomes the foreground window when
   // there is none. Sends WM_CREATE.
+  // A window with WS_EX_NOACTIVATE never becomes the foreground window, nor the main window;
+  // WS_EX_TOPMOST windows are composed and hit-tested above all others.
   HWND CreateWindow(std::u16string class_name, std::u16string title, std::optional<RECT> rect,
-                    bool visible, HWND parent, WindowProc proc);
+                    bool visible, HWND parent, WindowProc proc, uint32_t style = 0,
+                    uint32_t ex_style = 0);
   // Sends WM_DESTROY to the window and then to its children; drops its timers, focus, capture.
   void DestroyWindow(HWND hwnd);
   bool IsWindow(HWND hwnd) const;
   HWND FindWindow(std::u16string_view class_name, std::u16string_view title) const;
-  // The first top-level window created that still exists (the application's main window).
+  // The first top-level window of the class, whatever its title.
+  HWND FindWindowOfClass(std::u16string_view class_name) const;
+  // The first top-level window created that still exists and may be activated (the
+  // application's main window).
   HWND MainWindow() const;
   bool IsChild(HWND parent, HWND hwnd) const;
   // Top-level windows from bottom to top.
@@ -98,6 +116,8 @@ class WindowManager final : public InputSink {
   bool PumpUntilIdle();
   // Removes queued WM_KEYDOWN and WM_CHAR messages of the window (all windows when null).
   size_t FlushKeyMessages(HWND hwnd);
+  // Paints the window now when it has an invalid area (UpdateWindow).
+  void UpdateWindow(HWND hwnd);
   void AddLoopHook(std::function<void()> hook) { loop_hooks_.push_back(std::move(hook)); }
   void SetInputSource(InputSource* source) { input_source_ = source; }
 
@@ -125,12 +145,33 @@ class WindowManager final : public InputSink {
   // Moves and sizes; sends WM_SIZE (lParam: width low word, height high word) when the size
   // changed, and invalidates the whole window then (its surface is new).
   void MoveWindow(HWND hwnd, const RECT& rect, bool repaint);
+  // Hiding a child window that holds the keyboard focus (or whose descendant does) gives the
+  // focus to its top-level window.
   void ShowWindow(HWND hwnd, int command);
   int GetSystemMetrics(int index) const;
   SIZE ScreenSize() const { return SIZE{screen_width_, screen_height_}; }
   // Swaps the screen's width and height; windows covering the screen or the work area are
   // resized to the new one (WM_SIZE).
   void Rotate();
+
+  // ---- Keyboard state, composition, clipboard ----
+  // Whether the key is held as of the message being handled (shift and control are tracked;
+  // the others read as up): the state changes when the key's own message is taken from the
+  // queue, so a handler sees the keys as they were when its message was made.
+  bool IsKeyDown(uint32_t virtual_key) const;
+  // Whether the key is held as of the last key input (before the queue has caught up).
+  bool IsKeyDownNow(uint32_t virtual_key) const;
+  // The input method's composition string of the focused window (empty when none).
+  const std::u16string& CompositionText() const { return composition_; }
+  int CompositionCursor() const { return composition_cursor_; }
+  // Tells the display where the caret is (screen pixels), so that a desktop input method
+  // puts its candidate list beside it.
+  void SetTextInputRect(const RECT& screen_rect);
+  // The desktop's clipboard when the display has one; false / nullopt otherwise.
+  bool SetDesktopClipboard(std::u16string_view text);
+  std::optional<std::u16string> DesktopClipboard();
+  void SetTaskBarButton(TaskBarButton button);
+  RECT TaskBarButtonRect() const;
 
   // ---- Focus, capture, activation ----
   void SetCapture(HWND hwnd) { capture_ = hwnd; }
@@ -150,6 +191,7 @@ class WindowManager final : public InputSink {
   // The shell's full-screen call: SHFS_HIDETASKBAR / SHFS_SHOWTASKBAR change the task bar.
   void SHFullScreen(HWND hwnd, uint32_t flags);
   bool TaskBarVisible() const;
+  bool TaskBarButtonVisible() const;
 
   // ---- Modal message box ----
   // Draws a centred box with the caption, the text and OK (MB_OK) or Yes/No (MB_YESNO) and
@@ -160,7 +202,9 @@ class WindowManager final : public InputSink {
   // ---- InputSink ----
   void OnPointer(Pointer kind, int x, int y) override;
   void OnKey(uint32_t virtual_key) override;
+  void OnKeyUp(uint32_t virtual_key) override;
   void OnChar(char16_t unit) override;
+  void OnComposition(std::u16string_view text, int cursor) override;
   void OnActivate(bool active) override;
   void OnCloseRequest() override;
 
@@ -178,6 +222,9 @@ class WindowManager final : public InputSink {
   void Compose();
   void ComposeWindow(HWND hwnd, POINT origin);
   void DrawTaskBar();
+  void DrawTaskBarButton();
+  bool TapTaskBar(Pointer kind, int x, int y);
+  void ComposeLayer(bool topmost);
   void DrawRepaintOverlay();
   void RemoveFromZOrder(HWND hwnd);
   RECT WorkArea() const;
@@ -192,6 +239,7 @@ class WindowManager final : public InputSink {
   std::vector<std::unique_ptr<Window>> windows_;  // every window ever created, in creation order
   std::vector<HWND> top_level_;                   // alive top-level windows, bottom to top
   std::vector<std::function<void()>> loop_hooks_;
+  std::vector<std::unique_ptr<WindowClassData>> retired_class_data_;
   InputSource* input_source_ = nullptr;
   HWND capture_ = nullptr;
   HWND focus_ = nullptr;
@@ -203,6 +251,16 @@ class WindowManager final : public InputSink {
   std::unique_ptr<Surface> screen_;
   bool screen_stale_ = true;
   int64_t clock_minute_ = -1;
+  struct Modifiers {
+    bool shift = false;
+    bool control = false;
+    void Set(uint32_t virtual_key, bool down);
+  };
+  Modifiers keys_handled_;  // as of the message being handled
+  Modifiers keys_input_;    // as of the last key input
+  std::u16string composition_;
+  int composition_cursor_ = 0;
+  TaskBarButton task_bar_button_;
   bool debug_repaint_ = false;
   std::vector<RECT> repainted_;  // screen rects painted since the last compose (debug overlay)
 };

@@ -43,15 +43,31 @@ HWND WindowManager::HitTest(HWND hwnd, int x, int y, POINT origin, POINT& client
 
 HWND WindowManager::WindowAt(int x, int y, POINT& client) const {
   if (modal_) return HitTest(modal_, x, y, POINT{}, client);
-  for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
-    if (HWND hit = HitTest(*it, x, y, POINT{}, client)) return hit;
+  // Top-most windows (keyboards, pop-up menus) first, then the others, each top to bottom.
+  for (bool topmost : {true, false}) {
+    for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
+      if ((*it)->IsTopmost() != topmost) continue;
+      if (HWND hit = HitTest(*it, x, y, POINT{}, client)) return hit;
+    }
   }
   return nullptr;
+}
+
+bool WindowManager::TapTaskBar(Pointer kind, int x, int y) {
+  if (!TaskBarButtonVisible() || !PtInRect(TaskBarButtonRect(), POINT{x, y})) return false;
+  if (kind == Pointer::kDown && task_bar_button_.tap) {
+    // Copy: the tap may replace the button.
+    auto tap = task_bar_button_.tap;
+    tap();
+    MarkStale();
+  }
+  return true;
 }
 
 void WindowManager::OnPointer(Pointer kind, int x, int y) {
   HWND target = nullptr;
   POINT client{};
+  if (!modal_ && !IsWindow(capture_) && TapTaskBar(kind, x, y)) return;
   if (IsWindow(capture_)) {
     target = capture_;
     const POINT origin = ScreenOrigin(target);
@@ -70,12 +86,63 @@ HWND WindowManager::KeyTarget() const {
   return foreground_;
 }
 
+void WindowManager::Modifiers::Set(uint32_t virtual_key, bool down) {
+  if (virtual_key == VK_SHIFT) shift = down;
+  if (virtual_key == VK_CONTROL) control = down;
+}
+
 void WindowManager::OnKey(uint32_t virtual_key) {
-  if (HWND target = KeyTarget()) PostMessage(target, WM_KEYDOWN, virtual_key, 1);
+  keys_input_.Set(virtual_key, true);
+  if (HWND target = KeyTarget()) {
+    PostMessage(target, WM_KEYDOWN, virtual_key, 1);
+  } else {
+    keys_handled_.Set(virtual_key, true);
+  }
+}
+
+void WindowManager::OnKeyUp(uint32_t virtual_key) {
+  keys_input_.Set(virtual_key, false);
+  if (HWND target = KeyTarget()) {
+    PostMessage(target, WM_KEYUP, virtual_key, LPARAM{1} << 31);
+  } else {
+    keys_handled_.Set(virtual_key, false);
+  }
+}
+
+bool WindowManager::IsKeyDown(uint32_t virtual_key) const {
+  if (virtual_key == VK_SHIFT) return keys_handled_.shift;
+  if (virtual_key == VK_CONTROL) return keys_handled_.control;
+  return false;
+}
+
+bool WindowManager::IsKeyDownNow(uint32_t virtual_key) const {
+  if (virtual_key == VK_SHIFT) return keys_input_.shift;
+  if (virtual_key == VK_CONTROL) return keys_input_.control;
+  return false;
 }
 
 void WindowManager::OnChar(char16_t unit) {
   if (HWND target = KeyTarget()) PostMessage(target, WM_CHAR, unit, 1);
+}
+
+void WindowManager::OnComposition(std::u16string_view text, int cursor) {
+  // A composition is outside input: bounded, and its cursor kept inside it.
+  composition_.assign(text.substr(0, kMaxCompositionUnits));
+  composition_cursor_ = std::clamp(cursor, 0, static_cast<int>(composition_.size()));
+  const UINT message = composition_.empty() ? WM_IME_ENDCOMPOSITION : WM_IME_COMPOSITION;
+  if (HWND target = KeyTarget()) PostMessage(target, message, 0, 0);
+}
+
+void WindowManager::SetTextInputRect(const RECT& screen_rect) {
+  display_->SetTextInputRect(screen_rect);
+}
+
+bool WindowManager::SetDesktopClipboard(std::u16string_view text) {
+  return display_->SetClipboardText(text);
+}
+
+std::optional<std::u16string> WindowManager::DesktopClipboard() {
+  return display_->ClipboardText();
 }
 
 void WindowManager::OnActivate(bool active) {
@@ -87,6 +154,8 @@ void WindowManager::OnActivate(bool active) {
     front->Call(WM_ACTIVATE, WA_ACTIVE, 0);
     if (!focus_ && IsWindow(front)) SetFocus(front);
   } else {
+    // Keys held when the focus leaves never come up here.
+    keys_handled_ = keys_input_ = Modifiers{};
     front->Call(WM_ACTIVATE, WA_INACTIVE, 0);
     SetFocus(nullptr);
   }
@@ -112,7 +181,7 @@ HWND WindowManager::SetFocus(HWND hwnd) {
 
 bool WindowManager::SetForegroundWindow(HWND hwnd) {
   hwnd = RootOf(hwnd);
-  if (!IsWindow(hwnd)) return false;
+  if (!IsWindow(hwnd) || hwnd->IsNoActivate()) return false;
   if (!hwnd->visible_) {
     hwnd->visible_ = true;
     hwnd->dirty_ = hwnd->ClientRect();

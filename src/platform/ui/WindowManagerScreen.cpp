@@ -72,7 +72,12 @@ void WindowManager::ShowWindow(HWND hwnd, int command) {
   hwnd->visible_ = show;
   MarkStale();
   if (show && !was_visible) hwnd->dirty_ = hwnd->ClientRect();
-  if (hwnd->parent_) return;
+  if (hwnd->parent_) {
+    // Keys must not go on into a box nobody sees: its top-level window takes the focus.
+    if (!show && focus_ && (focus_ == hwnd || IsChild(hwnd, focus_))) SetFocus(RootOf(hwnd));
+    return;
+  }
+  if (hwnd->IsNoActivate()) return;
   if (show && !foreground_) {
     SetForegroundWindow(hwnd);
   } else if (!show && foreground_ == hwnd) {
@@ -102,7 +107,8 @@ void WindowManager::Rotate() {
   display_->Resize(screen_width_, screen_height_);
   screen_.reset();
   MarkStale();
-  for (HWND hwnd : std::vector<HWND>(top_level_)) {
+  const std::vector<HWND> windows(top_level_);
+  for (HWND hwnd : windows) {
     if (!IsWindow(hwnd)) continue;
     RECT target = hwnd->rect_;
     if (target == old_full) {
@@ -114,12 +120,20 @@ void WindowManager::Rotate() {
     }
     MoveWindow(hwnd, target, true);
   }
+  // Windows that place themselves (keyboards at the bottom edge) do it again now.
+  const LPARAM size = MakeSizeParam(screen_width_, screen_height_);
+  for (HWND hwnd : windows) {
+    if (IsWindow(hwnd)) hwnd->Call(WM_DISPLAYCHANGE, 32, size);
+  }
 }
 
 void WindowManager::SHFullScreen(HWND hwnd, uint32_t flags) {
   if (!IsWindow(hwnd)) return;
   if (flags & SHFS_HIDETASKBAR) hwnd->hides_task_bar_ = true;
-  if (flags & SHFS_SHOWTASKBAR) hwnd->hides_task_bar_ = false;
+  // The task bar comes back with all its buttons, the soft keyboard's among them.
+  if (flags & SHFS_SHOWTASKBAR) hwnd->hides_task_bar_ = hwnd->hides_sip_button_ = false;
+  if (flags & SHFS_HIDESIPBUTTON) hwnd->hides_sip_button_ = true;
+  if (flags & SHFS_SHOWSIPBUTTON) hwnd->hides_sip_button_ = false;
   MarkStale();
 }
 
@@ -127,6 +141,24 @@ bool WindowManager::TaskBarVisible() const {
   HWND front = foreground_;
   if (front == modal_ && modal_) front = MainWindow();
   return !front || !front->hides_task_bar_;
+}
+
+bool WindowManager::TaskBarButtonVisible() const {
+  if (!task_bar_button_.tap || !TaskBarVisible()) return false;
+  HWND front = foreground_;
+  if (front == modal_ && modal_) front = MainWindow();
+  return !front || !front->hides_sip_button_;
+}
+
+void WindowManager::SetTaskBarButton(TaskBarButton button) {
+  task_bar_button_ = std::move(button);
+  MarkStale();
+}
+
+RECT WindowManager::TaskBarButtonRect() const {
+  // Left of the clock ("12:00 AM" at most, right-aligned).
+  const int right = screen_width_ - 82;
+  return RECT{right - kTaskBarButtonWidth, 2, right, kTaskBarHeight - 2};
 }
 
 void WindowManager::InvalidateRect(HWND hwnd, const RECT* rect) {
@@ -186,13 +218,20 @@ void WindowManager::Compose() {
     screen_ = std::make_unique<Surface>(screen_width_, screen_height_);
   }
   screen_->FillRect(FullScreenRect(), kDesktopColor);
-  for (HWND hwnd : top_level_) {
-    if (hwnd->visible_ && hwnd != modal_) ComposeWindow(hwnd, POINT{});
-  }
+  ComposeLayer(false);
   if (TaskBarVisible()) DrawTaskBar();
+  ComposeLayer(true);
   if (modal_ && modal_->visible_) ComposeWindow(modal_, POINT{});
   if (debug_repaint_) DrawRepaintOverlay();
   screen_stale_ = false;
+}
+
+void WindowManager::ComposeLayer(bool topmost) {
+  for (HWND hwnd : top_level_) {
+    if (hwnd->visible_ && hwnd != modal_ && hwnd->IsTopmost() == topmost) {
+      ComposeWindow(hwnd, POINT{});
+    }
+  }
 }
 
 void WindowManager::ComposeWindow(HWND hwnd, POINT origin) {
@@ -215,12 +254,33 @@ void WindowManager::DrawTaskBar() {
   RECT time_rect = InflateRect(bar, -4, 0);
   screen_->DrawText(FormatShortTime(Clock::UnixSeconds()), time_rect,
                     DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, font, kTaskBarTextColor);
+  if (TaskBarButtonVisible()) DrawTaskBarButton();
   HWND main = MainWindow();
   if (!main) return;
-  RECT title_rect{4, 0, screen_width_ - 60, kTaskBarHeight};
+  const int title_right =
+      TaskBarButtonVisible() ? TaskBarButtonRect().left - 4 : screen_width_ - 60;
+  RECT title_rect{4, 0, title_right, kTaskBarHeight};
   screen_->DrawText(main->title_, title_rect,
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS, font,
                     kTaskBarTextColor);
+}
+
+// A small keyboard: a key frame with three rows of dots, filled while the keyboard is shown.
+void WindowManager::DrawTaskBarButton() {
+  const RECT button = TaskBarButtonRect();
+  const bool shown = task_bar_button_.shown && task_bar_button_.shown();
+  screen_->RoundRect(button, 4, 4, kTaskBarTextColor, 1, shown ? RGB(90, 130, 200) : kTaskBarColor);
+  const int left = button.left + 5;
+  const int step = (RectWidth(button) - 10) / 5;
+  for (int row = 0; row < 3; ++row) {
+    const int y = button.top + 5 + row * 5;
+    const int keys = row == 2 ? 1 : 6;
+    for (int k = 0; k < keys; ++k) {
+      const RECT key = row == 2 ? RECT{left + step, y, left + 4 * step + 2, y + 2}
+                                : RECT{left + k * step, y, left + k * step + 2, y + 2};
+      screen_->FillRect(key, kTaskBarTextColor);
+    }
+  }
 }
 
 void WindowManager::DrawRepaintOverlay() {

@@ -1,0 +1,7 @@
+#include "screens/CancelAction.h"
+
+#include "screens/ContactDetailPanel.h"
+
+void CancelAction::Execute() {
+  panel_.CloseOptionsMenu();
+}

@@ -1,0 +1,7 @@
+#include "toolkit/SwitchSipAction.h"
+
+#include "toolkit/SoftInputPanel.h"
+
+void SwitchSipAction::Execute() {
+  SwitchInputPanel(clsid_);
+}
