@@ -53,6 +53,7 @@ void FlipTransition(platform::ui::HWND hwnd, int direction) {
 void GenieOpenTransition(platform::ui::HWND hwnd, const RECT& target) {
   const RECT animated = ScreenArea(hwnd);
   NoteTransition("genie open", 0);
+  App().last_genie_target = target;
   GenieAnimation animation(kGenieOpenDurationMs, target);
   RunScreenTransition(hwnd, animation, &animated);
 }
@@ -60,6 +61,7 @@ void GenieOpenTransition(platform::ui::HWND hwnd, const RECT& target) {
 void GenieCloseTransition(platform::ui::HWND hwnd, const RECT& target) {
   const RECT animated = ScreenArea(hwnd);
   NoteTransition("genie close", 0);
+  App().last_genie_target = target;
   ReverseAnimation animation(std::make_unique<GenieAnimation>(kGenieCloseDurationMs, target));
   RunScreenTransition(hwnd, animation, &animated);
 }

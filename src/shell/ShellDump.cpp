@@ -48,6 +48,7 @@ void WriteShell(ui::JsonWriter& json) {
   json.IntField("unread_count", app.unread_count);
   json.StringField("last_transition", app.last_transition);
   json.IntField("last_transition_direction", app.last_transition_direction);
+  json.RectField("last_genie_target", app.last_genie_target);
   json.Key("panels");
   WritePanels(json, app);
   json.EndObject();
