@@ -5,6 +5,8 @@
 #include "contacts/AllContactsFilterItem.h"
 #include "contacts/ContactSmartListControl.h"
 #include "platform/ui/WindowApi.h"
+#include "screens/FilterMenuAction.h"
+#include "screens/FilterMenuPanel.h"
 #include "screens/LeftSearchPanel.h"
 #include "theme/SettingManager.h"
 
@@ -26,8 +28,15 @@ ContactContainerPanel::ContactContainerPanel(platform::ui::HWND host_window, con
                         list_area.right, list_area.bottom});
   auto strip = std::make_unique<LeftSearchPanel>(host_window, list_area, *list);
   list->SetFilter(new AllContactsFilterItem());
+  auto menu = std::make_unique<FilterMenuPanel>(host_window, screen, list.get());
+  filter_menu_action_ = std::make_unique<FilterMenuAction>(*menu);
   index_strip_ = AddChild(std::move(strip));
   contact_list_ = AddChild(std::move(list));
+  filter_menu_ = AddChild(std::move(menu));
+}
+
+ContactContainerPanel::~ContactContainerPanel() {
+  filter_menu_action_.reset();
 }
 
 void ContactContainerPanel::Resize(const RECT& client) {

@@ -4,12 +4,12 @@
 #include <mutex>
 
 #include "contacts/CompareRows.h"
-#include "contacts/ContactSmartListControl.h"
 #include "platform/Messages.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/SearchPanelScrollAction.h"
 #include "theme/SettingManager.h"
 #include "toolkit/BaseItem.h"
+#include "toolkit/SmartListControl.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::u16string_view IndexLetters() {
 }  // namespace
 
 LeftSearchPanel::LeftSearchPanel(platform::ui::HWND host_window, const RECT& initial_rect,
-                                 ContactSmartListControl& list)
+                                 SmartListControl& list)
     : LightControl(initial_rect),
       host_window_(host_window),
       list_(list),
@@ -106,7 +106,7 @@ RECT LeftSearchPanel::MoveBubble() {
 RECT LeftSearchPanel::OnPenDown(int x, int y) {
   const float spacing = LetterSpacing();
   // Without letters (or without room for them) the strip has nothing to offer.
-  if (spacing <= 0.0f || !InBorder(x, y)) return kEmptyRect;
+  if (spacing <= 0.0f || !list_.visible || !InBorder(x, y)) return kEmptyRect;
   pressed_ = true;
   // The bubble's centre sits half a letter below the pen.
   const float pen = static_cast<float>(y - rect.top - kLetterMargin);
@@ -258,6 +258,7 @@ bool LeftSearchPanel::Paint(platform::Surface& dc, int left, int top, int right,
   (void)top;
   (void)right;
   (void)bottom;
+  if (!list_.visible) return true;
   if (!strip_image_) DrawStripImage();
   if (left < rect.left + kStripWidth + 1) {
     dc.BitBlt(rect.left, rect.top, kStripWidth, strip_image_->Height(), *strip_image_, 0, 0);

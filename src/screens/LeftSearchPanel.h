@@ -18,6 +18,9 @@
 //
 // Every consumed event returns the union of the bubble's old and new rectangles.
 //
+// A strip whose list is hidden (the contact list while the filter menu covers it) neither
+// draws nor takes the pen.
+//
 // The strip image (background and letters) is drawn once and copied at every paint; it is
 // discarded when the strip is resized (relayout or theme change). UI thread only.
 #pragma once
@@ -31,7 +34,7 @@
 #include "platform/ui/Window.h"
 #include "toolkit/LightControl.h"
 
-class ContactSmartListControl;
+class SmartListControl;
 class SearchPanelScrollAction;
 
 class LeftSearchPanel : public LightControl {
@@ -48,8 +51,7 @@ class LeftSearchPanel : public LightControl {
 
   // Installs its SearchPanelScrollAction as `list`'s scroll listener. `list` is not owned and
   // must outlive the strip.
-  LeftSearchPanel(platform::ui::HWND host_window, const RECT& initial_rect,
-                  ContactSmartListControl& list);
+  LeftSearchPanel(platform::ui::HWND host_window, const RECT& initial_rect, SmartListControl& list);
   // Removes the scroll listener from the list.
   ~LeftSearchPanel() override;
 
@@ -91,7 +93,7 @@ class LeftSearchPanel : public LightControl {
   void SendJump(char16_t letter);
 
   platform::ui::HWND host_window_;
-  ContactSmartListControl& list_;
+  SmartListControl& list_;
   std::unique_ptr<SearchPanelScrollAction> scroll_action_;
   KeySender key_sender_;
   bool pressed_ = false;

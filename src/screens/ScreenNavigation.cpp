@@ -31,6 +31,18 @@ void ScreenNavigation::FlipTransition(int direction) {
   if (auto handler = Registered().flip_transition) handler(direction);
 }
 
+void ScreenNavigation::GenieOpen(const RECT& target) {
+  if (auto handler = Registered().genie_open) handler(target);
+}
+
+void ScreenNavigation::GenieClose(const RECT& target) {
+  if (auto handler = Registered().genie_close) handler(target);
+}
+
+void ScreenNavigation::Slide(int direction, const RECT& area, int32_t duration_ms) {
+  if (auto handler = Registered().slide) handler(direction, area, duration_ms);
+}
+
 bool ScreenNavigation::OpenCallEdit(const std::u16string& number) {
   auto handler = Registered().open_call_edit;
   if (!handler) {

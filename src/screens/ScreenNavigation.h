@@ -1,13 +1,17 @@
 // What the screens ask of the shell, which sits above them: back to the contact list, the page
-// flip over the whole screen, and the call edit panel over the list. The shell registers the
+// flip over the whole screen, the genie and the slide of the filter menu, and the call edit
+// panel over the list. The shell registers the
 // handlers at start-up; without them a request does nothing (the call edit panel does not
 // exist yet, so that request only writes to the contact rows' trace).
 //
 // UI thread only.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "platform/Types.h"
 
 class ScreenNavigation {
  public:
@@ -15,6 +19,9 @@ class ScreenNavigation {
     std::function<void(bool animate)> show_main_panel;
     std::function<void(int direction)> flip_transition;
     std::function<void(const std::u16string& number)> open_call_edit;
+    std::function<void(const RECT& target)> genie_open;
+    std::function<void(const RECT& target)> genie_close;
+    std::function<void(int direction, const RECT& area, int32_t duration_ms)> slide;
   };
 
   // Registers the handlers (an empty member leaves that request unanswered).
@@ -25,6 +32,14 @@ class ScreenNavigation {
   static void ShowMainPanel(bool animate);
   // The 500 ms page flip over the client area; the caller has switched what is visible.
   static void FlipTransition(int direction);
+  // The new screen pours out of `target` over the screens' area; the caller has switched
+  // what is visible.
+  static void GenieOpen(const RECT& target);
+  // The old screen pours back into `target`.
+  static void GenieClose(const RECT& target);
+  // The slide over `area` lasting `duration_ms`: direction 0 brings the new picture in from
+  // the right, 1 from the left. Without a handler the window is just repainted later.
+  static void Slide(int direction, const RECT& area, int32_t duration_ms);
   // The call edit panel over the list screen with `number`; false when none exists.
   static bool OpenCallEdit(const std::u16string& number);
 };

@@ -59,6 +59,8 @@ struct AppGlobals {
   // and direction, for dumps and tests.
   std::string last_transition;
   int last_transition_direction = 0;
+  // The rectangle the last genie poured out of or back into.
+  RECT last_genie_target{};
   // The block the SMS interception library fills for each new SMS (null: no arrival notices).
   std::unique_ptr<SmsBuffer> sms_buffer;
   // Registry notifications (unread count, signal strength); they post from their own thread.

@@ -1,4 +1,5 @@
 #include "shell/Entry.h"
+#include "shell/FilterMenuScript.h"
 
 #include "platform/Paths.h"
 #include "platform/Text.h"
@@ -58,6 +59,7 @@ ui::HWND CreateMainWindow() {
                                    ReadCurrentSip, WriteCurrentSip});
   FindSystemInputPanel();
   RegisterTextBoxProbe();
+  RegisterFilterMenuHook();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;

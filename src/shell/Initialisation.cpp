@@ -10,6 +10,7 @@
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
+#include "screens/FilterMenuPanel.h"
 #include "screens/LeftSearchPanel.h"
 #include "shell/AppGlobals.h"
 #include "shell/Dispatch.h"
@@ -43,9 +44,11 @@ void CreatePanels(AppGlobals& app) {
   ui::HWND main = app.main_window;
   auto list = std::make_unique<ContactContainerPanel>(main, screen);
   // The strip's jump goes through the window-level key dispatch, like a typed key.
-  list->IndexStrip().SetKeySender([main](uint32_t virtual_key, char16_t character) {
+  const auto send_key = [main](uint32_t virtual_key, char16_t character) {
     DispatchKey(main, virtual_key, character);
-  });
+  };
+  list->IndexStrip().SetKeySender(send_key);
+  list->FilterMenu().IndexStrip().SetKeySender(send_key);
   auto detail = std::make_unique<ContactDetailPanel>(main, screen);
   detail->visible = false;
   auto sms = std::make_unique<SMSPanel>(screen);

@@ -8,6 +8,7 @@
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
+#include "screens/FilterMenuPanel.h"
 #include "shell/AppGlobals.h"
 #include "shell/TransitionRunner.h"
 #include "theme/SettingManager.h"
@@ -35,10 +36,11 @@ void NoteTransition(const char* kind, int direction) {
 
 }  // namespace
 
-void SlideTransition(platform::ui::HWND hwnd, int direction, const RECT* area) {
+void SlideTransition(platform::ui::HWND hwnd, int direction, const RECT* area,
+                     int32_t duration_ms) {
   const RECT animated = area ? *area : ScreenArea(hwnd);
   NoteTransition("slide", direction);
-  SlideScreenAnimation animation(kSlideDurationMs, animated, direction);
+  SlideScreenAnimation animation(duration_ms, animated, direction);
   RunScreenTransition(hwnd, animation, &animated);
 }
 
@@ -51,6 +53,7 @@ void FlipTransition(platform::ui::HWND hwnd, int direction) {
 void GenieOpenTransition(platform::ui::HWND hwnd, const RECT& target) {
   const RECT animated = ScreenArea(hwnd);
   NoteTransition("genie open", 0);
+  App().last_genie_target = target;
   GenieAnimation animation(kGenieOpenDurationMs, target);
   RunScreenTransition(hwnd, animation, &animated);
 }
@@ -58,6 +61,7 @@ void GenieOpenTransition(platform::ui::HWND hwnd, const RECT& target) {
 void GenieCloseTransition(platform::ui::HWND hwnd, const RECT& target) {
   const RECT animated = ScreenArea(hwnd);
   NoteTransition("genie close", 0);
+  App().last_genie_target = target;
   ReverseAnimation animation(std::make_unique<GenieAnimation>(kGenieCloseDurationMs, target));
   RunScreenTransition(hwnd, animation, &animated);
 }
@@ -71,7 +75,12 @@ void ShowMainPanel(platform::ui::HWND hwnd, bool animate) {
   if (app.list_screen->visible) {
     app.sms_screen->visible = false;
     app.detail_screen->visible = false;
-    // The filter menu arrives with the list screen; it is hidden here then.
+    // A filter menu still open gives way to the contact list.
+    FilterMenuPanel& menu = app.list_screen->FilterMenu();
+    if (menu.visible) {
+      menu.visible = false;
+      app.list_screen->ContactList().visible = true;
+    }
     // A list that now has a filter slides it in from the right; back to no filter (typed
     // letters cleared) comes in from the left.
     if (animate) {

@@ -17,7 +17,8 @@ inline constexpr int32_t kGenieCloseDurationMs = 400;
 void ShowMainPanel(platform::ui::HWND hwnd, bool animate);
 // The slide over `area`, or (null) the client area above the icon bar's room. Direction 0
 // brings the new screen in from the right, 1 from the left.
-void SlideTransition(platform::ui::HWND hwnd, int direction, const RECT* area);
+void SlideTransition(platform::ui::HWND hwnd, int direction, const RECT* area,
+                     int32_t duration_ms = kSlideDurationMs);
 // The page flip over the whole client area.
 void FlipTransition(platform::ui::HWND hwnd, int direction);
 // The new screen pours out of `target` over the client area above the icon bar's room.

@@ -103,6 +103,11 @@ void RegisterRowNavigation(ui::HWND hwnd) {
   ScreenNavigation::Handlers screens;
   screens.show_main_panel = [hwnd](bool animate) { ShowMainPanel(hwnd, animate); };
   screens.flip_transition = [hwnd](int direction) { FlipTransition(hwnd, direction); };
+  screens.genie_open = [hwnd](const RECT& target) { GenieOpenTransition(hwnd, target); };
+  screens.genie_close = [hwnd](const RECT& target) { GenieCloseTransition(hwnd, target); };
+  screens.slide = [hwnd](int direction, const RECT& area, int32_t duration_ms) {
+    SlideTransition(hwnd, direction, &area, duration_ms);
+  };
   ScreenNavigation::SetHandlers(std::move(screens));
 }
 

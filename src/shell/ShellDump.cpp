@@ -1,12 +1,13 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
 // full-screen preference as read, the unread count, and the top-level panels in list order;
 // and the sections of the list screen (ListScreenDump) and the detail screen
-// (DetailScreenDump).
+// (DetailScreenDump) and the filter menu (FilterMenuScript).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/DetailScreenDump.h"
 #include "shell/Entry.h"
+#include "shell/FilterMenuScript.h"
 #include "shell/ListScreenDump.h"
 #include "shell/TypeName.h"
 
@@ -47,6 +48,7 @@ void WriteShell(ui::JsonWriter& json) {
   json.IntField("unread_count", app.unread_count);
   json.StringField("last_transition", app.last_transition);
   json.IntField("last_transition_direction", app.last_transition_direction);
+  json.RectField("last_genie_target", app.last_genie_target);
   json.Key("panels");
   WritePanels(json, app);
   json.EndObject();
@@ -58,6 +60,7 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("shell", WriteShell);
   ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
   ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
+  ui::DumpRegistry::Instance().Add("filter_menu", WriteFilterMenu);
 }
 
 }  // namespace shell

@@ -134,7 +134,8 @@ class SmartListControl : public LightControl {
 
   // Run after every change of the scroll offset made on the UI thread; not owned.
   void SetScrollListener(Action* listener) { scroll_listener_ = listener; }
-  // Drawn at the screen's top-left behind the rows; not owned.
+  // Drawn at the screen's top-left behind the rows (where it ends, the background colour is
+  // drawn); not owned.
   void SetBackgroundImage(const theme::Image* image) { background_image_ = image; }
   void SetBackgroundColor(COLORREF color) { background_color_ = color; }
   void SetNoBlitScrolling(bool on) { no_blit_scrolling_ = on; }

@@ -114,6 +114,10 @@ void MonkeyInput::BetweenChunks() {
       options_.store_writer({"delete", added_oids_[i]});
       added_oids_.erase(added_oids_.begin() + static_cast<std::ptrdiff_t>(i));
     }
+  } else if (pick == 8) {
+    // The filter button's command: the menu opens, goes back from a folder or closes, so that
+    // the taps that follow reach its entries, folders and index strip.
+    ui::ScriptHooks::Instance().Run("filtermenu", u"");
   } else if (pick == 9) {
     // Text input: the test text box comes and goes, and the keyboard is switched or turned off,
     // so that the taps, drags and characters around it reach the edit box and the keyboards.

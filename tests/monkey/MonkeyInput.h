@@ -1,7 +1,7 @@
 // The monkey's input: random pen taps, drags, flings, long presses, keys, typed letters,
-// rotations and theme changes, fed to the message loop in chunks through the script runner,
-// and contacts added and deleted by a second process between chunks. Everything follows from
-// the seed and the virtual clock, so a failing run is replayed by its seed.
+// rotations, theme changes and the filter menu's button, fed to the message loop in chunks
+// through the script runner, and contacts added and deleted by a second process between chunks.
+// Everything follows from the seed and the virtual clock, so a failing run is replayed by its seed.
 #pragma once
 
 #include <cstdint>
