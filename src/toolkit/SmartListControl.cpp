@@ -430,7 +430,7 @@ bool SmartListControl::Paint(platform::Surface& dc, int left, int top, int right
 
   dc.PushClip(area);
   if (background_image_ != nullptr) {
-    background_image_->DrawImageAt(dc, 0, 0);
+    background_image_->DrawBackdrop(dc, area, background_color_);
   } else if (background_color_ != kInvalidColor) {
     dc.FillRect(area, background_color_);
   }
