@@ -200,7 +200,7 @@ bool ContactDetailPanel::Paint(platform::Surface& dc, int left, int top, int rig
   dc.PushClip(area);
   dc.ExcludeClip(button_list_->rect);
   if (settings.background_image_detail) {
-    settings.background_image_detail->DrawImageAt(dc, 0, 0);
+    settings.background_image_detail->DrawBackdrop(dc, area, settings.background_color);
   } else {
     dc.FillRect(area, settings.background_color);
   }

@@ -193,7 +193,8 @@ void LeftSearchPanel::DrawStripImage() {
   strip_image_ = std::make_unique<platform::Surface>(kStripWidth, height);
   platform::Surface& strip = *strip_image_;
   if (settings.background_image_list) {
-    settings.background_image_list->DrawImageAt(strip, 0, 0);
+    settings.background_image_list->DrawBackdrop(strip, RECT{0, 0, kStripWidth, height},
+                                                 settings.background_color);
   } else {
     strip.GradientFill(RECT{0, 0, kStripWidth, height}, settings.index_gradient_start,
                        settings.index_gradient_end, platform::Surface::Gradient::kHorizontal);

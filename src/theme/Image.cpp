@@ -53,6 +53,16 @@ void Image::DrawImageAt(platform::Surface& dc, int x, int y) const {
   DrawImage(dc, RECT{x, y, x + width_, y + height_});
 }
 
+void Image::DrawBackdrop(platform::Surface& dc, const RECT& area, COLORREF fill) const {
+  DrawImageAt(dc, 0, 0);
+  if (fill == kInvalidColor) return;
+  const RECT right{std::max(area.left, width_), area.top, area.right, area.bottom};
+  const RECT below{area.left, std::max(area.top, height_), std::min(area.right, width_),
+                   area.bottom};
+  if (!IsRectEmpty(right)) dc.FillRect(right, fill);
+  if (!IsRectEmpty(below)) dc.FillRect(below, fill);
+}
+
 void Image::DrawImageFit(platform::Surface& dc, const RECT& rect) const {
   const int rect_width = RectWidth(rect);
   const int rect_height = RectHeight(rect);

@@ -47,6 +47,10 @@ class Image {
                  uint32_t rop = platform::SRCCOPY) const;
   // The whole image at natural size with its top-left corner at (x, y).
   void DrawImageAt(platform::Surface& dc, int x, int y) const;
+  // A screen background: the image at natural size at (0, 0), and the part of `area` the image
+  // does not reach (a screen larger than the image) filled with `fill`, so nothing drawn
+  // earlier shows through. No fill when `fill` is kInvalidColor.
+  void DrawBackdrop(platform::Surface& dc, const RECT& area, COLORREF fill) const;
   // The whole image scaled to fit `rect` with its aspect kept, centred (small images grow).
   void DrawImageFit(platform::Surface& dc, const RECT& rect) const;
   // The pixels of the image inside `source` drawn at `source` moved by (dx, dy).

@@ -430,14 +430,7 @@ bool SmartListControl::Paint(platform::Surface& dc, int left, int top, int right
 
   dc.PushClip(area);
   if (background_image_ != nullptr) {
-    // An image smaller than the screen (a theme made for a small phone) leaves the rest of
-    // the list to the background colour; rows that draw no background of their own would
-    // otherwise stand on the previous frame's pixels.
-    if (background_color_ != kInvalidColor &&
-        (background_image_->Width() < rect.right || background_image_->Height() < rect.bottom)) {
-      dc.FillRect(area, background_color_);
-    }
-    background_image_->DrawImageAt(dc, 0, 0);
+    background_image_->DrawBackdrop(dc, area, background_color_);
   } else if (background_color_ != kInvalidColor) {
     dc.FillRect(area, background_color_);
   }
