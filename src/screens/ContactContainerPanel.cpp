@@ -5,6 +5,7 @@
 #include "contacts/AllContactsFilterItem.h"
 #include "contacts/ContactSmartListControl.h"
 #include "platform/ui/WindowApi.h"
+#include "screens/IconPanel.h"
 #include "screens/LeftSearchPanel.h"
 #include "theme/SettingManager.h"
 
@@ -26,6 +27,7 @@ ContactContainerPanel::ContactContainerPanel(platform::ui::HWND host_window, con
                         list_area.right, list_area.bottom});
   auto strip = std::make_unique<LeftSearchPanel>(host_window, list_area, *list);
   list->SetFilter(new AllContactsFilterItem());
+  icon_bar_ = AddChild(std::make_unique<IconPanel>(host_window, screen, *this));
   index_strip_ = AddChild(std::move(strip));
   contact_list_ = AddChild(std::move(list));
 }

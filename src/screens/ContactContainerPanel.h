@@ -1,17 +1,21 @@
-// ContactContainerPanel: the contact list screen. It holds the contact list and the index
-// strip on the list's left edge; the room of the icon bar (`icon_panel_height` pixels) stays
-// free at the bottom of the screen. Children in input order: index strip, contact list (the
-// strip first, so that it sees the pen along both screen edges before the list does).
+// ContactContainerPanel: the contact list screen. It holds the contact list, the index strip
+// on the list's left edge and the icon bar in its room (`icon_panel_height` pixels) at the
+// bottom of the screen. Children in input order: icon bar, index strip, contact list (the
+// strip before the list, so that it sees the pen along both screen edges first).
 //
 // The contact list starts with the all-contacts filter. The panel paints nothing of its own:
 // the list repaints by moving the pixels it drew before, so nothing may paint under it.
 // UI thread only.
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/Window.h"
+#include "toolkit/Action.h"
 #include "toolkit/ContainerPanel.h"
 
 class ContactSmartListControl;
+class IconPanel;
 class LeftSearchPanel;
 
 class ContactContainerPanel : public ContainerPanel {
@@ -30,9 +34,17 @@ class ContactContainerPanel : public ContainerPanel {
 
   ContactSmartListControl& ContactList() const { return *contact_list_; }
   LeftSearchPanel& IndexStrip() const { return *index_strip_; }
+  IconPanel& IconBar() const { return *icon_bar_; }
+  platform::ui::HWND HostWindow() const { return host_window_; }
+  // The filter menu's action, which the icon bar's filter button runs (owned by the screen,
+  // not a child; null while there is none).
+  Action* FilterAction() const { return filter_menu_action_.get(); }
+  void SetFilterAction(std::unique_ptr<Action> action) { filter_menu_action_ = std::move(action); }
 
  private:
   platform::ui::HWND host_window_;
+  std::unique_ptr<Action> filter_menu_action_;
+  IconPanel* icon_bar_;                    // child
   ContactSmartListControl* contact_list_;  // child
   LeftSearchPanel* index_strip_;           // child
 };

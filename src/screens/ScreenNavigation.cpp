@@ -40,3 +40,16 @@ bool ScreenNavigation::OpenCallEdit(const std::u16string& number) {
   handler(number);
   return true;
 }
+
+void ScreenNavigation::ToggleFavoriteFilter() {
+  if (auto handler = Registered().toggle_favorite_filter) handler();
+}
+
+void ScreenNavigation::ToggleSmsFilter() {
+  if (auto handler = Registered().toggle_sms_filter) handler();
+}
+
+uint32_t ScreenNavigation::UnreadCount() {
+  const auto& handler = Registered().unread_count;
+  return handler ? handler() : 0;
+}

@@ -1,11 +1,13 @@
 // What the screens ask of the shell, which sits above them: back to the contact list, the page
-// flip over the whole screen, and the call edit panel over the list. The shell registers the
+// flip over the whole screen, the call edit panel over the list, the list's filter toggles and
+// the unread SMS count. The shell registers the
 // handlers at start-up; without them a request does nothing (the call edit panel does not
 // exist yet, so that request only writes to the contact rows' trace).
 //
 // UI thread only.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -15,6 +17,11 @@ class ScreenNavigation {
     std::function<void(bool animate)> show_main_panel;
     std::function<void(int direction)> flip_transition;
     std::function<void(const std::u16string& number)> open_call_edit;
+    // The icon bar's two filter toggles of the list screen.
+    std::function<void()> toggle_favorite_filter;
+    std::function<void()> toggle_sms_filter;
+    // The unread SMS count the icon bar's badge shows.
+    std::function<uint32_t()> unread_count;
   };
 
   // Registers the handlers (an empty member leaves that request unanswered).
@@ -27,4 +34,8 @@ class ScreenNavigation {
   static void FlipTransition(int direction);
   // The call edit panel over the list screen with `number`; false when none exists.
   static bool OpenCallEdit(const std::u16string& number);
+  static void ToggleFavoriteFilter();
+  static void ToggleSmsFilter();
+  // 0 when no count is registered.
+  static uint32_t UnreadCount();
 };

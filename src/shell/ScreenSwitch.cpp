@@ -103,6 +103,9 @@ void RegisterRowNavigation(ui::HWND hwnd) {
   ScreenNavigation::Handlers screens;
   screens.show_main_panel = [hwnd](bool animate) { ShowMainPanel(hwnd, animate); };
   screens.flip_transition = [hwnd](int direction) { FlipTransition(hwnd, direction); };
+  screens.toggle_favorite_filter = [hwnd] { ToggleFavoriteFilter(hwnd); };
+  screens.toggle_sms_filter = [hwnd] { ToggleSmsFilter(hwnd); };
+  screens.unread_count = [] { return App().unread_count; };
   ScreenNavigation::SetHandlers(std::move(screens));
 }
 

@@ -1,12 +1,13 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
 // full-screen preference as read, the unread count, and the top-level panels in list order;
-// and the sections of the list screen (ListScreenDump) and the detail screen
-// (DetailScreenDump).
+// and the sections of the list screen (ListScreenDump), the detail screen (DetailScreenDump)
+// and the icon bar (IconBarDump).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/DetailScreenDump.h"
 #include "shell/Entry.h"
+#include "shell/IconBarDump.h"
 #include "shell/ListScreenDump.h"
 #include "shell/TypeName.h"
 
@@ -58,6 +59,7 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("shell", WriteShell);
   ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
   ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
+  ui::DumpRegistry::Instance().Add("icon_bar", WriteIconBar);
 }
 
 }  // namespace shell
