@@ -1,7 +1,8 @@
 // ContactContainerPanel: the contact list screen. It holds the contact list, the index strip
 // on the list's left edge and the icon bar in its room (`icon_panel_height` pixels) at the
-// bottom of the screen. Children in input order: icon bar, index strip, contact list (the
-// strip before the list, so that it sees the pen along both screen edges first).
+// bottom of the screen, and the phone pad (hidden at start) that the icon bar's phone button
+// slides up above the bar. Children in input order: phone pad, icon bar, index strip, contact
+// list (the strip before the list, so that it sees the pen along both screen edges first).
 //
 // The contact list starts with the all-contacts filter. The panel paints nothing of its own:
 // the list repaints by moving the pixels it drew before, so nothing may paint under it.
@@ -17,6 +18,7 @@
 class ContactSmartListControl;
 class IconPanel;
 class LeftSearchPanel;
+class PhonePad;
 
 class ContactContainerPanel : public ContainerPanel {
  public:
@@ -24,7 +26,8 @@ class ContactContainerPanel : public ContainerPanel {
   ContactContainerPanel(platform::ui::HWND host_window, const RECT& screen);
 
   // Every child gets `client` less the icon bar's room at the bottom; the panel's own rect
-  // ends there too (the main window's height less `icon_panel_height`).
+  // ends there too (the main window's height less `icon_panel_height`). While the phone pad
+  // shows, the contact list ends at its top.
   void Resize(const RECT& client) override;
   // Also drops a press on the index strip, so that no bubble survives a screen change.
   void OnTransitionStart() override;
@@ -35,6 +38,7 @@ class ContactContainerPanel : public ContainerPanel {
   ContactSmartListControl& ContactList() const { return *contact_list_; }
   LeftSearchPanel& IndexStrip() const { return *index_strip_; }
   IconPanel& IconBar() const { return *icon_bar_; }
+  PhonePad& PhonePadControl() const { return *phone_pad_; }
   platform::ui::HWND HostWindow() const { return host_window_; }
   // The filter menu's action, which the icon bar's filter button runs (owned by the screen,
   // not a child; null while there is none).
@@ -44,6 +48,7 @@ class ContactContainerPanel : public ContainerPanel {
  private:
   platform::ui::HWND host_window_;
   std::unique_ptr<Action> filter_menu_action_;
+  PhonePad* phone_pad_;                    // child
   IconPanel* icon_bar_;                    // child
   ContactSmartListControl* contact_list_;  // child
   LeftSearchPanel* index_strip_;           // child

@@ -10,6 +10,7 @@
 #include "screens/IconFavoriteAction.h"
 #include "screens/IconFilterAction.h"
 #include "screens/IconSmsAction.h"
+#include "screens/PhonePadAction.h"
 #include "screens/ScreenNavigation.h"
 #include "theme/Image.h"
 #include "theme/SettingManager.h"
@@ -44,6 +45,9 @@ IconPanel::IconPanel(platform::ui::HWND host_window, const RECT& initial_rect,
   favorite_button_->SetClickAction(std::make_unique<IconFavoriteAction>());
   sms_button_->SetClickAction(std::make_unique<IconSmsAction>());
   filter_button_->SetClickAction(std::make_unique<IconFilterAction>(screen));
+  phone_button_->SetClickAction(std::make_unique<PhonePadAction>(screen));
+  // Until the first resize the bar sits at the bottom of the rectangle it was made with.
+  LayOut(initial_rect.left, initial_rect.right, initial_rect.bottom);
 }
 
 void IconPanel::Resize(const RECT& client) {
@@ -51,14 +55,18 @@ void IconPanel::Resize(const RECT& client) {
   // Without a main window (tests) the client rectangle stands for it.
   const int bottom =
       platform::ui::GetWindowRect(host_window_, window) ? RectHeight(window) : client.bottom;
-  rect = RECT{client.left, bottom - theme::Settings().icon_panel_height, client.right, bottom};
+  LayOut(client.left, client.right, bottom);
+  UpdateIcons();
+}
+
+void IconPanel::LayOut(int left, int right, int bottom) {
+  rect = RECT{left, bottom - theme::Settings().icon_panel_height, right, bottom};
   const unsigned width = static_cast<unsigned>(RectWidth(rect)) / 4;
   Button* buttons[] = {favorite_button_, sms_button_, filter_button_, phone_button_};
   for (int i = 0; i < 4; ++i) {
-    const int left = rect.left + i * static_cast<int>(width);
-    buttons[i]->rect = RECT{left, rect.top, left + static_cast<int>(width), rect.bottom};
+    const int x = rect.left + i * static_cast<int>(width);
+    buttons[i]->rect = RECT{x, rect.top, x + static_cast<int>(width), rect.bottom};
   }
-  UpdateIcons();
 }
 
 void IconPanel::UpdateIcons() {

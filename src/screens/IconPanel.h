@@ -48,6 +48,9 @@ class IconPanel : public ContainerPanel {
   void ClearPenCaptured() { pen_captured_ = false; }
 
  private:
+  // The bar's rect and its four buttons for a bar ending at `bottom`.
+  void LayOut(int left, int right, int bottom);
+
   platform::ui::HWND host_window_;
   ContactContainerPanel& screen_;
   bool pen_captured_ = false;

@@ -53,3 +53,7 @@ uint32_t ScreenNavigation::UnreadCount() {
   const auto& handler = Registered().unread_count;
   return handler ? handler() : 0;
 }
+
+void ScreenNavigation::DispatchKey(uint32_t virtual_key, char16_t character) {
+  if (auto handler = Registered().dispatch_key) handler(virtual_key, character);
+}

@@ -1,6 +1,6 @@
 // What the screens ask of the shell, which sits above them: back to the contact list, the page
 // flip over the whole screen, the call edit panel over the list, the list's filter toggles and
-// the unread SMS count. The shell registers the
+// the unread SMS count, and the main window's key dispatch. The shell registers the
 // handlers at start-up; without them a request does nothing (the call edit panel does not
 // exist yet, so that request only writes to the contact rows' trace).
 //
@@ -22,6 +22,8 @@ class ScreenNavigation {
     std::function<void()> toggle_sms_filter;
     // The unread SMS count the icon bar's badge shows.
     std::function<uint32_t()> unread_count;
+    // The main window's key dispatch (phone-pad keys).
+    std::function<void(uint32_t virtual_key, char16_t character)> dispatch_key;
   };
 
   // Registers the handlers (an empty member leaves that request unanswered).
@@ -38,4 +40,5 @@ class ScreenNavigation {
   static void ToggleSmsFilter();
   // 0 when no count is registered.
   static uint32_t UnreadCount();
+  static void DispatchKey(uint32_t virtual_key, char16_t character);
 };

@@ -15,6 +15,7 @@
 #include "screens/LeftSearchPanel.h"
 #include "screens/ScreenNavigation.h"
 #include "shell/AppGlobals.h"
+#include "shell/Dispatch.h"
 #include "shell/Navigation.h"
 
 namespace shell {
@@ -106,6 +107,9 @@ void RegisterRowNavigation(ui::HWND hwnd) {
   screens.toggle_favorite_filter = [hwnd] { ToggleFavoriteFilter(hwnd); };
   screens.toggle_sms_filter = [hwnd] { ToggleSmsFilter(hwnd); };
   screens.unread_count = [] { return App().unread_count; };
+  screens.dispatch_key = [hwnd](uint32_t virtual_key, char16_t character) {
+    DispatchKey(hwnd, virtual_key, character);
+  };
   ScreenNavigation::SetHandlers(std::move(screens));
 }
 

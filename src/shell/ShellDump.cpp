@@ -1,7 +1,7 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
 // full-screen preference as read, the unread count, and the top-level panels in list order;
 // and the sections of the list screen (ListScreenDump), the detail screen (DetailScreenDump)
-// and the icon bar (IconBarDump).
+// the icon bar (IconBarDump) and the phone pad (PhonePadDump).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
@@ -9,6 +9,7 @@
 #include "shell/Entry.h"
 #include "shell/IconBarDump.h"
 #include "shell/ListScreenDump.h"
+#include "shell/PhonePadDump.h"
 #include "shell/TypeName.h"
 
 namespace shell {
@@ -60,6 +61,7 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
   ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
   ui::DumpRegistry::Instance().Add("icon_bar", WriteIconBar);
+  ui::DumpRegistry::Instance().Add("phone_pad", WritePhonePad);
 }
 
 }  // namespace shell

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The icon bar and the phone pad as a user sees them, in headless runs at 240x320 in the Touch
+# theme on a device with a few contacts of our own: four 60-px buttons, no badge at 0 unread
+# and "12" at 12, the favourites button showing the contacts icon under the favourites filter
+# and returning to all contacts, the SMS button likewise; the phone pad sliding up above the
+# bar and back, a tap on "5" filtering the list and leaving no key pressed, a drag off the keys
+# sending nothing, the pad without its background image (no pressed highlight). Shots are
+# compared with a full repaint and with goldens (QB_UPDATE_GOLDEN=1 rewrites them).
+set -u
+
+BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
+PHONE="$QB_BIN/qbphone"
+GOLDEN="$(cd "$(dirname "$0")" && pwd)/golden"
+. "$(dirname "$0")/lib.sh"
+
+run_script() {  # run_script NAME (script on stdin); sets rc
+  cat >"$WORK/$1.qbs"
+  "$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" --script "$WORK/$1.qbs" \
+    --shots "$WORK/shots-$1" >"$WORK/$1.out" 2>&1
+  rc=$?
+}
+json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
+same_image() { cmp -s "$1" "$2"; }
+golden() {  # golden SHOT NAME: the shot equals tests/e2e/golden/NAME.png
+  if [ -n "${QB_UPDATE_GOLDEN:-}" ]; then cp "$1" "$GOLDEN/$2.png"; fi
+  cmp -s "$1" "$GOLDEN/$2.png" || { cp "$1" "${TMPDIR:-/tmp}/$2_err.png"; return 1; }
+}
+add() { "$PHONE" --device "$DEVICE" contacts add "$@"; }
+
+DEVICE="$WORK/device"
+HOME_DIR="$WORK/home"
+"$PHONE" --device "$DEVICE" seed-demo --contacts 0 >/dev/null
+# No SMS at all: the unread count starts at 0.
+for entry in $("$PHONE" --device "$DEVICE" sms list inbox --json | python3 -c "import json,sys; print(' '.join(m['entry'] for m in json.load(sys.stdin)))"); do
+  "$PHONE" --device "$DEVICE" sms delete "$entry" >/dev/null
+done
+mkdir -p "$HOME_DIR"
+printf 'hide_contact_without_phone=0\n' >"$HOME_DIR/settings.ini"
+add firstname=Alice lastname=Alpha mobilephone="+33 6 11 11 11 11" >/dev/null
+add firstname=Bob lastname=Beta mobilephone="+33 6 22 22 22 22" >/dev/null
+add firstname=Jules lastname=Kern mobilephone="+33 6 33 33 33 33" >/dev/null
+add firstname=Carol lastname=Gamma company=Nobody >/dev/null
+
+# --- The bar at 0 unread, the two filter toggles ---------------------------------------------
+run_script toggles <<'SCRIPT'
+dump start.json
+tap 30 300
+wait 400
+dump fav.json
+tap 30 300
+wait 400
+dump all.json
+tap 90 300
+wait 400
+dump sms.json
+shot sms.png
+post 2024
+shot sms-full.png
+tap 90 300
+wait 400
+dump sms-all.json
+quit
+SCRIPT
+T="$WORK/shots-toggles"
+check "the toggles run" [ "$rc" -eq 0 ]
+check "four 60-px buttons along the bottom" [ "$(json "$T/start.json" "[b['rect'] for b in d['icon_bar']['buttons']]")" = "[[0, 280, 60, 320], [60, 280, 120, 320], [120, 280, 180, 320], [180, 280, 240, 320]]" ]
+check "icons instead of captions" [ "$(json "$T/start.json" "[(b['caption'], b['image']) for b in d['icon_bar']['buttons']]")" = "[('', 'zip_icon_favorites.png'), ('', 'zip_icon_sms.png'), ('', 'zip_icon_filter.png'), ('', 'zip_icon_phone.png')]" ]
+check "no badge at 0 unread" [ "$(json "$T/start.json" "d['icon_bar']['badge']")" = "" ]
+check "favourites filter set" [ "$(json "$T/fav.json" "d['list_screen']['filter']")" = "FavoriteFilterItem" ]
+check "the favourites button shows the contacts icon" [ "$(json "$T/fav.json" "d['icon_bar']['buttons'][0]['image']")" = "zip_icon_contacts.png" ]
+check "tapping it again returns to all contacts" [ "$(json "$T/all.json" "(d['list_screen']['filter'], d['icon_bar']['buttons'][0]['image'])")" = "('AllContactsFilterItem', 'zip_icon_favorites.png')" ]
+check "the SMS button shows the contacts icon under the SMS filter" [ "$(json "$T/sms.json" "(d['list_screen']['filter'], d['icon_bar']['buttons'][1]['image'])")" = "('SmsFilterItem', 'zip_icon_contacts.png')" ]
+check "the SMS filter's bar as a full repaint draws it" same_image "$T/sms.png" "$T/sms-full.png"
+check "and back to all contacts" [ "$(json "$T/sms-all.json" "d['list_screen']['filter']")" = "AllContactsFilterItem" ]
+
+# --- 12 unread: the badge; the phone pad -----------------------------------------------------
+for i in $(seq 12); do "$PHONE" --device "$DEVICE" sms receive "+33 6 11 11 11 11" "hello $i" >/dev/null; done
+run_script pad <<'SCRIPT'
+dump badge.json
+shot badge.png
+tap 210 300
+wait 400
+dump pad.json
+shot pad.png
+post 2024
+shot pad-full.png
+down 120 200
+dump pressed.json
+up 120 200
+wait 100
+dump five.json
+shot five.png
+post 2024
+shot five-full.png
+down 40 170
+move 40 120
+move 40 100
+up 40 100
+wait 100
+dump dragged.json
+tap 210 300
+wait 400
+dump closed.json
+shot closed.png
+post 2024
+shot closed-full.png
+quit
+SCRIPT
+P="$WORK/shots-pad"
+check "the pad run" [ "$rc" -eq 0 ]
+check "badge 12" [ "$(json "$P/badge.json" "d['icon_bar']['badge']")" = "12" ]
+check "golden: the icon bar with its badge" golden "$P/badge.png" icon_bar_badge
+check "the pad shows above the bar" [ "$(json "$P/pad.json" "(d['phone_pad']['visible'], d['phone_pad']['rect'], d['list_screen']['list_rect'][3])")" = "(True, [0, 152, 240, 280], 152)" ]
+check "the pad slides in as a full repaint draws it" same_image "$P/pad.png" "$P/pad-full.png"
+check "golden: the phone pad" golden "$P/pad.png" phone_pad
+check "the pen on 5 presses it" [ "$(json "$P/pressed.json" "d['phone_pad']['pressed_key']")" = "5" ]
+check "5 filters the list" [ "$(json "$P/five.json" "(d['list_screen']['filter'], d['phone_pad']['pressed_key'])")" = "('LettersFilterItem', ' ')" ]
+check "only the contacts of 5 (JKL) stay" [ "$(json "$P/five.json" "[r['name'] for r in d['list_screen']['rows'] if r['kind'] == 'ContactListItem']")" = "['Kern, Jules']" ]
+check "the filtered list as a full repaint draws it" same_image "$P/five.png" "$P/five-full.png"
+check "a drag off the keys sends nothing" [ "$(json "$P/dragged.json" "(d['list_screen']['filter_title'], d['phone_pad']['pressed_key'])")" = "$(json "$P/five.json" "(d['list_screen']['filter_title'], ' ')")" ]
+check "the pad slides away" [ "$(json "$P/closed.json" "(d['phone_pad']['visible'], d['list_screen']['list_rect'][3])")" = "(False, 280)" ]
+check "the closed pad is gone from the screen" same_image "$P/closed.png" "$P/closed-full.png"
+
+# --- Without phone_pad_bg: plain fill, no pressed highlight ----------------------------------
+printf 'hide_contact_without_phone=0\nphone_pad_bg=\n' >"$HOME_DIR/settings.ini"
+run_script plain <<'SCRIPT'
+tap 210 300
+wait 400
+shot plain.png
+down 120 200
+shot plain-pressed.png
+up 120 200
+quit
+SCRIPT
+L="$WORK/shots-plain"
+check "golden: the phone pad without its image" golden "$L/plain.png" phone_pad_plain
+check "without the image a pressed key looks the same" same_image "$L/plain.png" "$L/plain-pressed.png"
+
+finish
