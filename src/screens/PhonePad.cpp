@@ -92,11 +92,12 @@ bool PhonePad::Paint(platform::Surface& dc, int, int, int, int) {
 
 RECT PhonePad::OnPenDown(int x, int y) {
   pressed_key_ = HitTest(rect, x, y);
-  const bool inside = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-  return inside ? rect : kEmptyRect;
+  tracking_ = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+  return tracking_ ? rect : kEmptyRect;
 }
 
 RECT PhonePad::OnPenMove(int x, int y) {
+  if (!tracking_) return kEmptyRect;
   const char16_t key = HitTest(rect, x, y);
   // Leaving the keys repaints too, so that no key stays drawn pressed.
   const bool was_key = IsKey(pressed_key_);
@@ -105,6 +106,8 @@ RECT PhonePad::OnPenMove(int x, int y) {
 }
 
 RECT PhonePad::OnPenUp(int x, int y) {
+  if (!tracking_) return kEmptyRect;
+  tracking_ = false;
   const char16_t key = HitTest(rect, x, y);
   if (IsKey(key)) {
     pressed_key_ = kNoKey;
@@ -119,5 +122,10 @@ RECT PhonePad::OnPenUp(int x, int y) {
     pressed_key_ = kNoKey;
     return rect;
   }
+  return kEmptyRect;
+}
+
+RECT PhonePad::OnPenReleased(int, int) {
+  tracking_ = false;
   return kEmptyRect;
 }

@@ -2,7 +2,9 @@
 // list screen it slides up above the icon bar and its keys filter the list; inside the call
 // edit panel they type digits. A key is sent on pen-up over it, through the main window's key
 // dispatch as the pseudo virtual key -3 with the key's character; a drag that ends off the
-// keys sends nothing.
+// keys sends nothing. Only a press that began on the pad counts: the pen-up after a long
+// press that opened the pad (the call edit panel) types nothing, and a drag of the list that
+// crosses the pad stays the list's.
 //
 // Geometry: the rect is split into 3 equal columns (width / 3) and 4 equal rows (height / 4),
 // integer divisions; key i is in row i / 3, column i % 3.
@@ -41,6 +43,7 @@ class PhonePad : public LightControl {
   RECT OnPenDown(int x, int y) override;
   RECT OnPenMove(int x, int y) override;
   RECT OnPenUp(int x, int y) override;
+  RECT OnPenReleased(int x, int y) override;
 
   // Where keys go instead of the main window's key dispatch (tests).
   void SetKeySender(KeySender sender) { key_sender_ = std::move(sender); }
@@ -50,5 +53,7 @@ class PhonePad : public LightControl {
   platform::ui::HWND host_window_;
   // 0xFFFF until the first pen-down.
   char16_t pressed_key_ = 0xFFFF;
+  // The pen went down on the pad and has not come up yet.
+  bool tracking_ = false;
   KeySender key_sender_;
 };

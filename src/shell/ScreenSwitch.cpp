@@ -13,6 +13,7 @@
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
 #include "screens/LeftSearchPanel.h"
+#include "screens/PhoneCallEditPanel.h"
 #include "screens/ScreenNavigation.h"
 #include "shell/AppGlobals.h"
 #include "shell/Dispatch.h"
@@ -101,12 +102,17 @@ void RegisterRowNavigation(ui::HWND hwnd) {
       [hwnd](ContactListItem& row) { ShowDetailPanel(hwnd, &row); });
   ContactRowNavigation::SetShowSmsHandler(
       [hwnd](ContactListItem& row, const PhoneEntry& number) { ShowSmsPanel(hwnd, &row, number); });
+  ContactRowNavigation::SetEditCallHandler(
+      [](const PhoneEntry& number) { ScreenNavigation::OpenCallEdit(number.number); });
   ScreenNavigation::Handlers screens;
   screens.show_main_panel = [hwnd](bool animate) { ShowMainPanel(hwnd, animate); };
   screens.flip_transition = [hwnd](int direction) { FlipTransition(hwnd, direction); };
   screens.toggle_favorite_filter = [hwnd] { ToggleFavoriteFilter(hwnd); };
   screens.toggle_sms_filter = [hwnd] { ToggleSmsFilter(hwnd); };
   screens.unread_count = [] { return App().unread_count; };
+  screens.open_call_edit = [hwnd](const std::u16string& number) {
+    if (App().list_screen) ShowPhoneCallEditPanel(hwnd, *App().list_screen, number);
+  };
   screens.dispatch_key = [hwnd](uint32_t virtual_key, char16_t character) {
     DispatchKey(hwnd, virtual_key, character);
   };

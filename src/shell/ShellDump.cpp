@@ -1,7 +1,8 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
 // full-screen preference as read, the unread count, and the top-level panels in list order;
 // and the sections of the list screen (ListScreenDump), the detail screen (DetailScreenDump)
-// the icon bar (IconBarDump) and the phone pad (PhonePadDump).
+// the icon bar (IconBarDump) and the phone pad and call edit panel
+// (PhonePadDump).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
@@ -62,6 +63,7 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
   ui::DumpRegistry::Instance().Add("icon_bar", WriteIconBar);
   ui::DumpRegistry::Instance().Add("phone_pad", WritePhonePad);
+  ui::DumpRegistry::Instance().Add("call_edit", WriteCallEdit);
 }
 
 }  // namespace shell

@@ -4,7 +4,10 @@
 # and "12" at 12, the favourites button showing the contacts icon under the favourites filter
 # and returning to all contacts, the SMS button likewise; the phone pad sliding up above the
 # bar and back, a tap on "5" filtering the list and leaving no key pressed, a drag off the keys
-# sending nothing, the pad without its background image (no pressed highlight). Shots are
+# sending nothing, the pad without its background image (no pressed highlight); the call
+# editor opened by a long press on a row or on the detail screen's call button, typing from
+# its pad, swallowing taps outside its controls, Cancel discarding and Call dialling exactly
+# the edited text (nothing for a contact without numbers). Shots are
 # compared with a full repaint and with goldens (QB_UPDATE_GOLDEN=1 rewrites them).
 set -u
 
@@ -135,5 +138,87 @@ SCRIPT
 L="$WORK/shots-plain"
 check "golden: the phone pad without its image" golden "$L/plain.png" phone_pad_plain
 check "without the image a pressed key looks the same" same_image "$L/plain.png" "$L/plain-pressed.png"
+
+# --- The call edit panel: long press on a row, modal, Cancel, Call, empty number, detail ------
+printf 'hide_contact_without_phone=0\n' >"$HOME_DIR/settings.ini"
+run_script probe <<'SCRIPT'
+dump list.json
+tap 120 10
+quit
+SCRIPT
+row_y() {  # the middle of the list row named $1
+  json "$WORK/shots-probe/list.json" "(lambda l: (lambda i: l['list_rect'][1] - l['scroll_offset'] + sum(r['height'] for r in l['rows'][:i]) + l['rows'][i]['height'] // 2)([r['name'] for r in l['rows']].index(sys.argv[2])))(d['list_screen'])" "$1"
+}
+A_Y="$(row_y 'Alpha, Alice')"
+B_Y="$(row_y 'Beta, Bob')"
+C_Y="$(row_y 'Gamma, Carol')"
+run_script detail-probe <<SCRIPT
+tap 120 $A_Y
+wait 500
+dump detail.json
+quit
+SCRIPT
+CALL_Y="$(json "$WORK/shots-detail-probe/detail.json" "(lambda s: (lambda r, h, n: max(r[1], r[3] - n * h) + h // 2)(s['button_list_rect'], s['buttons'][0]['height'], len(s['buttons'])))(d['detail_screen'])")"
+run_script call <<SCRIPT
+down 120 $C_Y
+wait 700
+up 120 $C_Y
+wait 700
+dump no-number.json
+down 120 $B_Y
+wait 700
+up 120 $B_Y
+wait 700
+dump open.json
+shot open.png
+post 2024
+shot open-full.png
+tap 120 200
+tap 120 120
+tap 8 100
+tap 120 10
+drag 120 100 120 20 300
+wait 500
+dump typed.json
+tap 180 300
+wait 700
+dump cancelled.json
+down 120 $B_Y
+wait 700
+up 120 $B_Y
+wait 700
+dump reopened.json
+tap 40 240
+tap 200 240
+tap 60 300
+wait 700
+dump called.json
+shot called.png
+post 2024
+shot called-full.png
+tap 120 $A_Y
+wait 500
+down 120 $CALL_Y
+wait 700
+up 120 $CALL_Y
+wait 700
+dump from-detail.json
+quit
+SCRIPT
+C="$WORK/shots-call"
+"$PHONE" --device "$DEVICE" calls --json >"$WORK/calls.json"
+check "the call run" [ "$rc" -eq 0 ]
+check "a contact without numbers opens nothing" [ "$(json "$C/no-number.json" "d['call_edit']['open']")" = "False" ]
+check "a long press on a row opens the editor with its number" [ "$(json "$C/open.json" "(d['call_edit']['open'], d['call_edit']['number'], d['shell']['last_transition'])")" = "(True, '+33 6 22 22 22 22', 'flip')" ]
+check "the editor flips in as a full repaint draws it" same_image "$C/open.png" "$C/open-full.png"
+check "golden: the call editor" golden "$C/open.png" call_edit
+check "the pad types into the number box only" [ "$(json "$C/typed.json" "d['call_edit']['number']")" = "+33 6 22 22 22 225" ]
+check "taps and drags outside its controls reach nothing below" [ "$(json "$C/typed.json" "(d['call_edit']['open'], d['list_screen']['filter'], d['list_screen']['scroll_offset'], d['detail_screen']['visible'], d['list_screen']['index_strip']['pressed'])")" = "(True, 'AllContactsFilterItem', 0, False, False)" ]
+check "Cancel closes the editor" [ "$(json "$C/cancelled.json" "(d['call_edit']['open'], d['shell']['last_transition'], d['shell']['last_transition_direction'])")" = "(False, 'flip', 0)" ]
+check "Cancel discards the edited number" [ "$(json "$C/reopened.json" "d['call_edit']['number']")" = "+33 6 22 22 22 22" ]
+check "Call dials exactly the edited text, once" [ "$(json "$WORK/calls.json" "[c['number'] for c in d]")" = "['+33 6 22 22 22 2279']" ]
+check "Call closes the editor" [ "$(json "$C/called.json" "d['call_edit']['open']")" = "False" ]
+check "the list after the call as a full repaint draws it" same_image "$C/called.png" "$C/called-full.png"
+check "a long press on the detail screen's call button opens the editor with that number" [ "$(json "$C/from-detail.json" "(d['call_edit']['open'], d['call_edit']['number'], d['detail_screen']['visible'])")" = "(True, '+33 6 11 11 11 11', False)" ]
 
 finish

@@ -58,8 +58,15 @@ TEST(PhonePadTest, TapSendsTheKeyAndADragOffTheKeysSendsNothing) {
   EXPECT_EQ(pad.OnPenUp(310, 10), kEmptyRect);
   EXPECT_EQ(sent.size(), 1u);
 
-  // Down outside the pad: not consumed.
+  // Down outside the pad (or before the pad existed: the pen-up after the long press that
+  // opened it): neither the moves nor the pen-up over a key are the pad's.
   EXPECT_EQ(pad.OnPenDown(10, 200), kEmptyRect);
+  EXPECT_EQ(pad.OnPenMove(120, 45), kEmptyRect);
+  EXPECT_EQ(pad.OnPenUp(120, 45), kEmptyRect);
+  PhonePad fresh(nullptr, RECT{0, 0, 240, 120});
+  fresh.SetKeySender([&](uint32_t vk, char16_t ch) { sent.emplace_back(vk, ch); });
+  EXPECT_EQ(fresh.OnPenUp(120, 45), kEmptyRect);
+  EXPECT_EQ(sent.size(), 1u);
 }
 
 }  // namespace
