@@ -37,5 +37,7 @@ void PhonePadAction::Execute() {
         host, pad,
         std::make_unique<VerticalSlideAnimation>(pad, bar_top, s.menu_animation_duration), &area);
   }
+  // The list moves the pixels it drew before; its room changed, so it draws afresh.
+  list.ForceFullPaint();
   ui::InvalidateRect(host, nullptr);
 }
