@@ -10,6 +10,7 @@
 #include "screens/IconFavoriteAction.h"
 #include "screens/IconFilterAction.h"
 #include "screens/IconSmsAction.h"
+#include "screens/IconSymbolPadAction.h"
 #include "screens/PhonePadAction.h"
 #include "screens/ScreenNavigation.h"
 #include "theme/Image.h"
@@ -46,6 +47,8 @@ IconPanel::IconPanel(platform::ui::HWND host_window, const RECT& initial_rect,
   sms_button_->SetClickAction(std::make_unique<IconSmsAction>());
   filter_button_->SetClickAction(std::make_unique<IconFilterAction>(screen));
   phone_button_->SetClickAction(std::make_unique<PhonePadAction>(screen));
+  symbol_pad_action_ = std::make_unique<IconSymbolPadAction>(*this, screen);
+  phone_button_->SetLongPressAction(symbol_pad_action_.get());
   // Until the first resize the bar sits at the bottom of the rectangle it was made with.
   LayOut(initial_rect.left, initial_rect.right, initial_rect.bottom);
 }

@@ -10,9 +10,11 @@
 // UI thread only.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/ui/Window.h"
+#include "toolkit/Action.h"
 #include "toolkit/ContainerPanel.h"
 
 class Button;
@@ -58,4 +60,6 @@ class IconPanel : public ContainerPanel {
   Button* sms_button_;
   Button* filter_button_;
   Button* phone_button_;
+  // The phone button's long press (the button does not own it).
+  std::unique_ptr<Action> symbol_pad_action_;
 };

@@ -57,3 +57,15 @@ uint32_t ScreenNavigation::UnreadCount() {
 void ScreenNavigation::DispatchKey(uint32_t virtual_key, char16_t character) {
   if (auto handler = Registered().dispatch_key) handler(virtual_key, character);
 }
+
+void ScreenNavigation::DimWindow() {
+  if (auto handler = Registered().dim_window) handler();
+}
+
+void ScreenNavigation::ChangeTheme(const std::u16string& theme_file_name) {
+  if (auto handler = Registered().change_theme) handler(theme_file_name);
+}
+
+void ScreenNavigation::ToggleFullScreen() {
+  if (auto handler = Registered().toggle_full_screen) handler();
+}

@@ -1,6 +1,7 @@
 // What the screens ask of the shell, which sits above them: back to the contact list, the page
 // flip over the whole screen, the call edit panel over the list, the list's filter toggles and
-// the unread SMS count, and the main window's key dispatch. The shell registers the
+// the unread SMS count, the main window's key dispatch, its darkening, and the options menu's
+// theme and full-screen switches. The shell registers the
 // handlers at start-up; without them a request does nothing (the call edit panel does not
 // exist yet, so that request only writes to the contact rows' trace).
 //
@@ -24,6 +25,11 @@ class ScreenNavigation {
     std::function<uint32_t()> unread_count;
     // The main window's key dispatch (phone-pad keys).
     std::function<void(uint32_t virtual_key, char16_t character)> dispatch_key;
+    // Darkens the whole window as shown, once (the parts repainted later come back bright).
+    std::function<void()> dim_window;
+    // The options menu: the theme archive to use from now on, and the full-screen switch.
+    std::function<void(const std::u16string& theme_file_name)> change_theme;
+    std::function<void()> toggle_full_screen;
   };
 
   // Registers the handlers (an empty member leaves that request unanswered).
@@ -41,4 +47,7 @@ class ScreenNavigation {
   // 0 when no count is registered.
   static uint32_t UnreadCount();
   static void DispatchKey(uint32_t virtual_key, char16_t character);
+  static void DimWindow();
+  static void ChangeTheme(const std::u16string& theme_file_name);
+  static void ToggleFullScreen();
 };

@@ -17,7 +17,12 @@
 #include "screens/ScreenNavigation.h"
 #include "shell/AppGlobals.h"
 #include "shell/Dispatch.h"
+#include "shell/FullScreen.h"
 #include "shell/Navigation.h"
+#include "shell/Painting.h"
+#include "shell/Preferences.h"
+#include "shell/Relayout.h"
+#include "theme/Drawing.h"
 
 namespace shell {
 
@@ -115,6 +120,20 @@ void RegisterRowNavigation(ui::HWND hwnd) {
   };
   screens.dispatch_key = [hwnd](uint32_t virtual_key, char16_t character) {
     DispatchKey(hwnd, virtual_key, character);
+  };
+  screens.dim_window = [hwnd] {
+    // The back buffer is what every paint shows: darkened there, the darkening stays on the
+    // parts of the window that are not painted again. What is waiting to be painted (a
+    // relayout repaints everything) is painted first, so that it is darkened too.
+    ui::UpdateWindow(hwnd);
+    RECT client{};
+    ui::GetClientRect(hwnd, client);
+    theme::DimRect(EnsureBackBuffer(hwnd), client);
+  };
+  screens.change_theme = [](const std::u16string& name) { ChangeTheme(name); };
+  screens.toggle_full_screen = [] {
+    WriteFullscreen(!ReadFullscreen());
+    RequestFullScreen();
   };
   ScreenNavigation::SetHandlers(std::move(screens));
 }

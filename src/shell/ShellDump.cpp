@@ -10,7 +10,9 @@
 #include "shell/Entry.h"
 #include "shell/IconBarDump.h"
 #include "shell/ListScreenDump.h"
+#include "shell/MenuDump.h"
 #include "shell/PhonePadDump.h"
+#include "shell/SymbolPadDump.h"
 #include "shell/TypeName.h"
 
 namespace shell {
@@ -64,6 +66,8 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("icon_bar", WriteIconBar);
   ui::DumpRegistry::Instance().Add("phone_pad", WritePhonePad);
   ui::DumpRegistry::Instance().Add("call_edit", WriteCallEdit);
+  ui::DumpRegistry::Instance().Add("symbol_pad", WriteSymbolPad);
+  ui::DumpRegistry::Instance().Add("popup_menu", WritePopupMenus);
 }
 
 }  // namespace shell
