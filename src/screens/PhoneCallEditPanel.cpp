@@ -42,7 +42,7 @@ PhoneCallEditPanel::PhoneCallEditPanel(ui::HWND host_window, const RECT& initial
       AddChild(std::make_unique<Button>(host_window, initial_rect, u"Call", nullptr, nullptr));
   number_box_ = AddChild(std::make_unique<TextInputControl>(
       host_window, initial_rect.left, kNumberBoxTop, initial_rect.right, kNumberBoxBottom, 0,
-      s.background_image_list.get()));
+      s.background_image_list.get(), /*single_line=*/true));
   number_box_->SetFont(theme::ParseFont(u"24,bold,segoe ui"));
   // The pad types the number: the soft keyboard stays down when the box takes the focus.
   number_box_->show_input_panel = false;
