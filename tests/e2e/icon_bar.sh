@@ -7,7 +7,11 @@
 # sending nothing, the pad without its background image (no pressed highlight); the call
 # editor opened by a long press on a row or on the detail screen's call button, typing from
 # its pad, swallowing taps outside its controls, Cancel discarding and Call dialling exactly
-# the edited text (nothing for a contact without numbers). Shots are
+# the edited text (nothing for a contact without numbers); holding the phone button opening
+# the symbol pad under the pen and each symbol run by sliding to it and lifting (a close ends
+# the run), `default_to_close` swapping the last two, the options menu listing the theme
+# archives without regard to case, switching the theme and full screen (both kept across a
+# restart) and showing About. Shots are
 # compared with a full repaint and with goldens (QB_UPDATE_GOLDEN=1 rewrites them).
 set -u
 
@@ -220,5 +224,61 @@ check "Call dials exactly the edited text, once" [ "$(json "$WORK/calls.json" "[
 check "Call closes the editor" [ "$(json "$C/called.json" "d['call_edit']['open']")" = "False" ]
 check "the list after the call as a full repaint draws it" same_image "$C/called.png" "$C/called-full.png"
 check "a long press on the detail screen's call button opens the editor with that number" [ "$(json "$C/from-detail.json" "(d['call_edit']['open'], d['call_edit']['number'], d['detail_screen']['visible'])")" = "(True, '+33 6 11 11 11 11', False)" ]
+
+# --- The symbol pad: held phone button, each symbol; a close ends the run ---------------------
+hold_and_slide() {  # the phone button held 300 ms, the pen slid to x $1 on the pad and lifted
+  printf 'down 210 300\nwait 300\nmove %s 270\nup %s 270\nwait 500\n' "$1" "$1"
+}
+run_script sym-min <<SCRIPT
+down 210 300
+wait 300
+dump held.json
+shot held.png
+move 200 305
+dump jitter.json
+move 90 270
+dump slid.json
+move 210 270
+up 210 270
+wait 300
+dump minimised.json
+quit
+SCRIPT
+S="$WORK/shots-sym-min"
+check "the symbols in order, the one under the held pen pressed" [ "$(json "$S/held.json" "(lambda p: (p['open'], p['rect'], [(s['action'], s['pressed']) for s in p['symbols']]))(d['symbol_pad'])")" = "(True, [0, 240, 240, 280], [('ClassicContactAction', False), ('OptionsMenuAction', False), ('CloseAction', False), ('IconHideAction', True)])" ]
+check "golden: the symbol pad over the darkened screen" golden "$S/held.png" symbol_pad
+check "a move over the bar below presses nothing there" [ "$(json "$S/jitter.json" "([s['pressed'] for s in d['symbol_pad']['symbols']], d['icon_bar']['buttons'][3]['pressed'], d['icon_bar']['pen_captured'])")" = "([False, False, False, False], False, False)" ]
+check "sliding presses the symbol under the pen only" [ "$(json "$S/slid.json" "[s['pressed'] for s in d['symbol_pad']['symbols']]")" = "[False, True, False, False]" ]
+check "lifting on minimise minimises and retires the pad" [ "$(json "$S/minimised.json" "(d['symbol_pad']['open'], d['symbol_pad']['last_symbol'], [w['visible'] for w in d['windows'] if w['title'] == 'Quillbook'][:1])")" = "(False, 'IconHideAction', [False])" ]
+{ hold_and_slide 30; printf 'dump app.json\nshot app.png\npost 2024\nshot app-full.png\nquit\n'; } | run_script sym-app
+S="$WORK/shots-sym-app"
+check "the contacts application symbol runs and the darkening goes" [ "$(json "$S/app.json" "(d['symbol_pad']['open'], d['symbol_pad']['last_symbol'])")" = "(False, 'ClassicContactAction')" ]
+check "after a symbol the screen is drawn afresh" same_image "$S/app.png" "$S/app-full.png"
+{ hold_and_slide 150; printf 'dump after.json\n'; } | run_script sym-close
+check "close ends the program at once" [ "$rc" -eq 0 -a ! -e "$WORK/shots-sym-close/after.json" ]
+
+printf 'hide_contact_without_phone=0\ndefault_to_close=1\n' >"$HOME_DIR/settings.ini"
+{ printf 'down 210 300\nwait 300\ndump held.json\nmove 150 270\nup 150 270\nwait 300\ndump third.json\nquit\n'; } | run_script to-close
+S="$WORK/shots-to-close"
+check "default_to_close: minimise third, close fourth and under the pen" [ "$(json "$S/held.json" "[(s['action'], s['pressed']) for s in d['symbol_pad']['symbols']][2:]")" = "[('IconHideAction', False), ('CloseAction', True)]" ]
+check "default_to_close: the third symbol minimises" [ "$(json "$S/third.json" "d['symbol_pad']['last_symbol']")" = "IconHideAction" ]
+printf 'hide_contact_without_phone=0\n' >"$HOME_DIR/settings.ini"
+
+# --- Options: theme archives without regard to case, theme and full screen kept, About -------
+cp "$HOME_DIR/Touch.qbt" "$HOME_DIR/aqua.qbt"
+{ hold_and_slide 90; printf 'dump menu.json\ntap 120 19\nwait 500\ndump themes.json\ntap 120 49\nwait 500\ndump theme.json\n'
+  hold_and_slide 90; printf 'tap 120 49\nwait 500\ndump full.json\n'
+  # Out of full screen the task bar (26 px) pushes the window down.
+  hold_and_slide 90; printf 'tap 120 105\nwait 300\ndump about.json\nkey VK_RETURN\nwait 300\ndump after-about.json\nquit\n'; } | run_script options
+O="$WORK/shots-options"
+check "the options run" [ "$rc" -eq 0 ]
+check "the options menu's entries" [ "$(json "$O/menu.json" "[m['labels'] for m in d['popup_menu']]")" = "[['Choose theme', 'Toggle Fullscreen', 'About']]" ]
+check "theme archives sorted without regard to case" [ "$(json "$O/themes.json" "[m['labels'] for m in d['popup_menu']]")" = "[['aqua', 'Nightfall', 'Touch']]" ]
+check "choosing a theme loads it and closes the menu" [ "$(json "$O/theme.json" "(d['shell']['theme_name'], d['popup_menu'])")" = "('Nightfall.qbt', [])" ]
+check "Toggle Fullscreen leaves full screen" [ "$(json "$O/full.json" "(d['shell']['full_screen'], d['screen']['task_bar_visible'])")" = "(False, True)" ]
+check "About shows its message box" [ "$(json "$O/about.json" "[w['title'] for w in d['windows'] if w['class'] == '#MessageBox']")" = "['Quillbook']" ]
+check "and OK closes it" [ "$(json "$O/after-about.json" "[w for w in d['windows'] if w['class'] == '#MessageBox']")" = "[]" ]
+printf 'dump again.json\nquit\n' | run_script restart
+check "theme and full screen are kept across a restart" [ "$(json "$WORK/shots-restart/again.json" "(d['shell']['theme_name'], d['shell']['full_screen'])")" = "('Nightfall.qbt', False)" ]
 
 finish
