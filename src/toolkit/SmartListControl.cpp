@@ -429,11 +429,14 @@ bool SmartListControl::Paint(platform::Surface& dc, int left, int top, int right
   if (IsRectEmpty(area)) return true;
 
   dc.PushClip(area);
-  if (background_image_ != nullptr) {
-    background_image_->DrawImageAt(dc, 0, 0);
-  } else if (background_color_ != kInvalidColor) {
+  // The colour first: an image smaller than the list (a big screen) leaves the rest to it,
+  // instead of whatever was drawn there before.
+  if (background_color_ != kInvalidColor &&
+      (background_image_ == nullptr || background_image_->Width() < rect.right ||
+       background_image_->Height() < rect.bottom)) {
     dc.FillRect(area, background_color_);
   }
+  if (background_image_ != nullptr) background_image_->DrawImageAt(dc, 0, 0);
 
   if (!empty_text_.empty() && !HasContentRows()) {
     const platform::Font font;
