@@ -20,7 +20,7 @@ void IconSymbolPadAction::Execute() {
   const RECT area{screen_.rect.left, bottom - s.icon_panel_height, screen_.rect.right, bottom};
   const int width = static_cast<int>(static_cast<unsigned>(RectWidth(screen_.rect)) / 4);
   SymbolPadContainer* pad = screen_.InsertChildFront(std::make_unique<SymbolPadContainer>(
-      host, area, width, SymbolPadContainer::MakeSymbols(host, screen_, s.default_to_close != 0),
+      host, area, SymbolPadContainer::MakeSymbols(host, screen_, s.default_to_close != 0),
       screen_));
   HideInputPanel(host);
   ScreenNavigation::DimWindow();

@@ -60,16 +60,20 @@ void PhoneCallEditPanel::Resize(const RECT& client) {
   const int middle = client.left + RectWidth(client) / 2;
   call_button_->rect = RECT{client.left, client.bottom - height, middle, client.bottom};
   cancel_button_->rect = RECT{middle, client.bottom - height, client.right, client.bottom};
+  // A relayout may have loaded the theme again: the old images are gone.
+  number_box_->SetBackgroundImage(theme::Settings().background_image_list.get());
   number_box_->Resize(RECT{client.left, kNumberBoxTop, client.right, kNumberBoxBottom});
 }
 
 bool PhoneCallEditPanel::Paint(platform::Surface& dc, int left, int top, int right, int bottom) {
   const theme::SettingManager& s = theme::Settings();
-  if (s.background_image_list) {
-    s.background_image_list->DrawImageAt(dc, 0, 0);
-  } else {
+  const theme::Image* image = s.background_image_list.get();
+  // The panel covers the whole screen: what an image smaller than the screen leaves gets the
+  // background colour, not the list below.
+  if (!image || image->Width() < rect.right || image->Height() < rect.bottom) {
     dc.FillRect(rect, s.background_color);
   }
+  if (image) image->DrawImageAt(dc, 0, 0);
   return ContainerPanel::Paint(dc, left, top, right, bottom);
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/ui/WindowApi.h"
 #include "screens/ClassicContactAction.h"
 #include "screens/CloseAction.h"
 #include "screens/ContactContainerPanel.h"
@@ -22,16 +23,15 @@ const std::type_info*& LastRun() {
 
 std::vector<SymbolPadContainer::Symbol> SymbolPadContainer::MakeSymbols(
     platform::ui::HWND host_window, ContactContainerPanel& screen, bool default_to_close) {
-  const theme::SettingManager& s = theme::Settings();
+  using S = theme::SettingManager;
   std::vector<Symbol> symbols;
-  symbols.push_back({std::make_unique<ClassicContactAction>(host_window), s.old_contact_icon.get(),
-                     s.old_contact_icon_pressed.get()});
-  symbols.push_back({std::make_unique<OptionsMenuAction>(screen), s.option_icon.get(),
-                     s.option_icon_pressed.get()});
-  Symbol close{std::make_unique<CloseAction>(host_window), s.close_icon.get(),
-               s.close_icon_pressed.get()};
-  Symbol minimise{std::make_unique<IconHideAction>(host_window), s.minimize_icon.get(),
-                  s.minimize_icon_pressed.get()};
+  symbols.push_back({std::make_unique<ClassicContactAction>(host_window), &S::old_contact_icon,
+                     &S::old_contact_icon_pressed});
+  symbols.push_back(
+      {std::make_unique<OptionsMenuAction>(screen), &S::option_icon, &S::option_icon_pressed});
+  Symbol close{std::make_unique<CloseAction>(host_window), &S::close_icon, &S::close_icon_pressed};
+  Symbol minimise{std::make_unique<IconHideAction>(host_window), &S::minimize_icon,
+                  &S::minimize_icon_pressed};
   if (default_to_close) std::swap(close, minimise);
   symbols.push_back(std::move(close));
   symbols.push_back(std::move(minimise));
@@ -39,18 +39,37 @@ std::vector<SymbolPadContainer::Symbol> SymbolPadContainer::MakeSymbols(
 }
 
 SymbolPadContainer::SymbolPadContainer(platform::ui::HWND host_window, const RECT& pad_rect,
-                                       int button_width, std::vector<Symbol> symbols,
-                                       ContactContainerPanel& screen)
-    : ContainerPanel(pad_rect) {
-  int left = pad_rect.left;
+                                       std::vector<Symbol> symbols, ContactContainerPanel& screen)
+    : ContainerPanel(pad_rect), host_window_(host_window) {
   for (Symbol& symbol : symbols) {
-    const RECT place{left, pad_rect.top, left + button_width, pad_rect.bottom};
-    Button* button = AddChild(
-        std::make_unique<Button>(host_window, place, u"", symbol.image, symbol.pressed_image));
+    Button* button =
+        AddChild(std::make_unique<Button>(host_window, pad_rect, u"", nullptr, nullptr));
     button->SetClickAction(
         std::make_unique<SymbolDeleteProxyAction>(std::move(symbol.action), *this, screen));
-    left += button_width;
+    images_.emplace_back(symbol.image, symbol.pressed_image);
   }
+  // Until the first relayout the row is where it was asked to be.
+  PlaceButtons(pad_rect.left, static_cast<int>(static_cast<unsigned>(RectWidth(pad_rect)) / 4));
+}
+
+void SymbolPadContainer::PlaceButtons(int left, int width) {
+  const theme::SettingManager& s = theme::Settings();
+  for (size_t i = 0; i < ChildCount(); ++i) {
+    const int x = left + static_cast<int>(i) * width;
+    SymbolButton(i).rect = RECT{x, rect.top, x + width, rect.bottom};
+    SymbolButton(i).SetImages((s.*images_[i].first).get(), (s.*images_[i].second).get());
+  }
+}
+
+void SymbolPadContainer::Resize(const RECT& client) {
+  RECT window{};
+  // Without a main window (tests) the client rectangle stands for it.
+  const int height =
+      platform::ui::GetWindowRect(host_window_, window) ? RectHeight(window) : client.bottom;
+  const theme::SettingManager& s = theme::Settings();
+  const int bottom = height - s.icon_panel_height;
+  rect = RECT{client.left, bottom - s.icon_panel_height, client.right, bottom};
+  PlaceButtons(client.left, static_cast<int>(static_cast<unsigned>(RectWidth(client)) / 4));
 }
 
 RECT SymbolPadContainer::OnPenMove(int x, int y) {

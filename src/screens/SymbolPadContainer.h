@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Window.h"
@@ -20,14 +21,17 @@ class ContactContainerPanel;
 
 namespace theme {
 class Image;
-}
+class SettingManager;
+}  // namespace theme
 
 class SymbolPadContainer : public ContainerPanel {
  public:
+  // A theme image setting; read again at every resize, as a relayout may load the theme anew.
+  using ImageSetting = std::unique_ptr<theme::Image> theme::SettingManager::*;
   struct Symbol {
     std::unique_ptr<Action> action;
-    const theme::Image* image = nullptr;
-    const theme::Image* pressed_image = nullptr;
+    ImageSetting image = nullptr;
+    ImageSetting pressed_image = nullptr;
   };
 
   // The symbols in order, contacts application first; with `default_to_close` minimise comes
@@ -35,12 +39,13 @@ class SymbolPadContainer : public ContainerPanel {
   static std::vector<Symbol> MakeSymbols(platform::ui::HWND host_window,
                                          ContactContainerPanel& screen, bool default_to_close);
 
-  // One button per symbol, `button_width` wide, left to right from the rect's left edge.
-  // Each button's click runs its symbol through a SymbolDeleteProxyAction that retires the
-  // pad from `screen`.
-  SymbolPadContainer(platform::ui::HWND host_window, const RECT& pad_rect, int button_width,
+  // One button per symbol, a quarter of the rect's width wide, left to right. Each button's click
+  // runs its symbol through a SymbolDeleteProxyAction that retires the pad from `screen`.
+  SymbolPadContainer(platform::ui::HWND host_window, const RECT& pad_rect,
                      std::vector<Symbol> symbols, ContactContainerPanel& screen);
 
+  // A relayout (rotation, theme): the row above the icon bar again, with the theme's images.
+  void Resize(const RECT& client) override;
   // Every move is the pad's (its rect comes back): each symbol is pressed while the pen is
   // over it.
   RECT OnPenMove(int x, int y) override;
@@ -54,4 +59,11 @@ class SymbolPadContainer : public ContainerPanel {
   // The type of the last symbol's action run by any pad (null before the first), for dumps.
   static const std::type_info* LastSymbolRun();
   static void SetLastSymbolRun(const std::type_info* type);
+
+ private:
+  // The buttons across the rect from `left`, `width` each, with the theme's images.
+  void PlaceButtons(int left, int width);
+
+  platform::ui::HWND host_window_;
+  std::vector<std::pair<ImageSetting, ImageSetting>> images_;
 };
