@@ -24,6 +24,11 @@ ContactRowNavigation::ShowSmsHandler& SmsHandler() {
   return handler;
 }
 
+ContactRowNavigation::EditCallHandler& CallHandler() {
+  static ContactRowNavigation::EditCallHandler handler;
+  return handler;
+}
+
 ContactRowNavigation::TraceSink& Sink() {
   static ContactRowNavigation::TraceSink sink;
   return sink;
@@ -44,9 +49,14 @@ void ContactRowNavigation::SetShowSmsHandler(ShowSmsHandler handler) {
   SmsHandler() = std::move(handler);
 }
 
+void ContactRowNavigation::SetEditCallHandler(EditCallHandler handler) {
+  CallHandler() = std::move(handler);
+}
+
 void ContactRowNavigation::Reset() {
   DetailHandler() = nullptr;
   SmsHandler() = nullptr;
+  CallHandler() = nullptr;
   Sink() = nullptr;
 }
 
@@ -62,6 +72,13 @@ bool ContactRowNavigation::ShowSms(ContactListItem& row, const PhoneEntry& numbe
   const ShowSmsHandler handler = SmsHandler();
   if (!handler) return false;
   handler(row, number);
+  return true;
+}
+
+bool ContactRowNavigation::EditCall(const PhoneEntry& number) {
+  const EditCallHandler handler = CallHandler();
+  if (!handler) return false;
+  handler(number);
   return true;
 }
 

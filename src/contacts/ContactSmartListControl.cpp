@@ -6,6 +6,7 @@
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactLoader.h"
 #include "contacts/ContactRecordMove.h"
+#include "contacts/ContactRowNavigation.h"
 #include "contacts/ContactStoreReads.h"
 #include "contacts/NewContactListItem.h"
 #include "platform/ThreadPriority.h"
@@ -297,4 +298,10 @@ bool ContactSmartListControl::HasContentRows() const {
 void ContactSmartListControl::SetFilter(ISmartListFilter* filter) {
   SmartListControl::SetFilter(filter);
   last_typed_ = 0xFFFF;
+}
+
+void ContactSmartListControl::OnItemLongPress(IListItem* item, int, int) {
+  auto* contact = dynamic_cast<ContactListItem*>(item);
+  if (!contact || contact->phones.empty()) return;
+  ContactRowNavigation::EditCall(contact->phones.back());
 }

@@ -111,6 +111,8 @@ class ContactSmartListControl : public SmartListControl {
   void Resize(const RECT& client) override;
   bool Paint(platform::Surface& dc, int left, int top, int right, int bottom) override;
   RECT OnKey(uint32_t virtual_key, char16_t character) override;
+  // A long press on a contact with numbers opens the call edit panel with its last number.
+  void OnItemLongPress(IListItem* item, int x, int y) override;
   void SetFilter(ISmartListFilter* filter) override;
   // A contact row other than the new-contact row is displayed; the filter header and the
   // separators alone leave room for the empty text.

@@ -69,6 +69,7 @@ inline constexpr uint32_t WS_VISIBLE = 0x10000000;
 inline constexpr uint32_t WS_CHILD = 0x40000000;
 inline constexpr uint32_t ES_MULTILINE = 0x0004;
 inline constexpr uint32_t ES_AUTOVSCROLL = 0x0040;
+inline constexpr uint32_t ES_AUTOHSCROLL = 0x0080;
 inline constexpr uint32_t WS_EX_TOPMOST = 0x00000008;
 inline constexpr uint32_t WS_EX_NOACTIVATE = 0x08000000;
 

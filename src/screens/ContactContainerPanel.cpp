@@ -7,7 +7,9 @@
 #include "platform/ui/WindowApi.h"
 #include "screens/FilterMenuAction.h"
 #include "screens/FilterMenuPanel.h"
+#include "screens/IconPanel.h"
 #include "screens/LeftSearchPanel.h"
+#include "screens/PhonePad.h"
 #include "theme/SettingManager.h"
 
 namespace {
@@ -30,6 +32,12 @@ ContactContainerPanel::ContactContainerPanel(platform::ui::HWND host_window, con
   list->SetFilter(new AllContactsFilterItem());
   auto menu = std::make_unique<FilterMenuPanel>(host_window, screen, list.get());
   filter_menu_action_ = std::make_unique<FilterMenuAction>(*menu);
+  const int32_t bar_top = screen.bottom - theme::Settings().icon_panel_height;
+  auto pad = std::make_unique<PhonePad>(host_window,
+                                        RECT{screen.left, bar_top - 160, screen.right, bar_top});
+  pad->visible = false;
+  phone_pad_ = AddChild(std::move(pad));
+  icon_bar_ = AddChild(std::make_unique<IconPanel>(host_window, screen, *this));
   index_strip_ = AddChild(std::move(strip));
   contact_list_ = AddChild(std::move(list));
   filter_menu_ = AddChild(std::move(menu));
@@ -47,6 +55,7 @@ void ContactContainerPanel::Resize(const RECT& client) {
       platform::ui::GetWindowRect(host_window_, window) ? RectHeight(window) : RectHeight(client);
   rect = RECT{client.left, client.top, client.right,
               window_height - theme::Settings().icon_panel_height};
+  if (phone_pad_->visible) contact_list_->rect.bottom = phone_pad_->rect.top;
 }
 
 void ContactContainerPanel::OnTransitionStart() {

@@ -1,8 +1,9 @@
-// ContactContainerPanel: the contact list screen. It holds the contact list and the index
-// strip on the list's left edge, and the filter menu over them (hidden at start); the room of
-// the icon bar (`icon_panel_height` pixels) stays free at the bottom of the screen. Children in
-// input order: index strip, contact list, filter menu (the strip first, so that it sees the
-// pen along both screen edges before the list does). The panel holds the filter button's
+// ContactContainerPanel: the contact list screen. It holds the contact list, the index strip
+// on the list's left edge, the icon bar in its room (`icon_panel_height` pixels) at the bottom
+// of the screen, the phone pad (hidden at start) that the icon bar's phone button slides up
+// above the bar, and the filter menu over the list (hidden at start). Children in input order:
+// phone pad, icon bar, index strip, contact list, filter menu (the strip before the list, so
+// that it sees the pen along both screen edges first). The panel holds the filter button's
 // command, FilterMenuAction, which opens and closes the menu.
 //
 // The contact list starts with the all-contacts filter. The panel paints nothing of its own:
@@ -13,12 +14,15 @@
 #include <memory>
 
 #include "platform/ui/Window.h"
+#include "toolkit/Action.h"
 #include "toolkit/ContainerPanel.h"
 
 class Action;
 class ContactSmartListControl;
 class FilterMenuPanel;
+class IconPanel;
 class LeftSearchPanel;
+class PhonePad;
 
 class ContactContainerPanel : public ContainerPanel {
  public:
@@ -28,7 +32,8 @@ class ContactContainerPanel : public ContainerPanel {
   ~ContactContainerPanel() override;
 
   // Every child gets `client` less the icon bar's room at the bottom; the panel's own rect
-  // ends there too (the main window's height less `icon_panel_height`).
+  // ends there too (the main window's height less `icon_panel_height`). While the phone pad
+  // shows, the contact list ends at its top.
   void Resize(const RECT& client) override;
   // Also drops a press on the index strip, so that no bubble survives a screen change.
   void OnTransitionStart() override;
@@ -41,9 +46,14 @@ class ContactContainerPanel : public ContainerPanel {
   FilterMenuPanel& FilterMenu() const { return *filter_menu_; }
   // Opens or closes the filter menu (run by the filter button).
   Action& FilterMenuCommand() const { return *filter_menu_action_; }
+  IconPanel& IconBar() const { return *icon_bar_; }
+  PhonePad& PhonePadControl() const { return *phone_pad_; }
+  platform::ui::HWND HostWindow() const { return host_window_; }
 
  private:
   platform::ui::HWND host_window_;
+  PhonePad* phone_pad_;                    // child
+  IconPanel* icon_bar_;                    // child
   ContactSmartListControl* contact_list_;  // child
   LeftSearchPanel* index_strip_;           // child
   FilterMenuPanel* filter_menu_;           // child

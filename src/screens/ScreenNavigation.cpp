@@ -52,3 +52,32 @@ bool ScreenNavigation::OpenCallEdit(const std::u16string& number) {
   handler(number);
   return true;
 }
+
+void ScreenNavigation::ToggleFavoriteFilter() {
+  if (auto handler = Registered().toggle_favorite_filter) handler();
+}
+
+void ScreenNavigation::ToggleSmsFilter() {
+  if (auto handler = Registered().toggle_sms_filter) handler();
+}
+
+uint32_t ScreenNavigation::UnreadCount() {
+  const auto& handler = Registered().unread_count;
+  return handler ? handler() : 0;
+}
+
+void ScreenNavigation::DispatchKey(uint32_t virtual_key, char16_t character) {
+  if (auto handler = Registered().dispatch_key) handler(virtual_key, character);
+}
+
+void ScreenNavigation::DimWindow() {
+  if (auto handler = Registered().dim_window) handler();
+}
+
+void ScreenNavigation::ChangeTheme(const std::u16string& theme_file_name) {
+  if (auto handler = Registered().change_theme) handler(theme_file_name);
+}
+
+void ScreenNavigation::ToggleFullScreen() {
+  if (auto handler = Registered().toggle_full_screen) handler();
+}

@@ -1,6 +1,8 @@
 // What the screens ask of the shell, which sits above them: back to the contact list, the page
-// flip over the whole screen, the genie and the slide of the filter menu, and the call edit
-// panel over the list. The shell registers the
+// flip over the whole screen, the genie and the slide of the filter menu, the call edit panel
+// over the list, the list's filter toggles and the unread SMS count, the main window's key
+// dispatch, its darkening, and the options menu's theme and full-screen switches. The shell
+// registers the
 // handlers at start-up; without them a request does nothing (the call edit panel does not
 // exist yet, so that request only writes to the contact rows' trace).
 //
@@ -22,6 +24,18 @@ class ScreenNavigation {
     std::function<void(const RECT& target)> genie_open;
     std::function<void(const RECT& target)> genie_close;
     std::function<void(int direction, const RECT& area, int32_t duration_ms)> slide;
+    // The icon bar's two filter toggles of the list screen.
+    std::function<void()> toggle_favorite_filter;
+    std::function<void()> toggle_sms_filter;
+    // The unread SMS count the icon bar's badge shows.
+    std::function<uint32_t()> unread_count;
+    // The main window's key dispatch (phone-pad keys).
+    std::function<void(uint32_t virtual_key, char16_t character)> dispatch_key;
+    // Darkens the whole window as shown, once (the parts repainted later come back bright).
+    std::function<void()> dim_window;
+    // The options menu: the theme archive to use from now on, and the full-screen switch.
+    std::function<void(const std::u16string& theme_file_name)> change_theme;
+    std::function<void()> toggle_full_screen;
   };
 
   // Registers the handlers (an empty member leaves that request unanswered).
@@ -42,4 +56,12 @@ class ScreenNavigation {
   static void Slide(int direction, const RECT& area, int32_t duration_ms);
   // The call edit panel over the list screen with `number`; false when none exists.
   static bool OpenCallEdit(const std::u16string& number);
+  static void ToggleFavoriteFilter();
+  static void ToggleSmsFilter();
+  // 0 when no count is registered.
+  static uint32_t UnreadCount();
+  static void DispatchKey(uint32_t virtual_key, char16_t character);
+  static void DimWindow();
+  static void ChangeTheme(const std::u16string& theme_file_name);
+  static void ToggleFullScreen();
 };

@@ -5,13 +5,12 @@
 #include "contacts/ContactListItem.h"
 #include "screens/ContactDetailPanel.h"
 #include "shell/AppGlobals.h"
+#include "shell/MenuDump.h"
 #include "shell/TypeName.h"
 #include "theme/SettingManager.h"
-#include "toolkit/BorderPanel.h"
 #include "toolkit/Button.h"
 #include "toolkit/ButtonSmartListControl.h"
 #include "toolkit/CloseButton.h"
-#include "toolkit/RelativeButton.h"
 #include "toolkit/TextInputControl.h"
 
 namespace shell {
@@ -63,28 +62,6 @@ void WriteButtons(ui::JsonWriter& json, ButtonSmartListControl& list) {
     json.EndObject();
   }
   json.EndArray();
-}
-
-void WriteMenu(ui::JsonWriter& json, const BorderPanel& menu) {
-  json.BeginObject();
-  json.BoolField("open", menu.visible);
-  json.RectField("rect", menu.rect);
-  json.Key("labels");
-  json.BeginArray();
-  for (size_t i = 0; i < menu.ChildCount(); ++i) {
-    if (const auto* button = dynamic_cast<const Button*>(menu.Child(i))) json.String(button->text);
-  }
-  json.EndArray();
-  // Where each button is while the menu is open (relative to the menu's place).
-  json.Key("button_rects");
-  json.BeginArray();
-  for (size_t i = 0; i < menu.ChildCount(); ++i) {
-    if (const auto* button = dynamic_cast<const RelativeButton*>(menu.Child(i))) {
-      json.Rect(OffsetRect(button->RelativeRect(), menu.rect.left, 0));
-    }
-  }
-  json.EndArray();
-  json.EndObject();
 }
 
 void WriteNoteBox(ui::JsonWriter& json, const TextInputControl& box) {

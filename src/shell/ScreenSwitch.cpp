@@ -13,9 +13,16 @@
 #include "screens/ContactContainerPanel.h"
 #include "screens/ContactDetailPanel.h"
 #include "screens/LeftSearchPanel.h"
+#include "screens/PhoneCallEditPanel.h"
 #include "screens/ScreenNavigation.h"
 #include "shell/AppGlobals.h"
+#include "shell/Dispatch.h"
+#include "shell/FullScreen.h"
 #include "shell/Navigation.h"
+#include "shell/Painting.h"
+#include "shell/Preferences.h"
+#include "shell/Relayout.h"
+#include "theme/Drawing.h"
 
 namespace shell {
 
@@ -100,6 +107,8 @@ void RegisterRowNavigation(ui::HWND hwnd) {
       [hwnd](ContactListItem& row) { ShowDetailPanel(hwnd, &row); });
   ContactRowNavigation::SetShowSmsHandler(
       [hwnd](ContactListItem& row, const PhoneEntry& number) { ShowSmsPanel(hwnd, &row, number); });
+  ContactRowNavigation::SetEditCallHandler(
+      [](const PhoneEntry& number) { ScreenNavigation::OpenCallEdit(number.number); });
   ScreenNavigation::Handlers screens;
   screens.show_main_panel = [hwnd](bool animate) { ShowMainPanel(hwnd, animate); };
   screens.flip_transition = [hwnd](int direction) { FlipTransition(hwnd, direction); };
@@ -107,6 +116,29 @@ void RegisterRowNavigation(ui::HWND hwnd) {
   screens.genie_close = [hwnd](const RECT& target) { GenieCloseTransition(hwnd, target); };
   screens.slide = [hwnd](int direction, const RECT& area, int32_t duration_ms) {
     SlideTransition(hwnd, direction, &area, duration_ms);
+  };
+  screens.toggle_favorite_filter = [hwnd] { ToggleFavoriteFilter(hwnd); };
+  screens.toggle_sms_filter = [hwnd] { ToggleSmsFilter(hwnd); };
+  screens.unread_count = [] { return App().unread_count; };
+  screens.open_call_edit = [hwnd](const std::u16string& number) {
+    if (App().list_screen) ShowPhoneCallEditPanel(hwnd, *App().list_screen, number);
+  };
+  screens.dispatch_key = [hwnd](uint32_t virtual_key, char16_t character) {
+    DispatchKey(hwnd, virtual_key, character);
+  };
+  screens.dim_window = [hwnd] {
+    // The back buffer is what every paint shows: darkened there, the darkening stays on the
+    // parts of the window that are not painted again. What is waiting to be painted (a
+    // relayout repaints everything) is painted first, so that it is darkened too.
+    ui::UpdateWindow(hwnd);
+    RECT client{};
+    ui::GetClientRect(hwnd, client);
+    theme::DimRect(EnsureBackBuffer(hwnd), client);
+  };
+  screens.change_theme = [](const std::u16string& name) { ChangeTheme(name); };
+  screens.toggle_full_screen = [] {
+    WriteFullscreen(!ReadFullscreen());
+    RequestFullScreen();
   };
   ScreenNavigation::SetHandlers(std::move(screens));
 }

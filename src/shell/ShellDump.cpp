@@ -1,14 +1,19 @@
 // The shell's section of state dumps: orientation, layout, full-screen state, theme name and
 // full-screen preference as read, the unread count, and the top-level panels in list order;
-// and the sections of the list screen (ListScreenDump) and the detail screen
-// (DetailScreenDump) and the filter menu (FilterMenuScript).
+// and the sections of the list screen (ListScreenDump), the detail screen (DetailScreenDump),
+// the filter menu (FilterMenuScript), the icon bar (IconBarDump) and the phone pad and call
+// edit panel (PhonePadDump).
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/DetailScreenDump.h"
 #include "shell/Entry.h"
 #include "shell/FilterMenuScript.h"
+#include "shell/IconBarDump.h"
 #include "shell/ListScreenDump.h"
+#include "shell/MenuDump.h"
+#include "shell/PhonePadDump.h"
+#include "shell/SymbolPadDump.h"
 #include "shell/TypeName.h"
 
 namespace shell {
@@ -61,6 +66,11 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
   ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
   ui::DumpRegistry::Instance().Add("filter_menu", WriteFilterMenu);
+  ui::DumpRegistry::Instance().Add("icon_bar", WriteIconBar);
+  ui::DumpRegistry::Instance().Add("phone_pad", WritePhonePad);
+  ui::DumpRegistry::Instance().Add("call_edit", WriteCallEdit);
+  ui::DumpRegistry::Instance().Add("symbol_pad", WriteSymbolPad);
+  ui::DumpRegistry::Instance().Add("popup_menu", WritePopupMenus);
 }
 
 }  // namespace shell

@@ -11,16 +11,19 @@
 namespace ui = platform::ui;
 
 TextInputControl::TextInputControl(ui::HWND parent, int left, int top, int right, int bottom,
-                                   int label_offset, const theme::Image* background_image)
+                                   int label_offset, const theme::Image* background_image,
+                                   bool single_line)
     : LightControl(RECT{left, top, right, bottom}),
       parent_(parent),
+      single_line_(single_line),
       label_offset_(label_offset),
       background_image_(background_image),
       text_color_(theme::Settings().text_color) {
   platform::input::SHInitExtraControls();
-  edit_ = ui::CreateWindowEx(0, platform::input::kCapEditClass, u"",
-                             WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, left, top + label_offset,
-                             right - left, bottom - top - label_offset, parent);
+  edit_ = ui::CreateWindowEx(
+      0, platform::input::kCapEditClass, u"",
+      single_line ? WS_CHILD | ES_AUTOHSCROLL : WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, left,
+      top + label_offset, right - left, bottom - top - label_offset, parent);
   if (!edit_) {
     ui::MessageBox(parent, u"Could not create edit box.", u"Error", MB_OK | MB_ICONERROR);
     ui::PostQuitMessage(0);
@@ -73,8 +76,16 @@ bool TextInputControl::Paint(platform::Surface& dc, int left, int top, int right
   // While the edit box is shown it covers this; while hidden the box still shows its text,
   // placed as the edit box places it.
   RECT text_box{rect.left + 2, rect.top + label_offset_ + 1, rect.right - 2, rect.bottom};
-  dc.DrawText(GetText(), text_box, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX, CurrentFont(),
-              text_color_);
+  const std::u16string text = GetText();
+  if (single_line_) {
+    // One line; a text wider than the box shows its end, where the caret stands.
+    const int overflow = dc.MeasureText(text, CurrentFont()).cx - RectWidth(text_box) + 1;
+    if (overflow > 0) text_box.left -= overflow;
+    dc.DrawText(text, text_box, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP, CurrentFont(),
+                text_color_);
+  } else {
+    dc.DrawText(text, text_box, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX, CurrentFont(), text_color_);
+  }
   dc.PopClip();
   return true;
 }

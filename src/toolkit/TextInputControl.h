@@ -25,9 +25,11 @@ inline constexpr size_t kSmsTextLimit = 1023;
 class TextInputControl : public LightControl {
  public:
   // Creates the hidden edit box at (left, top + label_offset) down to (right, bottom). When it
-  // cannot be made the program shows "Could not create edit box." and quits.
+  // cannot be made the program shows "Could not create edit box." and quits. A single-line
+  // box (a phone number) is never wrapped: it scrolls sideways to keep the caret in view.
   TextInputControl(platform::ui::HWND parent, int left, int top, int right, int bottom,
-                   int label_offset, const theme::Image* background_image);
+                   int label_offset, const theme::Image* background_image,
+                   bool single_line = false);
   ~TextInputControl() override;
 
   // `rect` is the box's own rectangle (the owner computes it).
@@ -58,6 +60,7 @@ class TextInputControl : public LightControl {
   void SetBackgroundImage(const theme::Image* image);
 
   platform::ui::HWND EditWindow() const { return edit_; }
+  bool SingleLine() const { return single_line_; }
   COLORREF TextColor() const { return text_color_; }
   int LabelOffset() const { return label_offset_; }
   const std::u16string& Label() const { return label_; }
@@ -69,6 +72,7 @@ class TextInputControl : public LightControl {
   const platform::Font& CurrentFont() const;
 
   platform::ui::HWND parent_;
+  bool single_line_ = false;
   platform::ui::HWND edit_ = nullptr;
   bool active_ = false;
   int label_offset_;

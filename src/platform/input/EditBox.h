@@ -1,8 +1,10 @@
 // The platform's edit box: the window classes "CAPEDIT" (capitalises the first letter of each
-// sentence) and "EDIT". A multi-line box that wraps words and scrolls vertically to keep the
-// caret in view; it takes characters (WM_CHAR, one UTF-16 unit each, a pair arriving as two),
-// editing keys, a desktop input method's composition (shown underlined at the caret until it
-// is committed) and the pen, and speaks the old edit messages.
+// sentence) and "EDIT". A multi-line box (ES_MULTILINE) that wraps words and scrolls
+// vertically to keep the caret in view; without ES_MULTILINE one line that is never wrapped
+// and scrolls sideways to keep the caret in view. Either way the box takes characters
+// (WM_CHAR, one UTF-16 unit each, a pair arriving as two), editing keys, a desktop input method's
+// composition (shown underlined at the caret until it is committed) and the pen, and speaks the old
+// edit messages.
 //
 // Pen (a table, row by row):
 //   down            focus to the box; caret to the point (shift held: the selection grows)

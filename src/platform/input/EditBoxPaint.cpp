@@ -16,6 +16,8 @@ constexpr int kMarginX = 2;
 constexpr int kMarginY = 1;
 constexpr COLORREF kSelectionColor = RGB(49, 106, 197);
 constexpr COLORREF kSelectedTextColor = RGB(255, 255, 255);
+// Wide enough that no text is wrapped, small enough that sums with it stay in range.
+constexpr int kUnwrappedWidth = 1 << 28;
 constexpr uint32_t kLineFlags = DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
 
 }  // namespace
@@ -36,6 +38,10 @@ size_t EditBoxWindow::ToModel(size_t position) const {
   if (position <= caret) return position;
   if (position < caret + composition_.size()) return caret;
   return position - composition_.size();
+}
+
+bool EditBoxWindow::SingleLine() const {
+  return (hwnd_->Style() & ES_MULTILINE) == 0;
 }
 
 int EditBoxWindow::LineHeight() const {
@@ -62,7 +68,9 @@ void EditBoxWindow::EnsureLayout() {
     return stops;
   };
   display_ = DisplayText();
-  layout_.Build(display_, RectWidth(client) - 2 * kMarginX, measure);
+  // A single-line box never wraps: it scrolls sideways instead.
+  const int width = SingleLine() ? kUnwrappedWidth : RectWidth(client) - 2 * kMarginX;
+  layout_.Build(display_, width, measure);
   stops_cache_ = std::move(used);
   layout_stale_ = false;
 }
@@ -75,6 +83,16 @@ void EditBoxWindow::EnsureCaretVisible() {
   if (line >= first_line_ + visible) first_line_ = line + 1 - visible;
   const size_t count = layout_.LineCount();
   first_line_ = std::min(first_line_, count > visible ? count - visible : 0);
+  if (!SingleLine()) return;
+  // Sideways: the caret stays inside the box and no room is left empty after the text's end.
+  RECT client{};
+  ui::GetClientRect(hwnd_, client);
+  const int room = std::max(1, RectWidth(client) - 2 * kMarginX - 1);
+  const int x = layout_.XOf(ToDisplay(text_.Caret()) + composition_cursor_);
+  const int end = layout_.XOf(layout_.Line(line).end);
+  if (x < scroll_x_) scroll_x_ = x;
+  if (x > scroll_x_ + room) scroll_x_ = x - room;
+  scroll_x_ = std::clamp(scroll_x_, 0, std::max(0, end - room));
 }
 
 size_t EditBoxWindow::PositionAtPoint(int x, int y) {
@@ -83,14 +101,14 @@ size_t EditBoxWindow::PositionAtPoint(int x, int y) {
   const int64_t line = static_cast<int64_t>(first_line_) + row;
   const size_t clamped =
       static_cast<size_t>(std::clamp<int64_t>(line, 0, int64_t(layout_.LineCount()) - 1));
-  return text_.Snap(ToModel(layout_.PositionAt(clamped, x - kMarginX)));
+  return text_.Snap(ToModel(layout_.PositionAt(clamped, x - kMarginX + scroll_x_)));
 }
 
 RECT EditBoxWindow::CaretRect() {
   EnsureLayout();
   const size_t position = ToDisplay(text_.Caret()) + static_cast<size_t>(composition_cursor_);
   const size_t line = layout_.LineOf(position);
-  const int x = kMarginX + layout_.XOf(position);
+  const int x = kMarginX - scroll_x_ + layout_.XOf(position);
   const int y = kMarginY + (static_cast<int>(line) - static_cast<int>(first_line_)) * LineHeight();
   return RECT{x - 1, y, x + 2, y + LineHeight()};
 }
@@ -101,7 +119,8 @@ void EditBoxWindow::PaintLine(Surface& dc, size_t index, int y, COLORREF text_co
   const std::u16string_view content =
       std::u16string_view(shown).substr(line.start, line.end - line.start);
   const int height = LineHeight();
-  RECT place{kMarginX, y, kMarginX + 1, y + height};
+  const int margin = kMarginX - scroll_x_;
+  RECT place{margin, y, margin + 1, y + height};
   dc.DrawText(content, place, kLineFlags, font_, text_color);
   // The selection: its part of this line, plus a little room for a selected line break.
   const size_t from = std::max(ToDisplay(text_.SelectionStart()), line.start);
@@ -109,8 +128,8 @@ void EditBoxWindow::PaintLine(Surface& dc, size_t index, int y, COLORREF text_co
   const bool break_selected = !line.soft && ToDisplay(text_.SelectionEnd()) > line.end &&
                               ToDisplay(text_.SelectionStart()) <= line.end;
   if (text_.HasSelection() && (from < to || break_selected)) {
-    const int left = kMarginX + layout_.XOf(std::min(from, line.end));
-    const int right = kMarginX + layout_.XOf(to < from ? from : to) + (break_selected ? 4 : 0);
+    const int left = margin + layout_.XOf(std::min(from, line.end));
+    const int right = margin + layout_.XOf(to < from ? from : to) + (break_selected ? 4 : 0);
     const RECT band{left, y, std::max(left, right), y + height};
     dc.FillRect(band, kSelectionColor);
     dc.PushClip(band);
@@ -121,8 +140,8 @@ void EditBoxWindow::PaintLine(Surface& dc, size_t index, int y, COLORREF text_co
   const size_t comp_start = std::max(text_.Caret(), line.start);
   const size_t comp_end = std::min(text_.Caret() + composition_.size(), line.end);
   if (!composition_.empty() && comp_start < comp_end) {
-    const int left = kMarginX + layout_.XOf(comp_start);
-    const int right = kMarginX + layout_.XOf(comp_end);
+    const int left = margin + layout_.XOf(comp_start);
+    const int right = margin + layout_.XOf(comp_end);
     dc.FillRect(RECT{left, y + height - 1, right, y + height}, text_color);
   }
 }

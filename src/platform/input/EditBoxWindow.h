@@ -55,6 +55,8 @@ class EditBoxWindow final : public ui::WindowClassData {
   void PaintLine(Surface& dc, size_t line, int y, COLORREF text_color);
   void EnsureLayout();
   void EnsureCaretVisible();
+  // Created without ES_MULTILINE: one line that scrolls sideways, never wrapped.
+  bool SingleLine() const;
   int LineHeight() const;
   int VisibleLines() const;
   size_t PositionAtPoint(int x, int y);
@@ -75,6 +77,7 @@ class EditBoxWindow final : public ui::WindowClassData {
   std::u16string display_;  // the text as laid out (with the composition), set by EnsureLayout
   Font font_;
   size_t first_line_ = 0;
+  int scroll_x_ = 0;  // single-line boxes: pixels scrolled off the left edge
   bool focused_ = false;
   bool caret_on_ = false;
   std::optional<int> preferred_x_;  // kept while moving up and down

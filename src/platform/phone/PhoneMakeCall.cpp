@@ -41,6 +41,11 @@ CallResult PhoneMakeCall(const PHONEMAKECALLINFO* info) {
   }
   const std::u16string number(info->pszDestAddress);
   const std::u16string party(info->pszCalledParty ? info->pszCalledParty : u"");
+  // A call to nothing is refused, whatever the backend.
+  if (number.find_first_not_of(u" \t") == std::u16string::npos) {
+    Tell(u"There is no number to call.");
+    return CallResult::kNotDialable;
+  }
   switch (ReadServiceBackend(PlatformService::kPhone)) {
     case ServiceBackend::kSimulated:
       if (LogCall(number, party)) return CallResult::kPlaced;

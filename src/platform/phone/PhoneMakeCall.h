@@ -4,6 +4,7 @@
 //              time, the number and the called party;
 //   desktop    the number goes as a tel: URI to the desktop's default handler;
 //   modem      calls through the modem do not exist yet: the call fails visibly.
+// An empty (or blank) number is refused on every backend.
 // Every failure a user must know about (no handler, a number with nothing to dial) is told in
 // a platform message box before the call returns.
 //

@@ -143,6 +143,26 @@ TEST_F(InputEditBoxTest, MessagesOfTheTextBox) {
   EXPECT_EQ(screen.GetPixel(kEditRect.right - 2, kEditRect.bottom - 2), kRed);
 }
 
+TEST_F(InputEditBoxTest, SingleLineBoxScrollsSidewaysInsteadOfWrapping) {
+  ui::DestroyWindow(edit_);
+  edit_ = ui::CreateWindowEx(0, input::kCapEditClass, u"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                             kEditRect.left, kEditRect.top, RectWidth(kEditRect),
+                             RectHeight(kEditRect), parent_);
+  manager_.SetFocus(edit_);
+  const std::u16string number = u"+33 6 22 22 22 22 22 22 22 22 22 22 22 22 22";
+  ui::SendMessage(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(number.c_str()));
+  ui::SendMessage(edit_, EM_SETSEL, number.size(), number.size());
+  Pump();
+  EXPECT_EQ(State().line_count, 1u);
+  // Scrolled to the caret at the end: the box's left edge is well inside the text.
+  Tap(1, 5);
+  EXPECT_GT(State().caret, 10u);
+  Key(VK_HOME);
+  Wait(500);
+  Tap(1, 5);
+  EXPECT_EQ(State().caret, 0u);
+}
+
 TEST_F(InputEditBoxTest, PenCaretDoubleTapAndMenu) {
   Type(u"one two three");
   Tap(1, 5);

@@ -89,6 +89,12 @@ TEST_F(PhoneMailServiceTest, TheSimulatedPhoneAndMailLogWhatTheyAreGiven) {
   wrong_size.cbSize = 24;
   EXPECT_EQ(phone::PhoneMakeCall(&wrong_size), phone::CallResult::kInvalidRecord);
   EXPECT_EQ(phone::PhoneMakeCall(nullptr), phone::CallResult::kInvalidRecord);
+  // A call to nothing is refused, not logged.
+  for (const char16_t* nothing : {u"", u"  "}) {
+    phone::PHONEMAKECALLINFO empty = call;
+    empty.pszDestAddress = nothing;
+    EXPECT_EQ(phone::PhoneMakeCall(&empty), phone::CallResult::kNotDialable);
+  }
 
   mail::MAILCOMPOSEFIELDS compose;
   compose.pszTo = u"Ann, \"the\" <boss><ann@example.org>";

@@ -1,0 +1,7 @@
+#include "screens/FullscreenAction.h"
+
+#include "screens/ScreenNavigation.h"
+
+void FullscreenAction::Execute() {
+  ScreenNavigation::ToggleFullScreen();
+}

@@ -1,0 +1,7 @@
+#include "screens/IconFavoriteAction.h"
+
+#include "screens/ScreenNavigation.h"
+
+void IconFavoriteAction::Execute() {
+  ScreenNavigation::ToggleFavoriteFilter();
+}

@@ -1,0 +1,7 @@
+#include "screens/IconSmsAction.h"
+
+#include "screens/ScreenNavigation.h"
+
+void IconSmsAction::Execute() {
+  ScreenNavigation::ToggleSmsFilter();
+}
