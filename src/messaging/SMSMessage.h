@@ -40,6 +40,8 @@ class SMSMessage : public IListItem {
   bool outgoing = false;
   bool read = true;
   bool send_failed = false;
+  // For the item of a failed send: the text that did not go, which a resend puts back.
+  std::u16string unsent_text;
   // The contact whose conversation holds this SMS; not owned, none for local items.
   ContactListItem* owner = nullptr;
   FileTime time = 0;
