@@ -7,6 +7,7 @@
 #include "mapi/MAPIMsgStore.h"
 #include "mapi/MAPISession.h"
 #include "messaging/SMSMessage.h"
+#include "messaging/SmsCounter.h"
 #include "messaging/SmsSending.h"
 #include "platform/ServiceBackend.h"
 #include "platform/sms/SimulatedNetwork.h"
@@ -114,6 +115,13 @@ TEST_F(SmsSendingTest, AFailedSendIsAnErrorItemThatKeepsItsTextAndFilesNothing) 
   EXPECT_EQ(SmsSendText(u"+441234", u"x"), sms::SMS_E_SERVICE_UNAVAILABLE);
   EXPECT_EQ(SentCount(), 0u);
   EXPECT_TRUE(Outgoing().empty());
+}
+
+TEST(SmsCounterTest, ShowsWhatIsLeftOfTheSingleSmsOrOfTheLastPart) {
+  EXPECT_EQ(SmsCounterText(u""), u"(160/160)");
+  EXPECT_EQ(SmsCounterText(std::u16string(161, u'a')), u"(145/2)");
+  EXPECT_EQ(SmsCounterText(std::u16string(306, u'a')), u"(0/2)");
+  EXPECT_EQ(SmsCounterText(u"\u0436"), u"(69/70)");
 }
 
 }  // namespace
