@@ -46,10 +46,6 @@ SMSMessage::SMSMessage(ContactListItem* owner_item, CMAPIMessage& message, const
   read = message.IsRead();
 }
 
-void SMSMessage::Measure(platform::Surface& /*surface*/, const RECT& /*row*/) {
-  EnsureDateText();
-}
-
 const std::u16string& SMSMessage::EnsureDateText() {
   if (date_text.empty()) date_text = FormatTime(time);
   return date_text;

@@ -48,7 +48,7 @@ void CreatePanels(AppGlobals& app) {
   });
   auto detail = std::make_unique<ContactDetailPanel>(main, screen);
   detail->visible = false;
-  auto sms = std::make_unique<SMSPanel>(screen);
+  auto sms = std::make_unique<SMSPanel>(main, screen);
   sms->visible = false;
   auto gesture = std::make_unique<GestureControl>(main, screen);
   gesture->SetSwipeAction([main] { SwipeAcrossScreen(main); });

@@ -64,8 +64,9 @@ void ShowDetailPanel(ui::HWND hwnd, IListItem* item) {
 }
 
 void ShowSmsPanel(ui::HWND hwnd, IListItem* item, PhoneEntry number) {
-  (void)number;  // the conversation screen takes the number once it shows conversations
-  if (!dynamic_cast<ContactListItem*>(item)) return;
+  auto* contact = dynamic_cast<ContactListItem*>(item);
+  if (!contact || !App().sms_screen) return;
+  App().sms_screen->SetContact(contact, number);
   if (!ShowOnly(App().sms_screen)) return;
   FlipTransition(hwnd, 0);
 }

@@ -8,6 +8,7 @@
 #include "shell/DetailScreenDump.h"
 #include "shell/Entry.h"
 #include "shell/ListScreenDump.h"
+#include "shell/SmsScreenDump.h"
 #include "shell/TypeName.h"
 
 namespace shell {
@@ -58,6 +59,7 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("shell", WriteShell);
   ui::DumpRegistry::Instance().Add("list_screen", WriteListScreen);
   ui::DumpRegistry::Instance().Add("detail_screen", WriteDetailScreen);
+  ui::DumpRegistry::Instance().Add("sms_screen", WriteSmsScreen);
 }
 
 }  // namespace shell
