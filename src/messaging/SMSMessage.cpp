@@ -13,6 +13,7 @@
 #include "platform/Text.h"
 #include "platform/msgstore/EntryId.h"
 #include "platform/msgstore/SmsState.h"
+#include "toolkit/SmartListControl.h"
 
 namespace {
 
@@ -127,4 +128,12 @@ bool DeleteFromStore(SMSMessage& sms) {
     ResortContactList();
   }
   return deleted;
+}
+
+bool HoldsReceivedSms(SmartListControl& list, const CMAPIEntry& entry) {
+  for (size_t i = 0; i < list.GetItemCount(); ++i) {
+    const auto* sms = dynamic_cast<const SMSMessage*>(list.GetItem(i));
+    if (sms && !sms->outgoing && sms->entry.entry_id == entry.entry_id) return true;
+  }
+  return false;
 }

@@ -68,3 +68,7 @@ bool DeleteFromStore(SMSMessage& sms);
 
 // Whether an entry id may be handed to the store: present and within the store's bound.
 bool IsUsableEntryId(const CMAPIEntry& entry);
+
+// Whether `list` holds a received SMS item for the stored message `entry` (same entry id).
+// The caller holds the list's lock.
+bool HoldsReceivedSms(SmartListControl& list, const CMAPIEntry& entry);

@@ -8,7 +8,10 @@
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/PhoneLabel.h"
+#include "contacts/PhoneNumberMatch.h"
 #include "contacts/SmsContactListItem.h"
+#include "mapi/MAPIMessage.h"
+#include "mapi/MAPISession.h"
 #include "messaging/ChangeCurrentPhoneNumberAction.h"
 #include "messaging/EditSmsContactAction.h"
 #include "messaging/LoadConversation.h"
@@ -29,6 +32,7 @@
 #include "theme/LanguageText.h"
 #include "theme/SettingManager.h"
 #include "toolkit/Button.h"
+#include "toolkit/CallAction.h"
 #include "toolkit/CloseButton.h"
 #include "toolkit/DisableSipAction.h"
 #include "toolkit/PopupMenu.h"
@@ -363,8 +367,12 @@ void SMSPanel::DeleteConversation() {
     return;
   }
   StopLoading();
+  // The list holds at most the newest SMS: the store is walked for all of them.
+  if (contact_) DeleteConversationFromStore(*contact_);
   {
     std::lock_guard lock(list_->ListLock());
+    // A bubble the walk did not reach (its Sent copy went to a number the contact no longer
+    // has) still takes its stored SMS along; a failure item has none.
     for (size_t i = 0; i < list_->GetItemCount(); ++i) {
       auto* sms = dynamic_cast<SMSMessage*>(list_->GetItem(i));
       if (sms && !sms->send_failed && IsUsableEntryId(sms->entry)) DeleteFromStore(*sms);
@@ -374,6 +382,28 @@ void SMSPanel::DeleteConversation() {
   }
   list_->SetScrollOffset(SmartListControl::kScrollToEnd);
   ui::InvalidateRect(host_window_, nullptr);
+}
+
+bool SMSPanel::AddArrivedSms(const CMAPIEntry& entry, std::u16string_view sender) {
+  if (!visible || !contact_ || !IsUsableEntryId(entry)) return false;
+  const bool pseudo = dynamic_cast<SmsContactListItem*>(contact_) != nullptr;
+  if (!MatchesNumber(*contact_, sender, pseudo)) return false;
+  CMAPISession session;
+  if (!session.Logon()) return false;
+  std::unique_ptr<CMAPIMessage> message = session.OpenEntry(entry);
+  if (!message) return false;
+  auto item = std::make_unique<SMSMessage>(contact_, *message, entry, false);
+  message.reset();
+  {
+    std::lock_guard lock(list_->ListLock());
+    if (HoldsReceivedSms(*list_, entry)) return false;
+    list_->AddItem(std::move(item));
+  }
+  // A load still running sorts as it goes; an arrival is the newest SMS anyway.
+  list_->SortByTime();
+  list_->SetScrollOffset(SmartListControl::kScrollToEnd);
+  ui::InvalidateRect(host_window_, &rect);
+  return true;
 }
 
 void SMSPanel::AddSenderAsContact() {
@@ -392,13 +422,21 @@ void SMSPanel::OpenHeaderMenu() {
     numbers.emplace_back(PhoneLabelText(entry),
                          std::make_shared<ChangeCurrentPhoneNumberAction>(*this, entry));
   }
+  std::vector<MenuEntry> calls;
+  for (const PhoneEntry& entry : contact_->phones) {
+    calls.emplace_back(PhoneLabelText(entry),
+                       std::make_shared<CallAction>(nullptr, entry.number, contact_->display_name));
+  }
   std::vector<MenuEntry> sips;
   sips.emplace_back(u"No SIP", std::make_shared<DisableSipAction>());
   for (const auto& method : InstalledInputMethods()) {
     sips.emplace_back(method.name, std::make_shared<SwitchSipAction>(method.clsid));
   }
   std::vector<MenuEntry> entries;
-  if (!numbers.empty()) entries.emplace_back(u"Choose Phone Number", std::move(numbers));
+  if (!numbers.empty()) {
+    entries.emplace_back(u"Choose Phone Number", std::move(numbers));
+    entries.emplace_back(u"Call Number", std::move(calls));
+  }
   entries.emplace_back(u"Delete conversation", std::make_shared<SmsDeleteAllAction>(*this));
   entries.emplace_back(u"Choose SIP", std::move(sips));
   entries.emplace_back(u"Show SIP", std::make_shared<ShowSipAction>());

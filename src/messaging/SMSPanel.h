@@ -22,9 +22,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "contacts/PhoneEntry.h"
+#include "mapi/MAPIEntry.h"
 #include "platform/ui/Window.h"
 #include "toolkit/Action.h"
 #include "toolkit/ContainerPanel.h"
@@ -75,6 +77,11 @@ class SMSPanel : public ContainerPanel {
   void DeleteConversation();
   // Toggles the read state of a bubble; its height is measured again.
   void ToggleRead(SMSMessage& sms);
+  // An SMS that has just arrived from `sender`: when it belongs to the contact shown, it
+  // joins the list at the end with its stored read state (unless the load put it there
+  // already) and the list scrolls to it. The counts are the arrival's business. Returns
+  // whether it joined.
+  bool AddArrivedSms(const CMAPIEntry& entry, std::u16string_view sender);
   // The pop-up menus.
   void OpenHeaderMenu();
   void OpenSmsMenu(SMSMessage& sms);

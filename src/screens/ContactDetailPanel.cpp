@@ -14,7 +14,6 @@
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
 #include "platform/ui/WindowApi.h"
-#include "screens/CallAction.h"
 #include "screens/CancelAction.h"
 #include "screens/EditBeforeCallAction.h"
 #include "screens/EditContactAction.h"
@@ -149,7 +148,7 @@ void ContactDetailPanel::FillButtons() {
       button_list_->InsertItemFront(std::move(sms));
     }
     auto call = MakeListButton(host_window_, PhoneLabelText(entry));
-    call->SetClickAction(std::make_unique<CallAction>(*this, entry.number, contact_->display_name));
+    call->SetClickAction(std::make_unique<CallAction>(this, entry.number, contact_->display_name));
     long_press_actions_.push_back(std::make_unique<EditBeforeCallAction>(*contact_, entry));
     call->SetLongPressAction(long_press_actions_.back().get());
     button_list_->InsertItemFront(std::move(call));
