@@ -3,7 +3,11 @@
 # contact's SMS button, the counter of an empty box, a held send with an empty box doing
 # nothing, a short tap sending nothing, a held send recording exactly one outgoing SMS and
 # emptying the box, a network failure keeping the text with an error bubble, "Resend" putting
-# the failed text back over what was typed, shots equal to full repaints, and a golden image.
+# the failed text back over what was typed, shots equal to full repaints, and a golden image;
+# then another number chosen from the header ("00": national address type, no Sent copy with
+# SaveSent 0, a status report asked with SMSDeliveryNotify 1), a long press making a bubble
+# unread with the platform's count following, "Delete conversation" with No and with Yes
+# (every stored SMS of the contact goes), and an SMS arriving for the open conversation.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
@@ -27,7 +31,8 @@ outgoing() { phone sms outgoing --json; }
 phone seed-demo --contacts 0 >/dev/null
 mkdir -p "$HOME_DIR"
 printf 'hide_contact_without_phone=0\n' >"$HOME_DIR/settings.ini"
-phone contacts add firstname=Alice lastname=Alpha mobilephone="+33 6 11 11 11 11" >/dev/null
+phone contacts add firstname=Alice lastname=Alpha mobilephone="+33 6 11 11 11 11" \
+  homephone="0044 20 7946 0000" >/dev/null
 phone sms receive "+33611111111" "Are you coming tonight?" --at 2025-12-31T18:00:00 --read >/dev/null
 phone sms receive "+33611111111" "Call me back" --at 2025-12-31T18:05:00 >/dev/null
 phone network ok >/dev/null
@@ -47,8 +52,8 @@ wait 500
 dump detail.json
 quit
 SCRIPT
-# The SMS button is the second of the two (call, SMS) in the bottom-aligned button list.
-SMS_BUTTON="$(json "$WORK/shots-probe2/detail.json" "(lambda s: (lambda r, n, h: '120 %d' % (max(r[1], r[3] - n * h) + h + h // 2))(s['button_list_rect'], len(s['buttons']), s['buttons'][0]['height']))(d['detail_screen'])")"
+# The SMS button in the bottom-aligned button list.
+SMS_BUTTON="$(json "$WORK/shots-probe2/detail.json" "(lambda s: (lambda r, b, h: '120 %d' % (max(r[1], r[3] - len(b) * h) + h * [x['action'] for x in b].index('SMSAction') + h // 2))(s['button_list_rect'], s['buttons'], s['buttons'][0]['height']))(d['detail_screen'])")"
 OPEN="tap 120 $ROW_Y
 wait 500
 tap $SMS_BUTTON
@@ -64,10 +69,13 @@ SCRIPT
 P="$WORK/shots-probe3"
 SEND="$(sms "$P/screen.json" "['send_button_rect']" | python3 -c "import sys,ast; r=ast.literal_eval(sys.stdin.read()); print((r[0]+r[2])//2, (r[1]+r[3])//2)")"
 BOX="20 $(echo "$SEND" | cut -d' ' -f2)"
-FOURTH="$(sms "$P/menu.json" "['menu'][3]['rect']" | python3 -c "import sys,ast; r=ast.literal_eval(sys.stdin.read()); print((r[0]+r[2])//2, (r[1]+r[3])//2)")"
+entry() { sms "$1" "['menu'][$2]['rect']" | python3 -c "import sys,ast; r=ast.literal_eval(sys.stdin.read()); print((r[0]+r[2])//2, (r[1]+r[3])//2)"; }
+FIRST="$(entry "$P/menu.json" 0)"
+FOURTH="$(entry "$P/menu.json" 3)"
+DELETE_ALL="$(entry "$P/menu.json" 2)"
 LAST_BUBBLE_Y="$(sms "$P/screen.json" "['list_rect'][3] - 12")"
 check "the header menu offers numbers, deletion and the keyboard" \
-  test "$(json "$P/menu.json" "'|'.join(e['label'] for e in d['sms_screen']['menu'])")" = "Choose Phone Number|Delete conversation|Choose SIP|Show SIP|Cancel"
+  test "$(json "$P/menu.json" "'|'.join(e['label'] for e in d['sms_screen']['menu'])")" = "Choose Phone Number|Call Number|Delete conversation|Choose SIP|Show SIP|Cancel"
 
 # --- Open, empty box, held and tapped sends, a sent SMS -------------------------------------
 run_script send <<SCRIPT
@@ -160,4 +168,118 @@ if [ -f "$GOLDEN" ]; then
   check "the conversation matches its golden image" cmp -s "$F/failed.png" "$GOLDEN"
 fi
 [ -n "${UPDATE_GOLDEN:-}" ] && mkdir -p "$(dirname "$GOLDEN")" && cp "$F/failed.png" "$GOLDEN"
+
+# --- Another number from the header; SaveSent 0 and SMSDeliveryNotify 1; Delete with No -----
+INBOX_SETTINGS='Software\Microsoft\Inbox\Settings'
+phone network ok >/dev/null
+phone reg set HKCU "$INBOX_SETTINGS" SaveSent dword 0 >/dev/null
+phone reg set HKCU "$INBOX_SETTINGS" SMSDeliveryNotify dword 1 >/dev/null
+phone sms outgoing clear >/dev/null
+count_sms() { phone sms list "$1" --json | python3 -c "import json,sys; print(len(json.load(sys.stdin)))"; }
+SENT_BEFORE="$(count_sms sent)"
+run_script probe4 <<SCRIPT
+$OPEN
+tap 120 10
+wait 600
+tap $FIRST
+wait 600
+dump numbers.json
+quit
+SCRIPT
+HOME_ENTRY="$(entry "$WORK/shots-probe4/numbers.json" "[e['label'] for e in d['sms_screen']['menu']].index([e['label'] for e in d['sms_screen']['menu'] if '0044' in e['label']][0])")"
+run_script other <<SCRIPT
+$OPEN
+tap 120 10
+wait 600
+tap $FIRST
+wait 600
+tap $HOME_ENTRY
+wait 600
+dump chosen.json
+tap $BOX
+wait 100
+char Via home
+down $SEND
+wait 400
+up $SEND
+wait 600
+dump via-home.json
+tap 120 10
+wait 600
+tap $DELETE_ALL
+wait 300
+dump asked.json
+key VK_ESCAPE
+wait 500
+dump no.json
+quit
+SCRIPT
+O="$WORK/shots-other"
+check "other run exits 0" test "$rc" -eq 0
+check "the submenu lists both numbers" \
+  test "$(json "$WORK/shots-probe4/numbers.json" "len(d['sms_screen']['menu']) >= 2")" = True
+check "the chosen number is in the header" \
+  test "$(sms "$O/chosen.json" "['number']")" = "0044 20 7946 0000"
+check "a 00 number goes out with the national address type and a status report" \
+  test "$(outgoing | python3 -c "import json,sys; l=json.load(sys.stdin); print([(s['destination'], s['address_type'], s['status_report']) for s in l])")" = "[('0044 20 7946 0000', 0, True)]"
+check "SaveSent 0 files no Sent copy" test "$(count_sms sent)" = "$SENT_BEFORE"
+check "Delete conversation asks first" \
+  test "$(json "$O/asked.json" "[w['title'] for w in d['windows'] if w['class'] == '#MessageBox']")" = "['Sure?']"
+check "No keeps every bubble" \
+  test "$(sms "$O/no.json" "['bubbles'].__len__()")" = "$(sms "$O/via-home.json" "['bubbles'].__len__()")"
+phone reg set HKCU "$INBOX_SETTINGS" SaveSent dword 1 >/dev/null
+
+# --- Long press: read to unread, the platform's count follows; then Delete with Yes ----------
+unread() { phone reg get HKCU 'System\State\Messages\SMS\Unread' Count | grep -o '[0-9]*$'; }
+phone sms receive "+33611111111" "Still there?" --at 2026-01-02T09:00:00 --read >/dev/null
+UNREAD_BEFORE="$(unread)"
+run_script toggle <<SCRIPT
+$OPEN
+down 120 $LAST_BUBBLE_Y
+wait 700
+up 120 $LAST_BUBBLE_Y
+wait 600
+dump toggled.json
+shot toggled.png
+post 2024
+shot toggled-full.png
+quit
+SCRIPT
+T="$WORK/shots-toggle"
+check "the long-pressed bubble is unread" \
+  test "$(json "$T/toggled.json" "[(b['text'], b['read']) for b in d['sms_screen']['bubbles']][-1]")" = "('Still there?', False)"
+check "the unread count rose by one" test "$(unread)" = "$((UNREAD_BEFORE + 1))"
+check "the unread bubble is what a full repaint draws" cmp -s "$T/toggled.png" "$T/toggled-full.png"
+run_script delete <<SCRIPT
+$OPEN
+tap 120 10
+wait 600
+tap $DELETE_ALL
+wait 300
+key VK_RETURN
+wait 1000
+dump deleted.json
+quit
+SCRIPT
+D="$WORK/shots-delete"
+check "Yes empties the conversation" test "$(sms "$D/deleted.json" "['bubbles'].__len__()")" = 0
+check "and the store holds no SMS of hers" \
+  test "$(for f in inbox sent outbox; do phone sms list $f; done | grep -c -e '6 *11 *11 *11 *11' -e '7946')" = 0
+check "the unread count is back" test "$(unread)" = "$UNREAD_BEFORE"
+
+# --- An SMS arriving while her conversation is open joins it once, unread -------------------
+printf '%s\n' "$OPEN" "dump live-open.json" >"$WORK/live.qbs"
+"$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" --script "$WORK/live.qbs" \
+  --shots "$WORK/shots-live" >"$WORK/live.out" 2>&1 &
+live=$!
+check "the live screen opens" wait_for_file "$WORK/shots-live/live-open.json"
+phone sms receive "+33611111111" "Just arrived" >/dev/null
+sleep 1
+check "arrival dump" dump_now "$live" "$WORK/shots-live" arrived.json
+A="$WORK/shots-live/arrived.json"
+check "the arrival joined the open conversation once, unread" \
+  test "$(json "$A" "[(b['text'], b['read']) for b in d['sms_screen']['bubbles']]")" = "[('Just arrived', False)]"
+check "her counts hold it once" has "$A" '"name":"Alpha, Alice","second_line":"[^"]*","unread_sms":1,"sms":1'
+kill -TERM "$live"
+wait "$live"
 finish
