@@ -1,6 +1,6 @@
 #include "messaging/SimpleMoveToBackAction.h"
 
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 void SimpleMoveToBackAction::Execute() {
   ScreenNavigation::ShowMainPanel(true);
