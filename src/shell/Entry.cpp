@@ -9,6 +9,7 @@
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
+#include "shell/SmsScreenHooks.h"
 #include "shell/TextBoxProbe.h"
 #include "toolkit/LightControl.h"
 #include "toolkit/SoftInputPanel.h"
@@ -58,6 +59,7 @@ ui::HWND CreateMainWindow() {
                                    ReadCurrentSip, WriteCurrentSip});
   FindSystemInputPanel();
   RegisterTextBoxProbe();
+  RegisterSmsScreenHooks();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;

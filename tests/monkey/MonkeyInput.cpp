@@ -1,6 +1,7 @@
 #include "MonkeyInput.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "platform/ui/ScriptHooks.h"
@@ -113,6 +114,15 @@ void MonkeyInput::BetweenChunks() {
       const size_t i = static_cast<size_t>(Random(0, static_cast<int>(added_oids_.size()) - 1));
       options_.store_writer({"delete", added_oids_[i]});
       added_oids_.erase(added_oids_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+  } else if (pick == 8) {
+    // A conversation: opened for some contact, or what was typed into it sent (the typed
+    // characters and taps of the chunks reach its text box and bubbles).
+    if (Random(0, 2) > 0) {
+      const std::string row = std::to_string(Random(0, 40));
+      ui::ScriptHooks::Instance().Run("sms", u"open " + std::u16string(row.begin(), row.end()));
+    } else {
+      ui::ScriptHooks::Instance().Run("sms", u"send");
     }
   } else if (pick == 9) {
     // Text input: the test text box comes and goes, and the keyboard is switched or turned off,
