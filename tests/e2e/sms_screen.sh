@@ -6,8 +6,9 @@
 # the failed text back over what was typed, shots equal to full repaints, and a golden image;
 # then another number chosen from the header ("00": national address type, no Sent copy with
 # SaveSent 0, a status report asked with SMSDeliveryNotify 1), a long press making a bubble
-# unread with the platform's count following, "Delete conversation" with No and with Yes
-# (every stored SMS of the contact goes), and an SMS arriving for the open conversation.
+# unread with the platform's count following, another contact opened while a load runs,
+# "Delete conversation" with No and with Yes (every stored SMS of the contact goes), and an
+# SMS arriving for the open conversation.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
@@ -35,6 +36,8 @@ phone contacts add firstname=Alice lastname=Alpha mobilephone="+33 6 11 11 11 11
   homephone="0044 20 7946 0000" >/dev/null
 phone sms receive "+33611111111" "Are you coming tonight?" --at 2025-12-31T18:00:00 --read >/dev/null
 phone sms receive "+33611111111" "Call me back" --at 2025-12-31T18:05:00 >/dev/null
+phone contacts add firstname=Bob lastname=Beta mobilephone="+33 6 22 22 22 22" >/dev/null
+phone sms receive "+33622222222" "From Bob" --at 2025-12-30T12:00:00 --read >/dev/null
 phone network ok >/dev/null
 # No soft keyboard: the text box and the send button stay where the probe found them.
 phone reg set HKCU 'Software\Quillbook\Contact' CurrentSIP sz nosip >/dev/null
@@ -250,6 +253,17 @@ check "the long-pressed bubble is unread" \
   test "$(json "$T/toggled.json" "[(b['text'], b['read']) for b in d['sms_screen']['bubbles']][-1]")" = "('Still there?', False)"
 check "the unread count rose by one" test "$(unread)" = "$((UNREAD_BEFORE + 1))"
 check "the unread bubble is what a full repaint draws" cmp -s "$T/toggled.png" "$T/toggled-full.png"
+# Opening another contact while a load runs: the older load stops, only Bob's SMS show.
+row_of() { json "$WORK/shots-probe/list.json" "[r['name'] for r in d['list_screen']['rows']].index('$1')"; }
+run_script switch <<SCRIPT
+test sms open $(row_of 'Alpha, Alice')
+test sms open $(row_of 'Beta, Bob')
+wait 1500
+dump switched.json
+quit
+SCRIPT
+check "switching during a load shows only the new contact's SMS" \
+  test "$(sms "$WORK/shots-switch/switched.json" "['contact'], [b['text'] for b in d['sms_screen']['bubbles']]")" = "('Beta, Bob', ['From Bob'])"
 run_script delete <<SCRIPT
 $OPEN
 tap 120 10
