@@ -5,7 +5,8 @@
 # emptying the box, a network failure keeping the text with an error bubble, "Resend" putting
 # the failed text back over what was typed, shots equal to full repaints, and a golden image;
 # then another number chosen from the header ("00": national address type, no Sent copy with
-# SaveSent 0, a status report asked with SMSDeliveryNotify 1), a long press making a bubble
+# SaveSent 0, a status report asked with SMSDeliveryNotify 1), a call from the header's "Call
+# Number", a long press making a bubble
 # unread with the platform's count following, another contact opened while a load runs,
 # "Delete conversation" with No and with Yes (every stored SMS of the contact goes), and an
 # SMS arriving for the open conversation.
@@ -215,6 +216,13 @@ dump asked.json
 key VK_ESCAPE
 wait 500
 dump no.json
+tap 120 10
+wait 600
+tap $(entry "$P/menu.json" 1)
+wait 600
+tap $HOME_ENTRY
+wait 600
+dump called.json
 quit
 SCRIPT
 O="$WORK/shots-other"
@@ -230,6 +238,8 @@ check "Delete conversation asks first" \
   test "$(json "$O/asked.json" "[w['title'] for w in d['windows'] if w['class'] == '#MessageBox']")" = "['Sure?']"
 check "No keeps every bubble" \
   test "$(sms "$O/no.json" "['bubbles'].__len__()")" = "$(sms "$O/via-home.json" "['bubbles'].__len__()")"
+check "Call Number dials the chosen number with her name, the screen stays" \
+  test "$(phone calls --json | python3 -c "import json,sys; print([(c['number'], c['called_party']) for c in json.load(sys.stdin)])") $(sms "$O/called.json" "['visible']")" = "[('0044 20 7946 0000', 'Alpha, Alice')] True"
 phone reg set HKCU "$INBOX_SETTINGS" SaveSent dword 1 >/dev/null
 
 # --- Long press: read to unread, the platform's count follows; then Delete with Yes ----------
