@@ -47,6 +47,8 @@ class Loader {
   void Append(CMAPIMessage& message, const CMAPIEntry& row, bool outgoing) {
     auto item = std::make_unique<SMSMessage>(&contact_, message, row, outgoing);
     std::lock_guard lock(list_.ListLock());
+    // A received SMS may have joined the list on its arrival while this load ran.
+    if (!outgoing && HoldsReceivedSms(list_, row)) return;
     list_.AddItem(std::move(item));
   }
   // Reports one row looked at; false when the load is to stop.
@@ -143,16 +145,58 @@ void Loader::Run(CMAPIMsgStore& store) {
   if (!cancelled_ && progress_) progress_->Report(total_rows);
 }
 
+// The store the platform files SMS in, named by its account name.
+std::unique_ptr<CMAPIMsgStore> OpenSmsStore(CMAPISession& session) {
+  if (!session.Logon()) return nullptr;
+  std::optional<std::u16string> name = platform::ReadRegistryString(
+      platform::HKEY_CURRENT_USER, kSmsStateKey, kAccountNameValue, kMaxAccountName);
+  if (!name) return nullptr;
+  return session.OpenMsgStore(*name);
+}
+
+// Whether one of the message's recipients is one of the contact's numbers.
+bool AnyRecipientMatches(CMAPIMessage& message, const ContactListItem& contact, bool pseudo) {
+  std::vector<CMAPIRecipient> recipients;
+  if (!message.GetRecipients(recipients)) return false;
+  return std::any_of(recipients.begin(), recipients.end(), [&](const CMAPIRecipient& recipient) {
+    return MatchesNumber(contact, recipient.address, pseudo);
+  });
+}
+
 }  // namespace
 
 void LoadConversation(ContactListItem& contact, SmartListControl& list,
                       ConversationProgress* progress) {
   CMAPISession session;
-  if (!session.Logon()) return;
-  std::optional<std::u16string> name = platform::ReadRegistryString(
-      platform::HKEY_CURRENT_USER, kSmsStateKey, kAccountNameValue, kMaxAccountName);
-  if (!name) return;
-  std::unique_ptr<CMAPIMsgStore> store = session.OpenMsgStore(*name);
+  std::unique_ptr<CMAPIMsgStore> store = OpenSmsStore(session);
   if (!store) return;
   Loader(contact, list, progress).Run(*store);
+}
+
+int DeleteConversationFromStore(ContactListItem& contact) {
+  const bool pseudo = dynamic_cast<SmsContactListItem*>(&contact) != nullptr;
+  std::vector<std::unique_ptr<SMSMessage>> doomed;
+  {
+    CMAPISession session;
+    std::unique_ptr<CMAPIMsgStore> store = OpenSmsStore(session);
+    if (!store) return 0;
+    for (SpecialFolder which :
+         {SpecialFolder::kOutbox, SpecialFolder::kInbox, SpecialFolder::kSentItems}) {
+      std::unique_ptr<CMAPIFolder> folder = store->GetMessageFolder(which);
+      std::vector<CMAPIEntry> rows;
+      if (!folder || !folder->GetContents(rows)) continue;
+      const bool outgoing = which != SpecialFolder::kInbox;
+      for (const CMAPIEntry& row : rows) {
+        if (!IsUsableEntryId(row)) continue;
+        if (!outgoing && !MatchesNumber(contact, row.address, pseudo)) continue;
+        std::unique_ptr<CMAPIMessage> message = folder->OpenMessage(row);
+        if (!message || (outgoing && !AnyRecipientMatches(*message, contact, pseudo))) continue;
+        doomed.push_back(std::make_unique<SMSMessage>(&contact, *message, row, outgoing));
+      }
+    }
+  }
+  // Each deletion keeps the contact's counts and the platform's unread counter in step.
+  int deleted = 0;
+  for (const auto& sms : doomed) deleted += DeleteFromStore(*sms) ? 1 : 0;
+  return deleted;
 }

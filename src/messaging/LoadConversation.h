@@ -27,3 +27,8 @@ inline constexpr int kConversationSentLimit = 100;
 // with what was added so far.
 void LoadConversation(ContactListItem& contact, SmartListControl& list,
                       ConversationProgress* progress);
+
+// Deletes every SMS exchanged with the contact from the store, however many there are:
+// received ones from the Inbox, queued and sent ones to any of its numbers from the Outbox and
+// Sent items. The contact's counts follow. Returns how many were deleted.
+int DeleteConversationFromStore(ContactListItem& contact);

@@ -13,6 +13,7 @@
 #include "platform/Text.h"
 #include "platform/msgstore/EntryId.h"
 #include "platform/msgstore/SmsState.h"
+#include "toolkit/SmartListControl.h"
 
 namespace {
 
@@ -44,10 +45,6 @@ SMSMessage::SMSMessage(ContactListItem* owner_item, CMAPIMessage& message, const
   FileTime stored = 0;
   if (message.GetTime(stored)) time = stored;
   read = message.IsRead();
-}
-
-void SMSMessage::Measure(platform::Surface& /*surface*/, const RECT& /*row*/) {
-  EnsureDateText();
 }
 
 const std::u16string& SMSMessage::EnsureDateText() {
@@ -131,4 +128,12 @@ bool DeleteFromStore(SMSMessage& sms) {
     ResortContactList();
   }
   return deleted;
+}
+
+bool HoldsReceivedSms(SmartListControl& list, const CMAPIEntry& entry) {
+  for (size_t i = 0; i < list.GetItemCount(); ++i) {
+    const auto* sms = dynamic_cast<const SMSMessage*>(list.GetItem(i));
+    if (sms && !sms->outgoing && sms->entry.entry_id == entry.entry_id) return true;
+  }
+  return false;
 }

@@ -24,9 +24,14 @@ class SMSMessage : public IListItem {
   // the store row from `entry`.
   SMSMessage(ContactListItem* owner, CMAPIMessage& message, const CMAPIEntry& entry, bool outgoing);
 
-  // Makes the date text when it is still empty. The bubble's height is measured by the
-  // screen that draws it; until then the height stays -1 (measure again).
+  // The bubble's height for a list spanning `row` horizontally: the word-wrapped text (read or
+  // unread font), one date line and the frame. Makes the date text when it is still empty.
   void Measure(platform::Surface& surface, const RECT& row) override;
+  // The bubble: a rounded frame (thicker while selected), the text and the date below it,
+  // left-aligned for a received SMS, right-aligned for a sent one.
+  bool Draw(platform::Surface& surface, const RECT& row, bool selected) override;
+  // A tap on the bubble: the SMS menu of the screen that shows `list`.
+  void OnClick(SmartListControl& list) override;
   // The date text, made from the time on first use.
   const std::u16string& EnsureDateText();
   // The first character of the text, or a space.
@@ -40,6 +45,8 @@ class SMSMessage : public IListItem {
   bool outgoing = false;
   bool read = true;
   bool send_failed = false;
+  // For the item of a failed send: the text that did not go, which a resend puts back.
+  std::u16string unsent_text;
   // The contact whose conversation holds this SMS; not owned, none for local items.
   ContactListItem* owner = nullptr;
   FileTime time = 0;
@@ -61,3 +68,7 @@ bool DeleteFromStore(SMSMessage& sms);
 
 // Whether an entry id may be handed to the store: present and within the store's bound.
 bool IsUsableEntryId(const CMAPIEntry& entry);
+
+// Whether `list` holds a received SMS item for the stored message `entry` (same entry id).
+// The caller holds the list's lock.
+bool HoldsReceivedSms(SmartListControl& list, const CMAPIEntry& entry);

@@ -10,11 +10,11 @@
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/PhoneLabel.h"
 #include "contacts/PhoneNumberMatch.h"
+#include "contacts/ScreenNavigation.h"
 #include "platform/Messages.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
 #include "platform/ui/WindowApi.h"
-#include "screens/CallAction.h"
 #include "screens/CancelAction.h"
 #include "screens/EditBeforeCallAction.h"
 #include "screens/EditContactAction.h"
@@ -23,7 +23,6 @@
 #include "screens/MoveToBackAction.h"
 #include "screens/RemoveContactAction.h"
 #include "screens/SMSAction.h"
-#include "screens/ScreenNavigation.h"
 #include "screens/SetPictureAction.h"
 #include "screens/ViewContactAction.h"
 #include "theme/LanguageText.h"
@@ -149,7 +148,7 @@ void ContactDetailPanel::FillButtons() {
       button_list_->InsertItemFront(std::move(sms));
     }
     auto call = MakeListButton(host_window_, PhoneLabelText(entry));
-    call->SetClickAction(std::make_unique<CallAction>(*this, entry.number, contact_->display_name));
+    call->SetClickAction(std::make_unique<CallAction>(this, entry.number, contact_->display_name));
     long_press_actions_.push_back(std::make_unique<EditBeforeCallAction>(*contact_, entry));
     call->SetLongPressAction(long_press_actions_.back().get());
     button_list_->InsertItemFront(std::move(call));

@@ -31,6 +31,7 @@
 #include "platform/ui/Window.h"
 #include "theme/Image.h"
 #include "toolkit/Action.h"
+#include "toolkit/CallAction.h"
 #include "toolkit/ContainerPanel.h"
 
 class BorderPanel;
@@ -45,7 +46,7 @@ namespace platform::pim {
 class PimItem;
 }
 
-class ContactDetailPanel : public ContainerPanel {
+class ContactDetailPanel : public ContainerPanel, public CallScreen {
  public:
   static constexpr uint32_t kReturnPauseMs = 2000;
 
@@ -97,9 +98,9 @@ class ContactDetailPanel : public ContainerPanel {
 
   // The fade shown before the platform's editor, viewer, chooser, dialler or mail program
   // takes over the screen.
-  void FadeBeforePlatform();
+  void FadeBeforePlatform() override;
   // Keeps the faded screen for kReturnPauseMs, then goes back to the list with the slide.
-  void StartReturnPause();
+  void StartReturnPause() override;
   bool ReturnPausePending() const { return return_pending_; }
 
   // The store item of the contact shown. When there is none (no stored contact, no store, or

@@ -1,6 +1,6 @@
 #include "screens/EditBeforeCallAction.h"
 
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 EditBeforeCallAction::EditBeforeCallAction(const ContactListItem&, PhoneEntry number)
     : number_(std::move(number)) {}

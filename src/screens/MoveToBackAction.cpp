@@ -1,7 +1,7 @@
 #include "screens/MoveToBackAction.h"
 
+#include "contacts/ScreenNavigation.h"
 #include "screens/ContactDetailPanel.h"
-#include "screens/ScreenNavigation.h"
 
 void MoveToBackAction::Execute() {
   if (panel_.NoteShown()) {

@@ -1,10 +1,10 @@
 #include "screens/RemoveContactAction.h"
 
+#include "contacts/ScreenNavigation.h"
 #include "platform/Messages.h"
 #include "platform/pim/PimItem.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactDetailPanel.h"
-#include "screens/ScreenNavigation.h"
 #include "theme/LanguageText.h"
 #include "theme/SettingManager.h"
 

@@ -10,6 +10,7 @@
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
+#include "shell/SmsScreenHooks.h"
 #include "shell/TextBoxProbe.h"
 #include "toolkit/LightControl.h"
 #include "toolkit/SoftInputPanel.h"
@@ -60,6 +61,7 @@ ui::HWND CreateMainWindow() {
   FindSystemInputPanel();
   RegisterTextBoxProbe();
   RegisterFilterMenuHook();
+  RegisterSmsScreenHooks();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;

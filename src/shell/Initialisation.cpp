@@ -51,7 +51,7 @@ void CreatePanels(AppGlobals& app) {
   list->FilterMenu().IndexStrip().SetKeySender(send_key);
   auto detail = std::make_unique<ContactDetailPanel>(main, screen);
   detail->visible = false;
-  auto sms = std::make_unique<SMSPanel>(screen);
+  auto sms = std::make_unique<SMSPanel>(main, screen);
   sms->visible = false;
   auto gesture = std::make_unique<GestureControl>(main, screen);
   gesture->SetSwipeAction([main] { SwipeAcrossScreen(main); });

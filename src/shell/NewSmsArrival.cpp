@@ -4,6 +4,7 @@
 
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/SmsFilterItem.h"
+#include "messaging/SMSPanel.h"
 #include "messaging/SmsBridge.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
@@ -27,8 +28,8 @@ void HandleNewSms() {
   // Only an unread SMS raises the count. One that cannot be opened is left to the platform's
   // count, whose change follows the arrival and is read then.
   if (AttachArrivedSms(list, *notice, unknown) == ArrivedSms::kUnread) ++app.unread_count;
-  // A conversation screen showing the sender's contact would take the SMS here; the SMS
-  // screen shows no conversation yet.
+  // The open conversation with the sender takes the SMS at once (its counts were made above).
+  if (app.sms_screen) app.sms_screen->AddArrivedSms(notice->entry, notice->sender);
   list.SetFilter(new SmsFilterItem());
   if (theme::Settings().bring_qbk_to_front_on_sms) ui::SetForegroundWindow(app.main_window);
   ui::InvalidateRect(app.main_window, nullptr);

@@ -7,6 +7,7 @@
 #include "contacts/ContactRowNavigation.h"
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/FavoriteFilterItem.h"
+#include "contacts/ScreenNavigation.h"
 #include "contacts/SmsFilterItem.h"
 #include "messaging/SMSPanel.h"
 #include "platform/ui/WindowApi.h"
@@ -71,8 +72,9 @@ void ShowDetailPanel(ui::HWND hwnd, IListItem* item) {
 }
 
 void ShowSmsPanel(ui::HWND hwnd, IListItem* item, PhoneEntry number) {
-  (void)number;  // the conversation screen takes the number once it shows conversations
-  if (!dynamic_cast<ContactListItem*>(item)) return;
+  auto* contact = dynamic_cast<ContactListItem*>(item);
+  if (!contact || !App().sms_screen) return;
+  App().sms_screen->SetContact(contact, number);
   if (!ShowOnly(App().sms_screen)) return;
   FlipTransition(hwnd, 0);
 }

@@ -13,6 +13,7 @@
 #include "shell/ListScreenDump.h"
 #include "shell/MenuDump.h"
 #include "shell/PhonePadDump.h"
+#include "shell/SmsScreenDump.h"
 #include "shell/SymbolPadDump.h"
 #include "shell/TypeName.h"
 
@@ -71,6 +72,7 @@ void RegisterShellDump() {
   ui::DumpRegistry::Instance().Add("call_edit", WriteCallEdit);
   ui::DumpRegistry::Instance().Add("symbol_pad", WriteSymbolPad);
   ui::DumpRegistry::Instance().Add("popup_menu", WritePopupMenus);
+  ui::DumpRegistry::Instance().Add("sms_screen", WriteSmsScreen);
 }
 
 }  // namespace shell

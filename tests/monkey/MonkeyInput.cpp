@@ -1,6 +1,7 @@
 #include "MonkeyInput.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "platform/ui/ScriptHooks.h"
@@ -101,7 +102,7 @@ std::vector<ui::ScriptCommand> MonkeyInput::MakeChunk() {
 }
 
 void MonkeyInput::BetweenChunks() {
-  const int pick = Random(0, 9);
+  const int pick = Random(0, 10);
   if (pick == 0 && !options_.themes.empty() && options_.change_theme) {
     options_.change_theme(options_.themes[Random(0, static_cast<int>(options_.themes.size()) - 1)]);
   } else if (pick <= 2 && options_.store_writer) {
@@ -118,6 +119,15 @@ void MonkeyInput::BetweenChunks() {
     // The filter button's command: the menu opens, goes back from a folder or closes, so that
     // the taps that follow reach its entries, folders and index strip.
     ui::ScriptHooks::Instance().Run("filtermenu", u"");
+  } else if (pick == 10) {
+    // A conversation: opened for some contact, or what was typed into it sent (the typed
+    // characters and taps of the chunks reach its text box and bubbles).
+    if (Random(0, 2) > 0) {
+      const std::string row = std::to_string(Random(0, 40));
+      ui::ScriptHooks::Instance().Run("sms", u"open " + std::u16string(row.begin(), row.end()));
+    } else {
+      ui::ScriptHooks::Instance().Run("sms", u"send");
+    }
   } else if (pick == 9) {
     // Text input: the test text box comes and goes, and the keyboard is switched or turned off,
     // so that the taps, drags and characters around it reach the edit box and the keyboards.

@@ -1,7 +1,9 @@
 // The monkey's input: random pen taps, drags, flings, long presses, keys, typed letters,
 // rotations, theme changes and the filter menu's button, fed to the message loop in chunks
-// through the script runner, and contacts added and deleted by a second process between chunks.
-// Everything follows from the seed and the virtual clock, so a failing run is replayed by its seed.
+// through the script runner, and between chunks contacts added and deleted by a second
+// process, the test text box and keyboard actions, and conversations opened and sent.
+// Everything follows from the seed and the virtual clock, so a failing run is replayed by its
+// seed.
 #pragma once
 
 #include <cstdint>
@@ -44,7 +46,8 @@ class MonkeyInput final : public platform::ui::InputSource {
   // The next chunk of random script commands.
   std::vector<platform::ui::ScriptCommand> MakeChunk();
   platform::ui::ScriptCommand RandomCommand();
-  // Between chunks: a theme change or a contact added or deleted by the second process.
+  // Between chunks: a theme change, a contact added or deleted by the second process, a text
+  // box or keyboard action, or a conversation opened or sent.
   void BetweenChunks();
   int Random(int low, int high);  // inclusive
 

@@ -24,4 +24,7 @@ inline constexpr int kExitStoreFailed = 3;
 // Prints "qbphone GROUP: MESSAGE" on standard error and returns `code`.
 int CommandFailure(const char* group, int code, const std::string& message);
 
+// qbphone sms outgoing [--json] | clear: the simulated network's record of sent SMS.
+int SmsOutgoing(const std::vector<std::string>& args);
+
 }  // namespace qbphone

@@ -4,10 +4,18 @@
 //   mail [--json]    the simulated mail program's compositions, oldest first: time, To text
 //                    (and Cc, Bcc, subject and body in the JSON form)
 //   mail clear       empties the mail log
+//   sms outgoing [--json]   what the simulated network accepted, oldest first: time,
+//                    destination, address type, encoding, parts, status report, class, text
+//   sms outgoing clear      empties that record
+//   network                 prints the simulated network's state (and the failure code)
+//   network ok|off|fail CODE|unavailable
+//                    later sends succeed, fail as with no network, fail with CODE (a failure
+//                    code, hex with 0x or decimal), or the SMS service cannot be opened
 // Times are UTC, "YYYY-MM-DDTHH:MM:SSZ". Plain lines are tab-separated with tabs, line breaks
 // and backslashes escaped, so each entry stays on one line whatever a name holds.
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +23,7 @@
 #include "platform/Text.h"
 #include "platform/mail/MailLog.h"
 #include "platform/phone/CallLog.h"
+#include "platform/sms/SimulatedNetwork.h"
 #include "platform/ui/JsonWriter.h"
 
 namespace qbphone {
@@ -138,6 +147,104 @@ int Mail(const std::vector<std::string>& args) {
   return 0;
 }
 
+void PrintOutgoing(const std::vector<platform::sms::RecordedSms>& list, bool json) {
+  if (!json) {
+    for (const auto& sms : list) {
+      std::printf("%s\t%s\t%u\t%s\t%d\t%d\t%u\t%s\n", IsoTime(sms.unix_seconds).c_str(),
+                  PlainField(sms.destination).c_str(), sms.address_type, sms.encoding.c_str(),
+                  sms.parts, sms.status_report ? 1 : 0, sms.message_class,
+                  PlainField(sms.text).c_str());
+    }
+    return;
+  }
+  JsonWriter out;
+  out.BeginArray();
+  for (const auto& sms : list) {
+    out.BeginObject();
+    out.StringField("time", IsoTime(sms.unix_seconds));
+    out.StringField("destination", sms.destination);
+    out.IntField("address_type", sms.address_type);
+    out.StringField("text", sms.text);
+    out.StringField("encoding", sms.encoding);
+    out.IntField("parts", sms.parts);
+    out.BoolField("status_report", sms.status_report);
+    out.IntField("message_class", sms.message_class);
+    out.EndObject();
+  }
+  out.EndArray();
+  std::printf("%s\n", out.Text().c_str());
+}
+
+// "0x..." hex or decimal, as an unsigned 32-bit code.
+std::optional<uint32_t> ParseCode(const std::string& text) {
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const std::string digits = hex ? text.substr(2) : text;
+  if (digits.empty() || digits.size() > 10) return std::nullopt;
+  uint64_t value = 0;
+  for (char c : digits) {
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) return std::nullopt;
+    value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+  }
+  if (value > 0xFFFFFFFFu) return std::nullopt;
+  return static_cast<uint32_t>(value);
+}
+
+int Network(const std::vector<std::string>& args) {
+  namespace sms = platform::sms;
+  constexpr const char* kUsage = "usage: network [ok|off|fail CODE|unavailable]";
+  if (args.empty()) {
+    const sms::NetworkSetting setting = sms::ReadNetworkSetting();
+    std::printf("%s", sms::NetworkStateName(setting.state));
+    if (setting.state == sms::NetworkState::kFail) {
+      std::printf(" 0x%08x", static_cast<unsigned>(setting.fail_code));
+    }
+    std::printf("\n");
+    return 0;
+  }
+  const auto state = sms::ParseNetworkState(args[0]);
+  if (!state || args.size() != (*state == sms::NetworkState::kFail ? 2u : 1u)) {
+    return CommandFailure("network", kExitUsage, kUsage);
+  }
+  sms::NetworkSetting setting = sms::ReadNetworkSetting();
+  setting.state = *state;
+  if (*state == sms::NetworkState::kFail) {
+    const auto code = ParseCode(args[1]);
+    if (!code || !sms::SmsFailed(static_cast<HRESULT>(*code))) {
+      return CommandFailure("network", kExitUsage,
+                            "CODE must be a failure code, 0x80000000 to 0xffffffff");
+    }
+    setting.fail_code = static_cast<HRESULT>(*code);
+  }
+  return sms::WriteNetworkSetting(setting)
+             ? 0
+             : CommandFailure("network", kExitStoreFailed, "the registry cannot be written");
+}
+
+}  // namespace
+
+int SmsOutgoing(const std::vector<std::string>& args) {
+  const int mode = ParseMode(args);
+  if (mode < 0) {
+    return CommandFailure("sms", kExitUsage, "usage: sms outgoing [--json] | sms outgoing clear");
+  }
+  if (mode == 2) {
+    return platform::sms::ClearOutgoingSms()
+               ? 0
+               : CommandFailure("sms", kExitStoreFailed, "the SMS record cannot be written");
+  }
+  const auto list = platform::sms::ReadOutgoingSms();
+  if (!list) return CommandFailure("sms", kExitStoreFailed, "the SMS record cannot be read");
+  PrintOutgoing(*list, mode == 1);
+  return 0;
+}
+
+namespace {
+
+const CommandRegistrar kNetwork("network", "network [ok|off|fail CODE|unavailable]", Network);
 const CommandRegistrar kCalls("calls", "calls [--json] | calls clear", Calls);
 const CommandRegistrar kMail("mail", "mail [--json] | mail clear", Mail);
 

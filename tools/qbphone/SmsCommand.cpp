@@ -4,6 +4,7 @@
 //       the platform's unread count) and prints its entry id in hex;
 //   sms list [inbox|sent|outbox|drafts|deleted] [--json]
 //   sms delete ENTRY   (entry id in hex, as printed by receive and list)
+//   sms outgoing [--json] | clear   (the simulated network's record, ServiceLogCommands.cpp)
 // Arguments come from the command line and are checked: lengths are bounded, times parsed
 // strictly, entry ids limited to 536 bytes of hex.
 #include <chrono>
@@ -329,18 +330,20 @@ int SmsDelete(const std::vector<std::string>& args) {
 }
 
 int SmsMain(const std::vector<std::string>& args) {
-  if (args.empty()) return UsageError("missing subcommand (receive, list, delete)");
+  if (args.empty()) return UsageError("missing subcommand (receive, list, delete, outgoing)");
   std::vector<std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "receive") return SmsReceive(rest);
   if (args[0] == "list") return SmsList(rest);
   if (args[0] == "delete") return SmsDelete(rest);
+  if (args[0] == "outgoing") return SmsOutgoing(rest);
   return UsageError("unknown subcommand " + args[0]);
 }
 
 const CommandRegistrar kRegistrar(
     "sms",
     "sms receive NUMBER TEXT [--name NAME] [--at ISO-TIME] [--read] | "
-    "sms list [inbox|sent|outbox|drafts|deleted] [--json] | sms delete ENTRY",
+    "sms list [inbox|sent|outbox|drafts|deleted] [--json] | sms delete ENTRY | "
+    "sms outgoing [--json] | sms outgoing clear",
     SmsMain);
 
 }  // namespace

@@ -2,10 +2,17 @@
 // cancelling.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <filesystem>
+#include <random>
+#include <string>
+
 #include "SmsStoreFixture.h"
+#include "contacts/PhoneNumberMatch.h"
 #include "contacts/SmsContactListItem.h"
 #include "messaging/LoadConversation.h"
 #include "messaging/SMSMessage.h"
+#include "platform/Text.h"
 #include "toolkit/SmartListControl.h"
 
 using sms_test::kOutbox;
@@ -109,4 +116,93 @@ TEST_F(LoadConversationTest, AddressesWithoutDigitsAndMissingStoreLoadNothing) {
   LoadConversation(*ann_, list_, &progress);
   EXPECT_EQ(list_.GetItemCount(), 0u);
   EXPECT_EQ(progress.total_, -1);  // never started
+}
+
+// The load against a plain model of its walk: queued SMS first to last while fewer than 50
+// items, received ones newest first while fewer than 50, sent ones newest first while fewer
+// than 100 (one item per matching recipient), on random stores of matching and other SMS.
+TEST_F(LoadConversationTest, RandomStoresLoadExactlyWhatTheWalkAndItsLimitsGive) {
+  const std::vector<std::u16string> hers = {u"+491712345678", u"0171 2345678", u"030 99887766"};
+  const std::vector<std::u16string> others = {u"+447700900123", u"0301234567", u"112"};
+  struct Filed {
+    int folder;
+    std::vector<std::u16string> to;  // the sender for the Inbox
+    std::u16string text;
+  };
+  std::mt19937 random(20261207);
+  for (int trial = 0; trial < 4; ++trial) {
+    // Each trial on a store of its own.
+    session_.reset();
+    const std::string device = dir_.path() + "/trial" + std::to_string(trial);
+    std::filesystem::create_directories(device);
+    platform::SetDeviceDir(device);
+    ASSERT_FALSE(platform::msgstore::Failed(platform::msgstore::Session::Logon(session_)));
+    std::vector<Filed> filed;
+    // Small stores, and large ones whose matching SMS pass the limits.
+    const int count =
+        std::uniform_int_distribution<int>(trial % 2 ? 0 : 200, trial % 2 ? 60 : 300)(random);
+    for (int i = 0; i < count; ++i) {
+      Filed sms{std::array{sms_test::kInbox, kOutbox, kSent}[random() % 3],
+                {},
+                u"sms " + platform::FromUtf8(std::to_string(i))};
+      const int recipients = sms.folder == sms_test::kInbox ? 1 : 1 + random() % 2;
+      for (int r = 0; r < recipients; ++r) {
+        sms.to.push_back(random() % 3 ? hers[random() % hers.size()]
+                                      : others[random() % others.size()]);
+      }
+      // Times rise with the filing order, so the store's order is the filing order.
+      if (sms.folder == sms_test::kInbox) {
+        Receive(sms.to[0], sms.text, random() % 2, Time(1700000000 + i));
+      } else {
+        Send(sms.folder, sms.to, sms.text, Time(1700000000 + i));
+      }
+      filed.push_back(std::move(sms));
+    }
+    auto matching = [&](const Filed& sms) {
+      int n = 0;
+      for (const auto& address : sms.to) n += MatchesNumber(*ann_, address, false) ? 1 : 0;
+      return n;
+    };
+    std::vector<std::u16string> expected;
+    for (const Filed& sms : filed) {
+      if (sms.folder == kOutbox && expected.size() < 50 && matching(sms))
+        expected.push_back(sms.text);
+    }
+    for (auto it = filed.rbegin(); it != filed.rend(); ++it) {
+      if (it->folder == sms_test::kInbox && expected.size() < 50 && matching(*it))
+        expected.push_back(it->text);
+    }
+    for (auto it = filed.rbegin(); it != filed.rend(); ++it) {
+      if (it->folder != kSent || expected.size() >= 100) continue;
+      for (int n = matching(*it); n > 0; --n) expected.push_back(it->text);
+    }
+    list_.DeleteAllItems();
+    LoadConversation(*ann_, list_, nullptr);
+    std::vector<std::u16string> loaded;
+    for (SMSMessage* sms : Items()) loaded.push_back(sms->text);
+    EXPECT_EQ(loaded, expected) << "trial " << trial << " with " << count << " SMS";
+  }
+}
+
+TEST_F(LoadConversationTest, DeletingTheConversationTakesEveryStoredSmsOfTheContactOnly) {
+  // More than a load shows: 120 received (30 unread), 40 sent, 2 queued; and others' SMS.
+  for (int i = 0; i < 120; ++i) Receive(u"01712345678", u"in", i % 4 != 0, Time(1700000000 + i));
+  for (int i = 0; i < 40; ++i) Send(kSent, {u"+447700900123", u"030 99887766"}, u"out");
+  Send(kOutbox, {u"0171 2345678"}, u"queued");
+  Send(kOutbox, {u"+447700900123"}, u"queued for someone else");
+  Receive(u"+447700900123", u"someone else", false);
+  ann_->sms_count = 120;
+  ann_->unread_sms_count = 30;
+  EXPECT_EQ(UnreadCount(), 31u);
+
+  EXPECT_EQ(DeleteConversationFromStore(*ann_), 161);
+  LoadConversation(*ann_, list_, nullptr);
+  EXPECT_EQ(list_.GetItemCount(), 0u);
+  EXPECT_EQ(ann_->sms_count, 0);
+  EXPECT_EQ(ann_->unread_sms_count, 0);
+  EXPECT_EQ(UnreadCount(), 1u);  // the other sender's unread SMS stays
+  SmsContactListItem other(u"+447700900123", u"+447700900123", u"", true, 36);
+  LoadConversation(other, list_, nullptr);
+  // A message to her and someone else went with her conversation.
+  EXPECT_EQ(list_.GetItemCount(), 2u);  // the queued one and the received one
 }

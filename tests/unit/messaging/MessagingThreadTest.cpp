@@ -10,6 +10,8 @@
 #include "messaging/LoadConversation.h"
 #include "messaging/SMSMessage.h"
 #include "messaging/SmsCounts.h"
+#include "messaging/VariableSmartListControl.h"
+#include "platform/Surface.h"
 
 using sms_test::Time;
 
@@ -69,4 +71,45 @@ TEST_F(MessagingThreadTest, ConversationLoadsOnAWorkerWhileTheUiThreadCounts) {
   }
   loader.join();
   EXPECT_EQ(conversation.GetItemCount(), 30u);
+}
+
+// The SMS screen's load: appends and a sort every 5 rows on the worker, while the UI thread
+// measures, paints and flings the bottom-aligned list.
+TEST_F(MessagingThreadTest, ConversationLoadSortsWhileTheUiThreadPaintsAndScrolls) {
+  for (int i = 0; i < 40; ++i) {
+    Receive(u"01712345678", u"in " + std::u16string(i % 7, u'x'), true, Time(1700000000 + 3 * i));
+    Send(sms_test::kSent, {u"0171 2345678"}, u"out", Time(1700000001 + 3 * i));
+  }
+  auto ann = sms_test::MakeContact(u"Ann", {u"0171 2345678"});
+  VariableSmartListControl conversation(nullptr, RECT{0, 0, 240, 280});
+  struct SortingProgress : ConversationProgress {
+    explicit SortingProgress(VariableSmartListControl& list) : list_(list) {}
+    void Start(int total) override { total_ = total; }
+    int Report(int position) override {
+      if (position % 5 == 0 || position == total_) list_.SortByTime();
+      return position;
+    }
+    VariableSmartListControl& list_;
+    int total_ = 0;
+  } progress(conversation);
+  std::atomic<bool> done{false};
+  std::thread loader([&] {
+    LoadConversation(*ann, conversation, &progress);
+    done = true;
+  });
+  platform::Surface surface(240, 320);
+  int offset = 0;
+  while (!done) {
+    conversation.GetContentHeight();
+    conversation.SetScrollOffset(offset);
+    offset = (offset + 37) % 600;
+    conversation.Paint(surface, 0, 0, 240, 320);
+  }
+  loader.join();
+  std::lock_guard lock(conversation.ListLock());
+  ASSERT_EQ(conversation.GetItemCount(), 80u);
+  for (size_t i = 1; i < conversation.GetItemCount(); ++i) {
+    EXPECT_LE(static_cast<SMSMessage*>(conversation.GetItem(i - 1))->time,
+              static_cast<SMSMessage*>(conversation.GetItem(i))->time);
+  }
 }

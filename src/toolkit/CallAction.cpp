@@ -1,14 +1,12 @@
-#include "screens/CallAction.h"
+#include "toolkit/CallAction.h"
 
 #include "platform/phone/PhoneMakeCall.h"
-#include "screens/ContactDetailPanel.h"
 
-CallAction::CallAction(ContactDetailPanel& panel, std::u16string number,
-                       std::u16string display_name)
-    : panel_(panel), number_(std::move(number)), display_name_(std::move(display_name)) {}
+CallAction::CallAction(CallScreen* screen, std::u16string number, std::u16string display_name)
+    : screen_(screen), number_(std::move(number)), display_name_(std::move(display_name)) {}
 
 void CallAction::Execute() {
-  panel_.FadeBeforePlatform();
+  if (screen_) screen_->FadeBeforePlatform();
   platform::phone::PHONEMAKECALLINFO info;
   info.cbSize = platform::phone::kMakeCallInfoSize;
   info.dwFlags = platform::phone::PMCF_DEFAULT;
@@ -16,5 +14,5 @@ void CallAction::Execute() {
   info.pszCalledParty = display_name_.c_str();
   // The service tells the user itself when the call cannot be placed.
   platform::phone::PhoneMakeCall(&info);
-  panel_.StartReturnPause();
+  if (screen_) screen_->StartReturnPause();
 }

@@ -1,4 +1,4 @@
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 #include <utility>
 

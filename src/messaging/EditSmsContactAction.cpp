@@ -1,0 +1,7 @@
+#include "messaging/EditSmsContactAction.h"
+
+#include "messaging/SMSPanel.h"
+
+void EditSmsContactAction::Execute() {
+  panel_.AddSenderAsContact();
+}

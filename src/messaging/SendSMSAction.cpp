@@ -1,0 +1,7 @@
+#include "messaging/SendSMSAction.h"
+
+#include "messaging/SMSPanel.h"
+
+void SendSMSAction::Execute() {
+  panel_.Send();
+}

@@ -1,0 +1,7 @@
+#include "messaging/SmsDeleteAllAction.h"
+
+#include "messaging/SMSPanel.h"
+
+void SmsDeleteAllAction::Execute() {
+  panel_.DeleteConversation();
+}
