@@ -1,6 +1,6 @@
 #include "screens/ChooseThemeAction.h"
 
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 void ChooseThemeAction::Execute() {
   ScreenNavigation::ChangeTheme(theme_file_name_);

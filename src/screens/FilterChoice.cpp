@@ -1,7 +1,7 @@
 #include "screens/FilterChoice.h"
 
 #include "contacts/ContactSmartListControl.h"
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 #include "toolkit/ISmartListFilter.h"
 
 void FilterChoice::OnClick(SmartListControl&) {

@@ -5,8 +5,8 @@
 
 #include "contacts/ContactListItem.h"
 #include "contacts/ContactSmartListControl.h"
+#include "contacts/ScreenNavigation.h"
 #include "platform/Text.h"
-#include "screens/ScreenNavigation.h"
 #include "theme/SettingManager.h"
 #include "theme/SplitText.h"
 

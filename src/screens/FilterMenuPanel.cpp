@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "contacts/ContactSmartListControl.h"
+#include "contacts/ScreenNavigation.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/AllFilterChoice.h"
 #include "screens/CategoryFilterFolder.h"
@@ -13,7 +14,6 @@
 #include "screens/FavoriteFilterChoice.h"
 #include "screens/FilterSmartListControl.h"
 #include "screens/LeftSearchPanel.h"
-#include "screens/ScreenNavigation.h"
 #include "screens/SmsFilterChoice.h"
 #include "theme/SettingManager.h"
 

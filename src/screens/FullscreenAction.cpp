@@ -1,6 +1,6 @@
 #include "screens/FullscreenAction.h"
 
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 void FullscreenAction::Execute() {
   ScreenNavigation::ToggleFullScreen();

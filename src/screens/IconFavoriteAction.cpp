@@ -1,6 +1,6 @@
 #include "screens/IconFavoriteAction.h"
 
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 void IconFavoriteAction::Execute() {
   ScreenNavigation::ToggleFavoriteFilter();

@@ -4,6 +4,7 @@
 
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/FavoriteFilterItem.h"
+#include "contacts/ScreenNavigation.h"
 #include "contacts/SmsFilterItem.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
@@ -12,7 +13,6 @@
 #include "screens/IconSmsAction.h"
 #include "screens/IconSymbolPadAction.h"
 #include "screens/PhonePadAction.h"
-#include "screens/ScreenNavigation.h"
 #include "theme/Image.h"
 #include "theme/SettingManager.h"
 #include "toolkit/Button.h"

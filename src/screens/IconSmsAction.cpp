@@ -1,6 +1,6 @@
 #include "screens/IconSmsAction.h"
 
-#include "screens/ScreenNavigation.h"
+#include "contacts/ScreenNavigation.h"
 
 void IconSmsAction::Execute() {
   ScreenNavigation::ToggleSmsFilter();

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "contacts/ScreenNavigation.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/IconPanel.h"
-#include "screens/ScreenNavigation.h"
 #include "screens/SymbolPadContainer.h"
 #include "theme/SettingManager.h"
 #include "toolkit/SoftInputPanel.h"

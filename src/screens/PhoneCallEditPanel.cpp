@@ -2,13 +2,13 @@
 
 #include <memory>
 
+#include "contacts/ScreenNavigation.h"
 #include "platform/Messages.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/EditCallAction.h"
 #include "screens/PhoneCallEditPanelDeleteProxyAction.h"
 #include "screens/PhonePad.h"
-#include "screens/ScreenNavigation.h"
 #include "theme/FontSettings.h"
 #include "theme/Image.h"
 #include "theme/SettingManager.h"

@@ -1,9 +1,9 @@
 #include "screens/PhoneCallEditPanelDeleteProxyAction.h"
 
+#include "contacts/ScreenNavigation.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "screens/PhoneCallEditPanel.h"
-#include "screens/ScreenNavigation.h"
 #include "toolkit/TextInputControl.h"
 
 void PhoneCallEditPanelDeleteProxyAction::Execute() {

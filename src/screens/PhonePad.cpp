@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "contacts/ScreenNavigation.h"
 #include "platform/Messages.h"
 #include "platform/ui/WindowApi.h"
-#include "screens/ScreenNavigation.h"
 #include "theme/Image.h"
 #include "theme/SettingManager.h"
 

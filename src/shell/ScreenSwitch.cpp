@@ -15,7 +15,6 @@
 #include "screens/ContactDetailPanel.h"
 #include "screens/LeftSearchPanel.h"
 #include "screens/PhoneCallEditPanel.h"
-#include "screens/ScreenNavigation.h"
 #include "shell/AppGlobals.h"
 #include "shell/Dispatch.h"
 #include "shell/FullScreen.h"
