@@ -6,6 +6,7 @@
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/MainWindowProc.h"
+#include "shell/PlatformEditorProbe.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
@@ -58,6 +59,7 @@ ui::HWND CreateMainWindow() {
                                    ReadCurrentSip, WriteCurrentSip});
   FindSystemInputPanel();
   RegisterTextBoxProbe();
+  RegisterPlatformEditorProbe();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;
