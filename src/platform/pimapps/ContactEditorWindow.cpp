@@ -5,6 +5,7 @@
 #include "platform/input/EditBox.h"
 #include "platform/pim/PimTypes.h"
 #include "platform/pimapps/ContactForm.h"
+#include "platform/pimapps/PimWindowParts.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "platform/ui/WindowManager.h"
@@ -13,47 +14,18 @@ namespace platform::pimapps {
 
 namespace {
 
-constexpr char kDumpSection[] = "platform_window";
-constexpr int kTitleHeight = 28;
-constexpr int kButtonBar = 44;
-constexpr int kHeaderHeight = 24;
-constexpr int kLabelHeight = 16;
-constexpr int kBoxHeight = 30;
 constexpr int kMultilineBoxHeight = 66;
-constexpr int kRowGap = 6;
-constexpr int kMargin = 6;
-constexpr int kDragSlop = 8;
-constexpr COLORREF kBackground = RGB(255, 255, 255);
-constexpr COLORREF kTitleColor = RGB(24, 40, 72);
-constexpr COLORREF kHeaderColor = RGB(214, 224, 240);
-constexpr COLORREF kHeaderText = RGB(24, 40, 72);
-constexpr COLORREF kLabelText = RGB(90, 90, 90);
-constexpr COLORREF kBoxFrame = RGB(150, 150, 150);
-constexpr COLORREF kActiveFrame = RGB(40, 90, 200);
-constexpr COLORREF kButtonColor = RGB(220, 220, 220);
-constexpr COLORREF kPressedColor = RGB(150, 150, 150);
-constexpr COLORREF kBarColor = RGB(240, 240, 240);
-constexpr COLORREF kText = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 POINT PointOf(LPARAM lparam) {
   return POINT{ui::GetXParam(lparam), ui::GetYParam(lparam)};
-}
-
-FontDescription Face(int size, int weight) {
-  return FontDescription{size, weight, false, u"DejaVu Sans"};
 }
 
 }  // namespace
 
 ContactEditorWindow::ContactEditorWindow(ui::WindowManager& manager, ContactForm& form,
                                          std::u16string title)
-    : manager_(manager), form_(form), title_(std::move(title)) {
+    : manager_(manager), form_(form), title_(std::move(title)), look_(manager.ScreenSize()) {
   const SIZE screen = manager_.ScreenSize();
-  scale_ = std::max<int>(1, std::min(screen.cx, screen.cy) / 240);
-  value_font_ = Font(Face(S(13), FW_NORMAL));
-  label_font_ = Font(Face(S(11), FW_NORMAL));
-  title_font_ = Font(Face(S(13), FW_BOLD));
   for (size_t g = 0; g < ContactFormGroups().size(); ++g) {
     if (ContactFormGroups()[g].rare && form_.GroupHasValue(static_cast<int>(g))) {
       more_shown_ = true;  // a folded group would hide a value: show them all
@@ -65,15 +37,16 @@ ContactEditorWindow::ContactEditorWindow(ui::WindowManager& manager, ContactForm
       [this](ui::HWND h, UINT m, WPARAM w, LPARAM l) { return Procedure(h, m, w, l); });
   box_ = ui::CreateWindowEx(0, input::kCapEditClass, u"", 0, 0, 0, 0, 0, hwnd_);
   if (box_) {
-    ui::SendMessage(box_, WM_SETFONT, reinterpret_cast<WPARAM>(&value_font_), 0);
+    ui::SendMessage(box_, WM_SETFONT, reinterpret_cast<WPARAM>(&look_.value_font), 0);
     ui::SendMessage(box_, EM_LIMITTEXT, pim::kMaxTextUnits, 0);
   }
   Layout();
-  ui::DumpRegistry::Instance().Add(kDumpSection, [this](ui::JsonWriter& json) { Dump(json); });
+  ui::DumpRegistry::Instance().Add(kWindowDumpSection,
+                                   [this](ui::JsonWriter& json) { Dump(json); });
 }
 
 ContactEditorWindow::~ContactEditorWindow() {
-  ui::DumpRegistry::Instance().Remove(kDumpSection);
+  ui::DumpRegistry::Instance().Remove(kWindowDumpSection);
   manager_.DestroyWindow(hwnd_);
 }
 
@@ -95,21 +68,15 @@ bool ContactEditorWindow::Run(const std::function<bool()>& on_ok) {
 }
 
 RECT ContactEditorWindow::FormArea() const {
-  const RECT client = manager_.GetClientRect(hwnd_);
-  return RECT{0, S(kTitleHeight), client.right, client.bottom - S(kButtonBar)};
+  return ScrolledArea(look_, manager_.GetClientRect(hwnd_));
 }
 
 RECT ContactEditorWindow::OkRect() const {
-  const RECT client = manager_.GetClientRect(hwnd_);
-  const int half = client.right / 2;
-  return RECT{S(kMargin), client.bottom - S(kButtonBar) + S(kMargin), half - S(kMargin) / 2,
-              client.bottom - S(kMargin)};
+  return LeftButtonRect(look_, manager_.GetClientRect(hwnd_));
 }
 
 RECT ContactEditorWindow::CancelRect() const {
-  const RECT ok = OkRect();
-  const RECT client = manager_.GetClientRect(hwnd_);
-  return RECT{client.right / 2 + S(kMargin) / 2, ok.top, client.right - S(kMargin), ok.bottom};
+  return RightButtonRect(look_, manager_.GetClientRect(hwnd_));
 }
 
 void ContactEditorWindow::Layout() {
@@ -328,20 +295,11 @@ void ContactEditorWindow::OnPenUp(POINT point) {
   }
 }
 
-void ContactEditorWindow::PaintButton(Surface& dc, const RECT& rect, std::u16string_view label,
-                                      bool pressed) {
-  dc.FillRect(rect, kBoxFrame);
-  RECT inner = InflateRect(rect, -1, -1);
-  dc.FillRect(inner, pressed ? kPressedColor : kButtonColor);
-  dc.DrawText(label, inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, title_font_,
-              kText);
-}
-
 void ContactEditorWindow::PaintField(Surface& dc, const Row& row, const RECT& rect) {
   const ContactFormField& field = ContactFormFields()[row.index];
   RECT label{S(kMargin), rect.top, rect.right - S(kMargin), rect.top + S(kLabelHeight)};
-  dc.DrawText(field.label, label, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX, label_font_,
-              kLabelText);
+  dc.DrawText(field.label, label, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX,
+              look_.label_font, kLabelText);
   const RECT box = BoxRect(row);
   dc.FillRect(box, row.index == active_ ? kActiveFrame : kBoxFrame);
   dc.FillRect(InflateRect(box, -1, -1), kWhite);
@@ -349,8 +307,8 @@ void ContactEditorWindow::PaintField(Surface& dc, const Row& row, const RECT& re
   RECT text = InflateRect(box, -S(4), -S(3));
   const uint32_t flags = field.multiline ? DT_WORDBREAK | DT_END_ELLIPSIS
                                          : DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-  dc.DrawText(form_.Value(static_cast<size_t>(row.index)), text, flags | DT_NOPREFIX, value_font_,
-              kText);
+  dc.DrawText(form_.Value(static_cast<size_t>(row.index)), text, flags | DT_NOPREFIX,
+              look_.value_font, kText);
 }
 
 void ContactEditorWindow::Paint() {
@@ -369,31 +327,19 @@ void ContactEditorWindow::Paint() {
       dc->FillRect(rect, kHeaderColor);
       RECT text = InflateRect(rect, -S(kMargin), 0);
       dc->DrawText(ContactFormGroups()[row.index].title, text,
-                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, title_font_, kHeaderText);
+                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, look_.title_font,
+                   kHeaderText);
     } else if (row.kind == Row::kField) {
       PaintField(*dc, row, rect);
     } else {
-      PaintButton(*dc, RECT{S(kMargin), top, client.right - S(kMargin), top + row.height},
+      PaintButton(*dc, look_, RECT{S(kMargin), top, client.right - S(kMargin), top + row.height},
                   u"More fields", false);
     }
   }
   dc->PopClip();
-  // Title bar, with a scroll position mark when the form is longer than the screen.
-  const RECT title{0, 0, client.right, area.top};
-  dc->FillRect(title, kTitleColor);
-  RECT title_text = InflateRect(title, -S(kMargin), 0);
-  dc->DrawText(title_, title_text,
-               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS, title_font_,
-               kWhite);
-  if (MaxScroll() > 0) {
-    const int track = RectHeight(area);
-    const int thumb = std::max(S(12), track * track / std::max(1, content_height_));
-    const int top = area.top + (track - thumb) * scroll_ / MaxScroll();
-    dc->FillRect(RECT{client.right - S(3), top, client.right, top + thumb}, kBoxFrame);
-  }
-  dc->FillRect(RECT{0, area.bottom, client.right, client.bottom}, kBarColor);
-  PaintButton(*dc, OkRect(), u"OK", pressed_button_ == 1);
-  PaintButton(*dc, CancelRect(), u"Cancel", pressed_button_ == 2);
+  PaintTitleBar(*dc, look_, client, title_);
+  PaintScrollMark(*dc, look_, area, scroll_, content_height_);
+  PaintButtonBar(*dc, look_, client, u"OK", u"Cancel", pressed_button_);
   manager_.EndPaint(hwnd_);
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Surface.h"
+#include "platform/pimapps/PimWindowParts.h"
 #include "platform/ui/JsonWriter.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Window.h"
@@ -48,7 +49,6 @@ class ContactEditorWindow {
   void Layout();
   void Paint();
   void PaintField(Surface& dc, const Row& row, const RECT& rect);
-  void PaintButton(Surface& dc, const RECT& rect, std::u16string_view label, bool pressed);
   void OnPenDown(POINT point);
   void OnPenMove(POINT point);
   void OnPenUp(POINT point);
@@ -59,7 +59,7 @@ class ContactEditorWindow {
   void Finish(bool ok);
   void Dump(ui::JsonWriter& json) const;
 
-  int S(int px) const { return px * scale_; }
+  int S(int px) const { return look_.S(px); }
   RECT FormArea() const;
   RECT OkRect() const;
   RECT CancelRect() const;
@@ -72,10 +72,7 @@ class ContactEditorWindow {
   std::u16string title_;
   ui::HWND hwnd_ = nullptr;
   ui::HWND box_ = nullptr;
-  int scale_ = 1;
-  Font value_font_;
-  Font label_font_;
-  Font title_font_;
+  PimWindowLook look_;
   std::vector<Row> rows_;
   int content_height_ = 0;
   int scroll_ = 0;
