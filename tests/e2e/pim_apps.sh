@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# The platform's contact editor in headless runs: the new-contact row opens an empty editor
-# whose typed contact appears in the list (file-as name following the name); editing a number
-# changes the row; Cancel and Escape change nothing, in the list or in the store; a sender who
-# is not a contact opens the editor with the sender's number as the mobile number, and
-# cancelling leaves the sender's row as it was. The editor's shot at 240x320 is compared with a golden
-# image (UPDATE_GOLDEN=1 rewrites it), and the editor is looked at in the other sizes.
+# The platform's contact windows in headless runs. The editor: the new-contact row opens an
+# empty editor whose typed contact appears in the list (file-as name following the name); a
+# tapped field brings the platform's keyboard up over the modal editor and its keys type there;
+# editing a number changes the row; Cancel and Escape change nothing; a sender who is not a
+# contact opens with the sender's number as the mobile number. The viewer (the detail screen's
+# View) shows every stored value of a rich demo contact, scrolls, and edits through the editor.
+# The picture chooser (Set Pictures) lists the device's pictures newest first, refuses a file
+# over 16 MiB or one that does not decode, and stores the tapped one. The contacts application
+# lists every contact alphabetically with its main number and opens the viewer; a desktop
+# profile may name another program instead. Shots of the editor, viewer and chooser at 240x320
+# are compared with golden images (UPDATE_GOLDEN=1 rewrites them); the other sizes are looked at.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
@@ -71,6 +76,43 @@ FIRST="$(tap_field "$O/editor.json" 'First name')"
 OK="$(center "$O/editor.json" ok_rect)"
 CANCEL="$(center "$O/editor.json" cancel_rect)"
 
+# --- The platform's keyboard comes up over the modal editor and types into it -----------------
+run_script kprobe <<SCRIPT
+tap 120 $NEW_Y
+tap $FIRST
+dump keys.json
+shot keys.png
+key VK_ESCAPE
+dump closed.json
+quit
+SCRIPT
+KP="$WORK/shots-kprobe"
+check "a tapped field brings the keyboard up" test "$(json "$KP/keys.json" "d['keyboard']['system_panel_shown']")" = True
+check "the editor ends above the keyboard" json "$KP/keys.json" "d['platform_window']['ok_rect'][3] <= [b for b in d['soft_keyboards'] if b['on_screen']][0]['keys'][0]['rect'][1] or sys.exit(1)"
+check "the keyboard goes down with the editor" test "$(json "$KP/closed.json" "d['keyboard']['system_panel_shown']")" = False
+# With the keyboard up, OK and Cancel sit above it.
+OK_K="$(center "$KP/keys.json" ok_rect)"
+CANCEL_K="$(center "$KP/keys.json" cancel_rect)"
+key_taps() {  # key_taps LABEL...: script lines tapping the shown keyboard's keys
+  python3 - "$KP/keys.json" "$@" <<'PY'
+import json, sys
+d = json.load(open(sys.argv[1]))
+keys = {k["label"]: k["rect"] for b in d["soft_keyboards"] if b["on_screen"] for k in b["keys"]}
+for label in sys.argv[2:]:
+    l, t, r, b = keys[label]
+    print("tap %d %d" % ((l + r) // 2, (t + b) // 2))
+PY
+}
+{
+  echo "tap 120 $NEW_Y"
+  echo "tap $FIRST"
+  key_taps z o e
+  echo "dump typed.json"
+  echo "key VK_ESCAPE"
+  echo "quit"
+} | run_script keys
+check "the keyboard's keys type into the field" test "$(field "$WORK/shots-keys/typed.json" 'First name')" = "Zoe"
+
 # --- A new contact typed in: first and last name, then on to the mobile number with Return ----
 returns() { for _ in $(seq "$1"); do echo "press VK_RETURN"; done; }
 {
@@ -84,7 +126,7 @@ returns() { for _ in $(seq "$1"); do echo "press VK_RETURN"; done; }
   echo "char 555 0123"
   echo "dump mobile.json"
   echo "shot mobile.png"
-  echo "tap $OK"
+  echo "tap $OK_K"
   echo "wait 500"
   echo "dump saved.json"
   echo "quit"
@@ -104,13 +146,13 @@ check "the new contact is stored" store_has "555 0123"
   echo "tap $FIRST"
   returns 10
   echo "char +33 6 99 99 99 99"
-  echo "tap $OK"
+  echo "tap $OK_K"
   echo "wait 500"
   echo "dump edited.json"
   echo "test edit Alpha, Alice"
   echo "tap $FIRST"
   echo "char Mallory"
-  echo "tap $CANCEL"
+  echo "tap $CANCEL_K"
   echo "dump cancelled.json"
   echo "test edit Alpha, Alice"
   echo "tap $FIRST"
@@ -261,7 +303,7 @@ BACK="$(center "$V/viewer.json" back_rect)"
   echo "tap $FIRST"
   returns 5
   echo "char Richer"
-  echo "tap $OK"
+  echo "tap $OK_K"
   echo "wait 500"
   echo "dump viewer-again.json"
   echo "tap $BACK"

@@ -6,6 +6,7 @@
 #include "platform/pim/PimTypes.h"
 #include "platform/pimapps/ContactForm.h"
 #include "platform/pimapps/PimWindowParts.h"
+#include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/WindowApi.h"
 #include "platform/ui/WindowManager.h"
@@ -43,6 +44,8 @@ ContactEditorWindow::ContactEditorWindow(ui::WindowManager& manager, ContactForm
   Layout();
   ui::DumpRegistry::Instance().Add(kWindowDumpSection,
                                    [this](ui::JsonWriter& json) { Dump(json); });
+  const sip::SystemInputPanel* panel = sip::SystemInputPanel::Current();
+  keyboard_was_shown_ = panel && panel->IsShown();
 }
 
 ContactEditorWindow::~ContactEditorWindow() {
@@ -63,6 +66,9 @@ bool ContactEditorWindow::Run(const std::function<bool()>& on_ok) {
     }
   }
   manager_.ShowWindow(hwnd_, ui::SW_HIDE);
+  // The keyboard the editor brought up goes down with it.
+  sip::SystemInputPanel* panel = sip::SystemInputPanel::Current();
+  if (panel && !keyboard_was_shown_) panel->Hide();
   if (manager_.IsWindow(previous_focus)) manager_.SetFocus(previous_focus);
   return ok_;
 }
@@ -167,6 +173,16 @@ void ContactEditorWindow::Activate(int field) {
   const std::u16string& text = form_.Value(static_cast<size_t>(field));
   ui::SendMessage(box_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   ui::SendMessage(box_, EM_SETSEL, 0, static_cast<LPARAM>(-1));
+  // A finger user types on the platform's keyboard: it comes up with the first field.
+  sip::SHSipPreference(hwnd_, sip::SIP_UP);
+  ScrollIntoView(field);
+  manager_.ShowWindow(box_, ui::SW_HIDE);
+  PlaceBox();
+  manager_.SetFocus(box_);
+  manager_.InvalidateRect(hwnd_, nullptr);
+}
+
+void ContactEditorWindow::ScrollIntoView(int field) {
   for (const Row& row : rows_) {
     if (row.kind != Row::kField || row.index != field) continue;
     const int visible = RectHeight(FormArea());
@@ -176,9 +192,7 @@ void ContactEditorWindow::Activate(int field) {
       scroll_ = std::min(MaxScroll(), row.top + row.height - visible);
     }
   }
-  manager_.ShowWindow(box_, ui::SW_HIDE);
   PlaceBox();
-  manager_.SetFocus(box_);
   manager_.InvalidateRect(hwnd_, nullptr);
 }
 
@@ -226,6 +240,11 @@ LRESULT ContactEditorWindow::Procedure(ui::HWND, UINT message, WPARAM wparam, LP
       return 0;
     case WM_SIZE:
       Layout();
+      if (active_ >= 0) ScrollIntoView(active_);
+      return 0;
+    case WM_SETTINGCHANGE:
+      // The keyboard came up or went down: the window ends above it.
+      sip::SHHandleWMSettingChange(hwnd_, wparam, lparam, nullptr);
       return 0;
     case WM_LBUTTONDOWN:
       OnPenDown(PointOf(lparam));

@@ -55,6 +55,7 @@ class ContactEditorWindow {
   void ScrollTo(int offset);
   void Activate(int field);
   void ActivateNext();
+  void ScrollIntoView(int field);
   void PlaceBox();
   void Finish(bool ok);
   void Dump(ui::JsonWriter& json) const;
@@ -77,6 +78,7 @@ class ContactEditorWindow {
   int content_height_ = 0;
   int scroll_ = 0;
   bool more_shown_ = false;
+  bool keyboard_was_shown_ = false;
   int active_ = -1;
   bool done_ = false;
   bool ok_ = false;

@@ -44,7 +44,8 @@ HWND WindowManager::HitTest(HWND hwnd, int x, int y, POINT origin, POINT& client
 
 HWND WindowManager::WindowAt(int x, int y, POINT& client) const {
   if (modal_) {
-    for (auto it = top_level_.rbegin(); it != top_level_.rend() && *it != modal_; ++it) {
+    // Windows above the modal one: those opened above it and input panels (AboveModal).
+    for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
       if (!AboveModal(*it)) continue;
       if (HWND hit = HitTest(*it, x, y, POINT{}, client)) return hit;
     }
@@ -89,6 +90,9 @@ void WindowManager::OnPointer(Pointer kind, int x, int y) {
 
 bool WindowManager::AboveModal(HWND hwnd) const {
   if (!modal_ || !hwnd->IsTopmost() || !hwnd->visible_) return false;
+  // An input panel (top-most, never activated) serves whatever window has the keys, so a
+  // touch-only user can type into a modal window too.
+  if (hwnd->IsNoActivate() && hwnd != modal_) return true;
   auto modal = std::find(top_level_.begin(), top_level_.end(), modal_);
   return std::find(modal, top_level_.end(), hwnd) != top_level_.end() && hwnd != modal_;
 }
