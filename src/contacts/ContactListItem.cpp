@@ -6,10 +6,14 @@
 
 #include "contacts/CompareRows.h"
 #include "contacts/ContactRowNavigation.h"
+#include "contacts/ContactSmartListControl.h"
 #include "contacts/PhoneNumberMatch.h"
+#include "contacts/PlatformContactEditor.h"
 #include "contacts/SmsFilterItem.h"
 #include "platform/Messages.h"
 #include "platform/Surface.h"
+#include "platform/pim/PimApplication.h"
+#include "platform/pim/PimItem.h"
 #include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/WindowApi.h"
 #include "theme/SettingManager.h"
@@ -135,7 +139,17 @@ bool ContactListItem::MatchesNumber(std::u16string_view address) const {
   return ::MatchesNumber(*this, address, /*allow_empty_address=*/false);
 }
 
-void ContactListItem::EditInPlatform(SmartListControl&, platform::ui::HWND) {
-  // The platform has no contact editor yet: the row stays as it is.
-  ContactRowNavigation::Trace("EditInPlatform: no platform contact editor; contact unchanged");
+void ContactListItem::EditInPlatform(SmartListControl& list, platform::ui::HWND window) {
+  platform::pim::PimApplication* store = PlatformContactEditor::StoreOf(list, "EditInPlatform");
+  if (!store) return;
+  std::unique_ptr<platform::pim::PimItem> item = store->GetItemFromOid(object_id);
+  if (!item) {
+    // Deleted meanwhile: the store's notification removes the row.
+    ContactRowNavigation::Trace("EditInPlatform: contact gone");
+    return;
+  }
+  if (PlatformContactEditor::Edit(window, *item, "EditInPlatform") ==
+      platform::pimapps::EditOutcome::kSaved) {
+    static_cast<ContactSmartListControl&>(list).RefillContact(*this);
+  }
 }

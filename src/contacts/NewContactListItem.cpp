@@ -2,6 +2,9 @@
 #include "contacts/NewContactListItem.h"
 
 #include "contacts/ContactRowNavigation.h"
+#include "contacts/PlatformContactEditor.h"
+#include "platform/pim/PimApplication.h"
+#include "platform/pim/PimItem.h"
 #include "toolkit/SmartListControl.h"
 
 NewContactListItem::NewContactListItem(std::u16string_view new_contact_text, int32_t row_height)
@@ -20,6 +23,10 @@ void NewContactListItem::OnClick(SmartListControl& list) {
   }
 }
 
-void NewContactListItem::EditInPlatform(SmartListControl&, platform::ui::HWND) {
-  ContactRowNavigation::Trace("EditInPlatform: no platform contact editor; no contact created");
+void NewContactListItem::EditInPlatform(SmartListControl& list, platform::ui::HWND window) {
+  // The new contact reaches the list through the store's notification.
+  platform::pim::PimApplication* store = PlatformContactEditor::StoreOf(list, "EditInPlatform");
+  if (!store) return;
+  std::unique_ptr<platform::pim::PimItem> item = store->CreateItem();
+  PlatformContactEditor::Edit(window, *item, "EditInPlatform (new contact)");
 }

@@ -4,6 +4,9 @@
 #include "contacts/ContactFieldTable.h"
 #include "contacts/ContactRowNavigation.h"
 #include "contacts/PhoneNumberMatch.h"
+#include "contacts/PlatformContactEditor.h"
+#include "platform/pim/PimApplication.h"
+#include "platform/pim/PimItem.h"
 
 SmsContactListItem::SmsContactListItem(std::u16string_view sender_name,
                                        std::u16string_view stripped_number,
@@ -29,6 +32,16 @@ bool SmsContactListItem::MatchesNumber(std::u16string_view address) const {
   return ::MatchesNumber(*this, address, /*allow_empty_address=*/true);
 }
 
-void SmsContactListItem::EditInPlatform(SmartListControl&, platform::ui::HWND) {
-  ContactRowNavigation::Trace("EditInPlatform: no platform contact editor; sender not added");
+void SmsContactListItem::EditInPlatform(SmartListControl& list, platform::ui::HWND window) {
+  // A new contact with the sender's number as its mobile number. Saved, it reaches the list
+  // through the store's notification; cancelled, nothing was stored and this row stays as it
+  // is (it is never reloaded from the unsaved item).
+  platform::pim::PimApplication* store = PlatformContactEditor::StoreOf(list, "EditInPlatform");
+  if (!store) return;
+  std::unique_ptr<platform::pim::PimItem> item = store->CreateItem();
+  if (item->SetProps({platform::pim::PropertyValue::Text(
+          contacts::kMobilePhoneProperty, second_line)}) != platform::pim::PimResult::kOk) {
+    ContactRowNavigation::Trace("EditInPlatform: the sender's number was refused");
+  }
+  PlatformContactEditor::Edit(window, *item, "EditInPlatform (sender)");
 }

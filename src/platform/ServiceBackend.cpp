@@ -11,8 +11,9 @@ namespace platform {
 
 namespace {
 
-constexpr std::array<PlatformService, 3> kServices = {
-    PlatformService::kPhone, PlatformService::kMail, PlatformService::kSms};
+constexpr std::array<PlatformService, 5> kServices = {
+    PlatformService::kPhone, PlatformService::kMail, PlatformService::kSms,
+    PlatformService::kPictures, PlatformService::kContacts};
 
 std::optional<ServiceBackend> ParseBackend(std::u16string_view text) {
   for (ServiceBackend backend :
@@ -32,6 +33,10 @@ std::u16string_view ServiceValueName(PlatformService service) {
       return u"Mail";
     case PlatformService::kSms:
       return u"Sms";
+    case PlatformService::kPictures:
+      return u"Pictures";
+    case PlatformService::kContacts:
+      return u"Contacts";
   }
   return u"";
 }

@@ -10,12 +10,13 @@
 
 namespace platform {
 
-enum class PlatformService { kPhone, kMail, kSms };
+enum class PlatformService { kPhone, kMail, kSms, kPictures, kContacts };
 enum class ServiceBackend { kSimulated, kDesktop, kModem };
 
 inline constexpr char16_t kPlatformServicesKey[] = u"Software\\Quillbook\\Platform";
 
-// The registry value that names the service's backend ("Phone", "Mail", "Sms").
+// The registry value that names the service's backend ("Phone", "Mail", "Sms", "Pictures",
+// "Contacts").
 std::u16string_view ServiceValueName(PlatformService service);
 // "simulated", "desktop" or "modem".
 std::string_view BackendName(ServiceBackend backend);

@@ -1,6 +1,7 @@
 #include "shell/BackgroundWork.h"
 
 #include "contacts/ContactSmartListControl.h"
+#include "platform/pimapps/PimApps.h"
 #include "screens/ContactContainerPanel.h"
 #include "shell/AppGlobals.h"
 
@@ -9,6 +10,7 @@ namespace shell {
 bool BackgroundWorkRunning() {
   const AppGlobals& app = App();
   if (app.counter && app.counter->Running()) return true;
+  if (platform::pimapps::BackgroundWorkRunning()) return true;
   return app.list_screen && app.list_screen->ContactList().IsLoading();
 }
 

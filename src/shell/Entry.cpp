@@ -7,6 +7,7 @@
 #include "platform/ui/WindowApi.h"
 #include "shell/AppGlobals.h"
 #include "shell/MainWindowProc.h"
+#include "shell/PlatformEditorProbe.h"
 #include "shell/Preferences.h"
 #include "shell/Relayout.h"
 #include "shell/ShellMessages.h"
@@ -62,6 +63,7 @@ ui::HWND CreateMainWindow() {
   RegisterTextBoxProbe();
   RegisterFilterMenuHook();
   RegisterSmsScreenHooks();
+  RegisterPlatformEditorProbe();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;

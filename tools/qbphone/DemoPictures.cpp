@@ -1,10 +1,16 @@
 #include "DemoPictures.h"
 
+#include "platform/Paths.h"
+
 #include <jpeglib.h>
 #include <zlib.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -91,6 +97,34 @@ std::string MakeDemoJpeg(int size, uint32_t colour_a, uint32_t colour_b) {
   std::string jpeg(reinterpret_cast<char*>(buffer), buffer_size);
   std::free(buffer);
   return jpeg;
+}
+
+bool PutDemoPictures(const std::string& folder) {
+  struct Picture {
+    const char* name;
+    uint32_t a, b;
+  };
+  static constexpr Picture kPictures[] = {
+      {"harbour.jpg", 0x1F5F8Fu, 0xE0E8F0u},  {"garden.png", 0x2E7D32u, 0xC5E1A5u},
+      {"sunset.jpg", 0xE65100u, 0xFFCC80u},   {"family.jpg", 0x6A1B9Au, 0xE1BEE7u},
+      {"mountain.png", 0x455A64u, 0xCFD8DCu},
+  };
+  if (!platform::MakeDirectories(folder)) return false;
+  const time_t now = std::time(nullptr);
+  int age = 0;
+  for (const Picture& picture : kPictures) {
+    const std::string path = folder + "/" + picture.name;
+    struct stat info {};
+    ++age;
+    if (stat(path.c_str(), &info) == 0) continue;
+    const bool png = std::string(picture.name).ends_with(".png");
+    const std::string bytes =
+        png ? MakeDemoPng(160, picture.a, picture.b) : MakeDemoJpeg(160, picture.a, picture.b);
+    if (!platform::WriteFileAtomically(path, bytes)) return false;
+    const struct timespec times[2] = {{now - age * 60, 0}, {now - age * 60, 0}};
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+  }
+  return true;
 }
 
 }  // namespace qbphone

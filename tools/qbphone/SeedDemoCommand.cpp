@@ -12,6 +12,7 @@
 #include "Command.h"
 #include "DemoContacts.h"
 #include "DemoMessages.h"
+#include "DemoPictures.h"
 #include "platform/ServiceBackend.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimContactFields.h"
@@ -19,6 +20,7 @@
 #include "platform/pim/PimItem.h"
 #include "platform/pim/PimItemCollection.h"
 #include "platform/pim/VCardStore.h"
+#include "platform/pimapps/PicturesFolder.h"
 
 namespace qbphone {
 
@@ -129,7 +131,11 @@ int Run(const std::vector<std::string>& args) {
   }
   std::printf("seeded %d received and %d sent SMS, %d unread\n", counts.received, counts.sent,
               counts.unread);
-  // A demo device calls, mails and sends SMS on the simulated network, never for real.
+  if (!PutDemoPictures(platform::pimapps::SimulatedPicturesFolder())) {
+    return Fail(3, "the demo pictures could not be written");
+  }
+  // A demo device calls, mails and sends SMS on the simulated network, never for real, and
+  // keeps its pictures in its own folder.
   if (!platform::UseSimulatedServices()) return Fail(3, "the registry could not be written");
   return 0;
 }

@@ -33,12 +33,21 @@ EditOutcome EditItem(ui::HWND owner, pim::PimItem& item);
 // that opens the editor. False when no viewer could be shown.
 bool DisplayItem(ui::HWND owner, pim::PimItem& item);
 
-// The shell's picture chooser: a modal grid of the device's pictures. The chosen file's path,
-// or nothing when the user cancels.
+// The shell's picture chooser: a modal grid of the device's pictures (PicturesFolder.h). The
+// chosen file's path, or nothing when the user cancels.
 std::optional<std::string> ChoosePicture(ui::HWND owner);
 
-// Starts the platform's contacts application (the plain contact list). False when it could
-// not be started.
+// Whether one of these windows still works in the background (the chooser's thumbnails).
+bool BackgroundWorkRunning();
+
+// The registry value (a string under HKEY_LOCAL_MACHINE kPlatformServicesKey) that names the
+// program a desktop session starts as its contacts application.
+inline constexpr char16_t kContactsProgramValue[] = u"ContactsProgram";
+
+// Starts the contacts application: on a desktop session (the "Contacts" service is
+// "desktop", the default of a real profile) the program named by kContactsProgramValue when
+// there is one and it starts; otherwise the platform's own contacts list (ContactsListWindow),
+// run modally. False when neither could be started.
 bool OpenContactsApplication(ui::HWND owner);
 
 }  // namespace platform::pimapps

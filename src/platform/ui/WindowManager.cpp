@@ -269,23 +269,32 @@ int WindowManager::MessageBox(HWND owner, std::u16string_view text, std::u16stri
                               uint32_t type) {
   (void)owner;  // the box is modal for the whole screen, whoever owns it
   MessageBoxWindow box(*this, std::u16string(text), std::u16string(caption), type);
+  RunModal(box.Handle(), [&box] { return box.Result() != 0; });
+  return box.Result() != 0 ? box.Result() : box.DefaultResult();
+}
+
+bool WindowManager::RunModal(HWND window, const std::function<bool()>& done,
+                             const std::function<bool(const MSG&)>& filter) {
   HWND previous_modal = modal_;
   capture_ = nullptr;
-  modal_ = box.Handle();
+  modal_ = window;
   ShowWindow(modal_, SW_SHOW);
   ++modal_depth_;
+  bool finished = true;
   MSG msg;
-  while (box.Result() == 0) {
+  while (!done()) {
     if (!GetMessage(msg)) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // let the outer loop end too
+      finished = false;
       break;
     }
+    if (filter && filter(msg)) continue;
     DispatchMessage(msg);
   }
   --modal_depth_;
   modal_ = previous_modal;
   MarkStale();
-  return box.Result() != 0 ? box.Result() : box.DefaultResult();
+  return finished;
 }
 
 }  // namespace platform::ui

@@ -198,6 +198,13 @@ class WindowManager final : public InputSink {
   // runs a nested loop until a button is tapped (Return answers OK/Yes, Escape No/OK).
   int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption, uint32_t type);
   HWND ModalWindow() const { return modal_; }
+  // Shows `window` (a top-level window) modally and runs a nested loop until `done` is true or
+  // the quit message arrives (false then; it is put back for the outer loop). While it runs,
+  // pen input reaches only the window, its children and top-most windows opened above it (an
+  // edit box's menu), keys go to its focused child or to itself, and the other windows get
+  // none. `filter` sees every message first and returns true for one it handled itself.
+  bool RunModal(HWND window, const std::function<bool()>& done,
+                const std::function<bool(const MSG&)>& filter = {});
 
   // ---- InputSink ----
   void OnPointer(Pointer kind, int x, int y) override;
@@ -218,6 +225,8 @@ class WindowManager final : public InputSink {
   HWND HitTest(HWND hwnd, int x, int y, POINT origin, POINT& client) const;
   POINT ScreenOrigin(HWND hwnd) const;
   HWND KeyTarget() const;
+  // Visible top-most windows raised above the modal window (none without one).
+  bool AboveModal(HWND hwnd) const;
   void MarkStale() { screen_stale_ = true; }
   void Compose();
   void ComposeWindow(HWND hwnd, POINT origin);

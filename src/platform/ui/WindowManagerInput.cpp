@@ -1,7 +1,8 @@
 // Input translation, focus and activation. Pointer input goes to the capture window, else to
-// the modal message box, else to the topmost visible window under the point (children before
-// their parent), with client coordinates packed as two signed 16-bit values in lParam. Keys
-// and characters go to the modal box, else the focus window, else the foreground window.
+// the modal window (or a top-most window opened above it), else to the topmost visible window
+// under the point (children before their parent), with client coordinates packed as two
+// signed 16-bit values in lParam. Keys and characters go to the modal window's focused child
+// or the modal window, else the focus window, else the foreground window.
 #include <algorithm>
 
 #include "platform/ui/WindowManager.h"
@@ -42,7 +43,14 @@ HWND WindowManager::HitTest(HWND hwnd, int x, int y, POINT origin, POINT& client
 }
 
 HWND WindowManager::WindowAt(int x, int y, POINT& client) const {
-  if (modal_) return HitTest(modal_, x, y, POINT{}, client);
+  if (modal_) {
+    // Windows above the modal one: those opened above it and input panels (AboveModal).
+    for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
+      if (!AboveModal(*it)) continue;
+      if (HWND hit = HitTest(*it, x, y, POINT{}, client)) return hit;
+    }
+    return HitTest(modal_, x, y, POINT{}, client);
+  }
   // Top-most windows (keyboards, pop-up menus) first, then the others, each top to bottom.
   for (bool topmost : {true, false}) {
     for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it) {
@@ -80,8 +88,19 @@ void WindowManager::OnPointer(Pointer kind, int x, int y) {
   PostMessage(target, PointerMessage(kind), 0, MakePointParam(client.x, client.y));
 }
 
+bool WindowManager::AboveModal(HWND hwnd) const {
+  if (!modal_ || !hwnd->IsTopmost() || !hwnd->visible_) return false;
+  // An input panel (top-most, never activated) serves whatever window has the keys, so a
+  // touch-only user can type into a modal window too.
+  if (hwnd->IsNoActivate() && hwnd != modal_) return true;
+  auto modal = std::find(top_level_.begin(), top_level_.end(), modal_);
+  return std::find(modal, top_level_.end(), hwnd) != top_level_.end() && hwnd != modal_;
+}
+
 HWND WindowManager::KeyTarget() const {
-  if (modal_) return modal_;
+  if (modal_) {
+    return IsWindow(focus_) && (focus_ == modal_ || IsChild(modal_, focus_)) ? focus_ : modal_;
+  }
   if (IsWindow(focus_)) return focus_;
   return foreground_;
 }

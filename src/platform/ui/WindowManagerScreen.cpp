@@ -221,14 +221,19 @@ void WindowManager::Compose() {
   ComposeLayer(false);
   if (TaskBarVisible()) DrawTaskBar();
   ComposeLayer(true);
-  if (modal_ && modal_->visible_) ComposeWindow(modal_, POINT{});
+  if (modal_ && modal_->visible_) {
+    ComposeWindow(modal_, POINT{});
+    for (HWND hwnd : top_level_) {
+      if (AboveModal(hwnd)) ComposeWindow(hwnd, POINT{});
+    }
+  }
   if (debug_repaint_) DrawRepaintOverlay();
   screen_stale_ = false;
 }
 
 void WindowManager::ComposeLayer(bool topmost) {
   for (HWND hwnd : top_level_) {
-    if (hwnd->visible_ && hwnd != modal_ && hwnd->IsTopmost() == topmost) {
+    if (hwnd->visible_ && hwnd != modal_ && hwnd->IsTopmost() == topmost && !AboveModal(hwnd)) {
       ComposeWindow(hwnd, POINT{});
     }
   }
