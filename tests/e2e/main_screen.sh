@@ -12,10 +12,10 @@ BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
 . "$(dirname "$0")/lib.sh"
 
-run_script() {  # run_script NAME DEVICE HOME (script on stdin); sets rc
+run_script() {  # run_script NAME DEVICE HOME [OPTION...] (script on stdin); sets rc
   local name="$1" device="$2" home="$3"
   cat >"$WORK/$name.qbs"
-  "$BIN" --headless --home "$home" --device "$device" \
+  "$BIN" --headless --home "$home" --device "$device" "${@:4}" \
     --script "$WORK/$name.qbs" --shots "$WORK/shots-$name" >"$WORK/$name.out" 2>&1
   rc=$?
 }
@@ -160,5 +160,23 @@ check "a filter toggle slides in from the right" \
 check "a filter matching nothing shows the empty text" \
   test "$(json "$V/nothing.json" "d['list_screen']['empty_text_shown']")" = True
 check "the full list does not" test "$(json "$V/selected.json" "d['list_screen']['empty_text_shown']")" = False
+
+# --- A screen larger than the theme's background image: the rest is the background colour ----
+# Touch's background images are 320x320; at 480x800 the detail screen must not leave the list's
+# rows showing below them.
+run_script big "$DEMO" "$WORK/home-big" --screen 480x800 <<'SCRIPT'
+wait 3000
+tap 240 200
+wait 1000
+dump detail.json
+shot detail.png
+quit
+SCRIPT
+G="$WORK/shots-big"
+check "big run exits 0" test "$rc" -eq 0
+check "a tap opens the detail screen at 480x800" \
+  test "$(json "$G/detail.json" "[p['visible'] for p in d['shell']['panels'] if p['name'] == 'ContactDetailPanel'][0]")" = True
+check "below the theme's image the detail screen is its background colour" \
+  test "$(python3 "$(dirname "$0")/png_pixel.py" "$G/detail.png" 0 340 480 800)" = "246,248,251"
 
 finish
