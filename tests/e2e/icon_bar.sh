@@ -250,10 +250,11 @@ check "golden: the symbol pad over the darkened screen" golden "$S/held.png" sym
 check "a move over the bar below presses nothing there" [ "$(json "$S/jitter.json" "([s['pressed'] for s in d['symbol_pad']['symbols']], d['icon_bar']['buttons'][3]['pressed'], d['icon_bar']['pen_captured'])")" = "([False, False, False, False], False, False)" ]
 check "sliding presses the symbol under the pen only" [ "$(json "$S/slid.json" "[s['pressed'] for s in d['symbol_pad']['symbols']]")" = "[False, True, False, False]" ]
 check "lifting on minimise minimises and retires the pad" [ "$(json "$S/minimised.json" "(d['symbol_pad']['open'], d['symbol_pad']['last_symbol'], [w['visible'] for w in d['windows'] if w['title'] == 'Quillbook'][:1])")" = "(False, 'IconHideAction', [False])" ]
-{ hold_and_slide 30; printf 'dump app.json\nshot app.png\npost 2024\nshot app-full.png\nquit\n'; } | run_script sym-app
+{ hold_and_slide 30; printf 'dump app.json\nkey VK_ESCAPE\nwait 300\ndump back.json\nshot back.png\npost 2024\nshot back-full.png\nquit\n'; } | run_script sym-app
 S="$WORK/shots-sym-app"
-check "the contacts application symbol runs and the darkening goes" [ "$(json "$S/app.json" "(d['symbol_pad']['open'], d['symbol_pad']['last_symbol'])")" = "(False, 'ClassicContactAction')" ]
-check "after a symbol the screen is drawn afresh" same_image "$S/app.png" "$S/app-full.png"
+check "the contacts application symbol opens the platform's contacts application" [ "$(json "$S/app.json" "((d.get('platform_window') or {}).get('kind'), d['symbol_pad']['last_symbol'])")" = "('contacts', 'ClassicContactAction')" ]
+check "closing it leaves the list without the pad" [ "$(json "$S/back.json" "(d['symbol_pad']['open'], d.get('platform_window'))")" = "(False, None)" ]
+check "after a symbol the screen is drawn afresh" same_image "$S/back.png" "$S/back-full.png"
 { hold_and_slide 150; printf 'dump after.json\n'; } | run_script sym-close
 check "close ends the program at once" [ "$rc" -eq 0 -a ! -e "$WORK/shots-sym-close/after.json" ]
 
