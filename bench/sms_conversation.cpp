@@ -10,6 +10,7 @@
 // Google Benchmark's flags, which `make bench` passes, are ignored.
 #include <fcntl.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -124,13 +125,21 @@ size_t BubbleCount(SMSPanel& screen) {
 struct Open {
   double painted_ms = -1;
   double complete_ms = 0;
+  double cpu_ms = 0;  // the whole process's CPU time, all threads, until complete
   size_t bubbles = 0;
 };
+
+double ProcessCpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
+}
 
 // Hands the contact to the shown screen and runs the loop until the complete load is painted.
 Open OpenConversation(platform::ui::WindowManager& manager, SMSPanel& screen,
                       ContactListItem& contact) {
   Open open;
+  const double cpu_start = ProcessCpuMs();
   const auto start = Clock::now();
   screen.SetContact(&contact, GetSmsNumber(contact));
   platform::ui::MSG msg;
@@ -142,6 +151,7 @@ Open OpenConversation(platform::ui::WindowManager& manager, SMSPanel& screen,
     if (with_bubbles && open.painted_ms < 0) open.painted_ms = Ms(Clock::now() - start);
     if (loaded) {
       open.complete_ms = Ms(Clock::now() - start);
+      open.cpu_ms = ProcessCpuMs() - cpu_start;
       break;
     }
   }
@@ -223,13 +233,15 @@ int main() {
     shell::ShowSmsPanel(hwnd, rows[0], GetSmsNumber(*rows[0]));
     SMSPanel& screen = *app.sms_screen;
     OpenConversation(manager, screen, *rows[1]);  // warm-up
-    std::vector<std::vector<double>> painted(talkers.size()), complete(talkers.size());
+    std::vector<std::vector<double>> painted(talkers.size()), complete(talkers.size()),
+        cpu(talkers.size());
     std::vector<size_t> bubbles(talkers.size());
     for (int run = 0; run < runs; ++run) {
       for (size_t t = 0; t < talkers.size(); ++t) {
         const Open open = OpenConversation(manager, screen, *rows[t]);
         painted[t].push_back(open.painted_ms);
         complete[t].push_back(open.complete_ms);
+        cpu[t].push_back(open.cpu_ms);
         bubbles[t] = open.bubbles;
       }
     }
@@ -237,12 +249,12 @@ int main() {
     for (size_t t = 0; t < talkers.size(); ++t) {
       std::printf(
           "  %3d SMS (%3zu bubbles)  painted %7.1f ms (%.1f..%.1f)  complete %7.1f ms "
-          "(%.1f..%.1f)\n",
+          "(%.1f..%.1f)  cpu %7.1f ms\n",
           talkers[t].sms, bubbles[t], Median(painted[t]),
           *std::min_element(painted[t].begin(), painted[t].end()),
           *std::max_element(painted[t].begin(), painted[t].end()), Median(complete[t]),
           *std::min_element(complete[t].begin(), complete[t].end()),
-          *std::max_element(complete[t].begin(), complete[t].end()));
+          *std::max_element(complete[t].begin(), complete[t].end()), Median(cpu[t]));
     }
     std::printf("goals:\n");
     for (size_t t = 0; t < talkers.size(); ++t) {
