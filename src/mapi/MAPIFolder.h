@@ -38,6 +38,10 @@ class CMAPIFolder {
 
   // The folder's rows in the store's order (oldest first); callers choose the direction.
   bool GetContents(std::vector<CMAPIEntry>& entries);
+  // The same rows in the same order, read in one pass in the order the messages were filed
+  // and sorted by their places in memory: several times faster on a large folder. False when
+  // the rows could not all be read (then `entries` is empty).
+  bool ReadContents(std::vector<CMAPIEntry>& entries);
   // The folder's rows, each handed to `visit` as it is read and not kept, in one read of the
   // store: a large folder costs no more memory than one row. The rows come in the order the
   // messages were filed, the cheapest to read; each row's place gives its contents order.

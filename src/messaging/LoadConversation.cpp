@@ -131,8 +131,8 @@ void Loader::Run(CMAPIMsgStore& store) {
   std::vector<CMAPIEntry> inbox_rows;
   std::vector<CMAPIEntry> sent_rows;
   std::vector<CMAPIEntry> outbox_rows;
-  if (!inbox->GetContents(inbox_rows) || !sent->GetContents(sent_rows) ||
-      !outbox->GetContents(outbox_rows)) {
+  if (!inbox->ReadContents(inbox_rows) || !sent->ReadContents(sent_rows) ||
+      !outbox->ReadContents(outbox_rows)) {
     return;
   }
   const size_t total = sent_rows.size() + inbox_rows.size() + outbox_rows.size();
@@ -184,7 +184,7 @@ int DeleteConversationFromStore(ContactListItem& contact) {
          {SpecialFolder::kOutbox, SpecialFolder::kInbox, SpecialFolder::kSentItems}) {
       std::unique_ptr<CMAPIFolder> folder = store->GetMessageFolder(which);
       std::vector<CMAPIEntry> rows;
-      if (!folder || !folder->GetContents(rows)) continue;
+      if (!folder || !folder->ReadContents(rows)) continue;
       const bool outgoing = which != SpecialFolder::kInbox;
       for (const CMAPIEntry& row : rows) {
         if (!IsUsableEntryId(row)) continue;

@@ -15,14 +15,21 @@ namespace platform::msgstore {
 
 namespace {
 
-// The contents query: each message of the folder with all its properties (a range of the
-// property table, cheaper than one look-up per wanted tag), in contents order or in the order
-// the messages were filed (the order their properties are stored in, so read without seeking
-// back and forth).
-std::string ContentsQuery(RowOrder order) {
+// The contents query: each message of the folder with those of its properties that are
+// wanted columns (tags are numbers, written into the statement), in contents order or in the
+// order the messages were filed (the order their properties are stored in, so read without
+// seeking back and forth). PR_ENTRYID is made from the message row, not read.
+std::string ContentsQuery(RowOrder order, std::span<const uint32_t> columns) {
+  std::string tags;
+  for (uint32_t tag : columns) {
+    if (tag == PR_ENTRYID) continue;
+    if (!tags.empty()) tags += ',';
+    tags += std::to_string(tag);
+  }
   std::string sql = "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m ";
   if (order == RowOrder::kFiled) sql += "NOT INDEXED ";
-  sql += "LEFT JOIN props p ON p.message_id = m.id WHERE m.folder_id = ? ORDER BY ";
+  sql += "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (" + tags +
+         ") WHERE m.folder_id = ? ORDER BY ";
   sql += order == RowOrder::kFiled ? "m.id" : "m.sort_time, m.id";
   return sql;
 }
@@ -32,7 +39,7 @@ std::string ContentsQuery(RowOrder order) {
 // `visit` as it is read. One statement, its rows grouped by message as they come.
 HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
                       RowOrder order, const Folder::RowVisitor& visit) {
-  Statement s = db.PrepareCached(ContentsQuery(order));
+  Statement s = db.PrepareCached(ContentsQuery(order, columns));
   s.Bind(1, folder.object_id);
   PropRow row;
   ContentsPlace place;
