@@ -1,6 +1,7 @@
 #include "mapi/MAPIFolder.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "mapi/MAPIMessage.h"
@@ -63,6 +64,23 @@ bool CMAPIFolder::VisitReceivedRows(const std::function<void(const CMAPIReceived
         received.place = place;
         visit(received);
       });
+  return !Failed(hr);
+}
+
+bool CMAPIFolder::VisitRecipientAddresses(const RecipientAddressVisitor& visit) {
+  using platform::msgstore::EntryId;
+  using platform::msgstore::PropValue;
+  if (!folder_) return false;
+  std::optional<EntryId> current;
+  std::vector<uint8_t> entry_id;
+  HRESULT hr = folder_->VisitRecipientValues(PR_EMAIL_ADDRESS,
+                                             [&](const EntryId& message, const PropValue& value) {
+                                               if (current != message) {
+                                                 current = message;
+                                                 entry_id = message.Encode();
+                                               }
+                                               visit(entry_id, value.str);
+                                             });
   return !Failed(hr);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,16 @@ class Loader {
     return folder.OpenMessage(row);
   }
 
+  // The entry ids of the folder's messages with a recipient that matches, read in one go, so
+  // that the walk opens only those; nothing when it has to open every message instead (the
+  // addresses could not be read, or a recipient without an address would match).
+  std::optional<std::set<std::vector<uint8_t>>> MatchingMessages(CMAPIFolder& folder) const;
+  // Whether the walk passes over the row without opening its message.
+  static bool PassOver(const std::optional<std::set<std::vector<uint8_t>>>& matching,
+                       const CMAPIEntry& row) {
+    return matching && !matching->contains(row.entry_id);
+  }
+
   void LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
   void LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
   void LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
@@ -77,11 +88,24 @@ class Loader {
   bool cancelled_ = false;
 };
 
+std::optional<std::set<std::vector<uint8_t>>> Loader::MatchingMessages(CMAPIFolder& folder) const {
+  if (Matches(u"")) return std::nullopt;
+  std::set<std::vector<uint8_t>> matching;
+  const bool read = folder.VisitRecipientAddresses(
+      [&](const std::vector<uint8_t>& entry_id, std::u16string_view address) {
+        if (Matches(address)) matching.insert(entry_id);
+      });
+  if (!read) return std::nullopt;
+  return matching;
+}
+
 void Loader::LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  const auto matching = MatchingMessages(folder);
   for (const CMAPIEntry& row : rows) {
     if (ItemCount() >= kConversationReceivedLimit) break;
     // A message that cannot be opened (deleted since the rows were read) is passed over.
-    if (std::unique_ptr<CMAPIMessage> message = Open(folder, row)) {
+    std::unique_ptr<CMAPIMessage> message = PassOver(matching, row) ? nullptr : Open(folder, row);
+    if (message) {
       std::vector<CMAPIRecipient> recipients;
       if (message->GetRecipients(recipients)) {
         for (const CMAPIRecipient& recipient : recipients) {
@@ -107,9 +131,11 @@ void Loader::LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows)
 }
 
 void Loader::LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  const auto matching = MatchingMessages(folder);
   for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
     if (ItemCount() >= kConversationSentLimit) break;
-    if (std::unique_ptr<CMAPIMessage> message = Open(folder, *it)) {
+    std::unique_ptr<CMAPIMessage> message = PassOver(matching, *it) ? nullptr : Open(folder, *it);
+    if (message) {
       std::vector<CMAPIRecipient> recipients;
       if (message->GetRecipients(recipients)) {
         // One item per matching recipient: a message to two of the contact's numbers

@@ -159,6 +159,34 @@ HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns, RowOrder or
   return hr;
 }
 
+HRESULT Folder::VisitRecipientValues(uint32_t tag, const RecipientVisitor& visit) {
+  bool started = false;
+  return connection_->Read([&]() -> HRESULT {
+    // A retried read must not hand out the values of the failed attempt twice.
+    if (started) return MAPI_E_BUSY;
+    Database& db = connection_->db();
+    FolderRow row;
+    HRESULT found = LookupFolder(db, id_, row);
+    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+    if (Failed(found)) return found;
+    started = true;
+    Statement s = db.PrepareCached(
+        "SELECT m.id, m.nonce, r.value FROM messages m NOT INDEXED "
+        "JOIN recipients r ON r.message_id = m.id AND r.tag = ? "
+        "WHERE m.folder_id = ? ORDER BY m.id, r.row");
+    s.Bind(1, int64_t{tag}).Bind(2, id_.object_id);
+    EntryId message;
+    while (s.Step()) {
+      if (s.Int(0) != message.object_id) {
+        message = EntryId{EntryKind::kMessage, id_.store_id, s.Int(0), NonceFromBlob(s.Blob(1))};
+      }
+      PropValue value = ValueFromColumn(s, 2, tag);
+      if (!value.IsError()) visit(message, value);
+    }
+    return s.failed() ? MAPI_E_DISK_ERROR : S_OK;
+  });
+}
+
 HRESULT Folder::FileNewMessages(const std::vector<NewMessage>& messages) {
   for (const NewMessage& message : messages) {
     HRESULT hr = CheckValues(message.values);
