@@ -33,13 +33,19 @@ class Loader {
       : contact_(contact),
         list_(list),
         progress_(progress),
-        pseudo_(dynamic_cast<SmsContactListItem*>(&contact) != nullptr) {}
+        pseudo_(dynamic_cast<SmsContactListItem*>(&contact) != nullptr) {
+    for (const PhoneEntry& phone : contact.phones) keys_.push_back(NumberMatchKey(phone.number));
+  }
 
   void Run(CMAPIMsgStore& store);
 
  private:
+  // MatchesNumber(contact_, address, pseudo_), with the contact's keys made once.
   bool Matches(std::u16string_view address) const {
-    return MatchesNumber(contact_, address, pseudo_);
+    const std::u16string key = NumberMatchKey(address);
+    if (key.empty() && !pseudo_) return false;
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&key](const std::u16string& mine) { return MatchKeysMatch(mine, key); });
   }
   size_t ItemCount() const {
     std::lock_guard lock(list_.ListLock());
@@ -84,6 +90,7 @@ class Loader {
   SmartListControl& list_;
   ConversationProgress* progress_;
   const bool pseudo_;
+  std::vector<std::u16string> keys_;  // the match keys of the contact's numbers
   int position_ = 0;
   bool cancelled_ = false;
 };
@@ -155,20 +162,25 @@ void Loader::Run(CMAPIMsgStore& store) {
   std::unique_ptr<CMAPIFolder> outbox = store.GetMessageFolder(SpecialFolder::kOutbox);
   if (!inbox || !sent || !outbox) return;
   std::vector<CMAPIEntry> inbox_rows;
-  std::vector<CMAPIEntry> sent_rows;
   std::vector<CMAPIEntry> outbox_rows;
-  if (!inbox->ReadContents(inbox_rows) || !sent->ReadContents(sent_rows) ||
-      !outbox->ReadContents(outbox_rows)) {
-    return;
-  }
-  const size_t total = sent_rows.size() + inbox_rows.size() + outbox_rows.size();
-  const int total_rows = static_cast<int>(std::min<size_t>(total, INT32_MAX));
-  if (progress_) progress_->Start(total_rows);
-
+  if (!inbox->ReadContents(inbox_rows) || !outbox->ReadContents(outbox_rows)) return;
+  const auto clamped = [](size_t rows) {
+    return static_cast<int>(std::min<size_t>(rows, INT32_MAX));
+  };
+  size_t total = inbox_rows.size() + outbox_rows.size();
+  if (progress_) progress_->Start(clamped(total));
   LoadOutbox(*outbox, outbox_rows);
   if (!cancelled_) LoadInbox(*inbox, inbox_rows);
-  if (!cancelled_) LoadSent(*sent, sent_rows);
-  if (!cancelled_ && progress_) progress_->Report(total_rows);
+  if (cancelled_) return;
+  // The Sent items, the largest folder, are read once the others are walked, so that the
+  // first bubbles show sooner; the total grows by their rows. Rows that cannot be read end
+  // the load with what it holds.
+  std::vector<CMAPIEntry> sent_rows;
+  sent->ReadContents(sent_rows);
+  total += sent_rows.size();
+  if (progress_) progress_->Start(clamped(total));
+  LoadSent(*sent, sent_rows);
+  if (!cancelled_ && progress_) progress_->Report(clamped(total));
 }
 
 // The store the platform files SMS in, named by its account name.
