@@ -1,5 +1,9 @@
 #include "mapi/MAPIFolder.h"
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 #include "mapi/MAPIMessage.h"
 #include "mapi/MAPITableReader.h"
 #include "platform/msgstore/Folder.h"
@@ -18,6 +22,27 @@ bool CMAPIFolder::GetContents(std::vector<CMAPIEntry>& entries) {
   std::unique_ptr<platform::msgstore::Table> table;
   if (Failed(folder_->GetContentsTable(0, table)) || !table) return false;
   return MAPIReadTable(*table, entries);
+}
+
+bool CMAPIFolder::ReadContents(std::vector<CMAPIEntry>& entries) {
+  using platform::msgstore::ContentsPlace;
+  using platform::msgstore::PropRow;
+  using platform::msgstore::RowOrder;
+  entries.clear();
+  if (!folder_) return false;
+  static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
+                                          PR_MESSAGE_FLAGS};
+  std::vector<std::pair<ContentsPlace, CMAPIEntry>> placed;
+  HRESULT hr = folder_->VisitContentsRows(kColumns, RowOrder::kFiled,
+                                          [&placed](const PropRow& row, ContentsPlace place) {
+                                            placed.emplace_back(place, MAPIEntryFromRow(row));
+                                          });
+  if (Failed(hr)) return false;
+  std::sort(placed.begin(), placed.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  entries.reserve(placed.size());
+  for (auto& [place, entry] : placed) entries.push_back(std::move(entry));
+  return true;
 }
 
 bool CMAPIFolder::VisitReceivedRows(const std::function<void(const CMAPIReceivedRow&)>& visit) {
@@ -39,6 +64,23 @@ bool CMAPIFolder::VisitReceivedRows(const std::function<void(const CMAPIReceived
         received.place = place;
         visit(received);
       });
+  return !Failed(hr);
+}
+
+bool CMAPIFolder::VisitRecipientAddresses(const RecipientAddressVisitor& visit) {
+  using platform::msgstore::EntryId;
+  using platform::msgstore::PropValue;
+  if (!folder_) return false;
+  std::optional<EntryId> current;
+  std::vector<uint8_t> entry_id;
+  HRESULT hr = folder_->VisitRecipientValues(PR_EMAIL_ADDRESS,
+                                             [&](const EntryId& message, const PropValue& value) {
+                                               if (current != message) {
+                                                 current = message;
+                                                 entry_id = message.Encode();
+                                               }
+                                               visit(entry_id, value.str);
+                                             });
   return !Failed(hr);
 }
 

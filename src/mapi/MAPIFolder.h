@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mapi/MAPIEntry.h"
@@ -38,12 +39,23 @@ class CMAPIFolder {
 
   // The folder's rows in the store's order (oldest first); callers choose the direction.
   bool GetContents(std::vector<CMAPIEntry>& entries);
+  // The same rows in the same order, read in one pass in the order the messages were filed
+  // and sorted by their places in memory: several times faster on a large folder. False when
+  // the rows could not all be read (then `entries` is empty).
+  bool ReadContents(std::vector<CMAPIEntry>& entries);
   // The folder's rows, each handed to `visit` as it is read and not kept, in one read of the
   // store: a large folder costs no more memory than one row. The rows come in the order the
   // messages were filed, the cheapest to read; each row's place gives its contents order.
   // `visit` must not use the store. False when the rows could not be read (some may have
   // been visited).
   bool VisitReceivedRows(const std::function<void(const CMAPIReceivedRow&)>& visit);
+  // The recipients' addresses (PR_EMAIL_ADDRESS) of all the folder's messages in one read of
+  // the store, each handed to `visit` with its message's entry id; recipients without an
+  // address are left out. `visit` must not use the store. False when they could not all be
+  // read (some may have been visited).
+  using RecipientAddressVisitor =
+      std::function<void(const std::vector<uint8_t>& entry_id, std::u16string_view address)>;
+  bool VisitRecipientAddresses(const RecipientAddressVisitor& visit);
   std::unique_ptr<CMAPIMessage> OpenMessage(const CMAPIEntry& entry);
   // A new message of this folder; it is filed by CMAPIMessage::Save.
   std::unique_ptr<CMAPIMessage> CreateMessage();

@@ -3,9 +3,7 @@
 using platform::msgstore::PropRow;
 using platform::msgstore::PropValue;
 
-namespace {
-
-CMAPIEntry EntryFromRow(const PropRow& row) {
+CMAPIEntry MAPIEntryFromRow(const PropRow& row) {
   CMAPIEntry entry;
   for (const PropValue& value : row) {
     switch (value.tag) {
@@ -28,8 +26,6 @@ CMAPIEntry EntryFromRow(const PropRow& row) {
   return entry;
 }
 
-}  // namespace
-
 bool MAPIReadTable(platform::msgstore::Table& table, std::vector<CMAPIEntry>& entries) {
   static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
                                           PR_MESSAGE_FLAGS};
@@ -37,7 +33,7 @@ bool MAPIReadTable(platform::msgstore::Table& table, std::vector<CMAPIEntry>& en
   entries.clear();
   std::vector<PropRow> rows;
   while (!platform::msgstore::Failed(table.QueryRows(1, 0, rows)) && rows.size() == 1) {
-    entries.push_back(EntryFromRow(rows[0]));
+    entries.push_back(MAPIEntryFromRow(rows[0]));
   }
   return true;
 }

@@ -8,4 +8,7 @@
 #include "mapi/MAPIEntry.h"
 #include "platform/msgstore/Table.h"
 
+// One row of those columns (in any order; others are passed over) as an entry.
+CMAPIEntry MAPIEntryFromRow(const platform::msgstore::PropRow& row);
+
 bool MAPIReadTable(platform::msgstore::Table& table, std::vector<CMAPIEntry>& entries);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,13 +33,19 @@ class Loader {
       : contact_(contact),
         list_(list),
         progress_(progress),
-        pseudo_(dynamic_cast<SmsContactListItem*>(&contact) != nullptr) {}
+        pseudo_(dynamic_cast<SmsContactListItem*>(&contact) != nullptr) {
+    for (const PhoneEntry& phone : contact.phones) keys_.push_back(NumberMatchKey(phone.number));
+  }
 
   void Run(CMAPIMsgStore& store);
 
  private:
+  // MatchesNumber(contact_, address, pseudo_), with the contact's keys made once.
   bool Matches(std::u16string_view address) const {
-    return MatchesNumber(contact_, address, pseudo_);
+    const std::u16string key = NumberMatchKey(address);
+    if (key.empty() && !pseudo_) return false;
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&key](const std::u16string& mine) { return MatchKeysMatch(mine, key); });
   }
   size_t ItemCount() const {
     std::lock_guard lock(list_.ListLock());
@@ -65,6 +72,16 @@ class Loader {
     return folder.OpenMessage(row);
   }
 
+  // The entry ids of the folder's messages with a recipient that matches, read in one go, so
+  // that the walk opens only those; nothing when it has to open every message instead (the
+  // addresses could not be read, or a recipient without an address would match).
+  std::optional<std::set<std::vector<uint8_t>>> MatchingMessages(CMAPIFolder& folder) const;
+  // Whether the walk passes over the row without opening its message.
+  static bool PassOver(const std::optional<std::set<std::vector<uint8_t>>>& matching,
+                       const CMAPIEntry& row) {
+    return matching && !matching->contains(row.entry_id);
+  }
+
   void LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
   void LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
   void LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
@@ -73,15 +90,29 @@ class Loader {
   SmartListControl& list_;
   ConversationProgress* progress_;
   const bool pseudo_;
+  std::vector<std::u16string> keys_;  // the match keys of the contact's numbers
   int position_ = 0;
   bool cancelled_ = false;
 };
 
+std::optional<std::set<std::vector<uint8_t>>> Loader::MatchingMessages(CMAPIFolder& folder) const {
+  if (Matches(u"")) return std::nullopt;
+  std::set<std::vector<uint8_t>> matching;
+  const bool read = folder.VisitRecipientAddresses(
+      [&](const std::vector<uint8_t>& entry_id, std::u16string_view address) {
+        if (Matches(address)) matching.insert(entry_id);
+      });
+  if (!read) return std::nullopt;
+  return matching;
+}
+
 void Loader::LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  const auto matching = MatchingMessages(folder);
   for (const CMAPIEntry& row : rows) {
     if (ItemCount() >= kConversationReceivedLimit) break;
     // A message that cannot be opened (deleted since the rows were read) is passed over.
-    if (std::unique_ptr<CMAPIMessage> message = Open(folder, row)) {
+    std::unique_ptr<CMAPIMessage> message = PassOver(matching, row) ? nullptr : Open(folder, row);
+    if (message) {
       std::vector<CMAPIRecipient> recipients;
       if (message->GetRecipients(recipients)) {
         for (const CMAPIRecipient& recipient : recipients) {
@@ -107,9 +138,11 @@ void Loader::LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows)
 }
 
 void Loader::LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  const auto matching = MatchingMessages(folder);
   for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
     if (ItemCount() >= kConversationSentLimit) break;
-    if (std::unique_ptr<CMAPIMessage> message = Open(folder, *it)) {
+    std::unique_ptr<CMAPIMessage> message = PassOver(matching, *it) ? nullptr : Open(folder, *it);
+    if (message) {
       std::vector<CMAPIRecipient> recipients;
       if (message->GetRecipients(recipients)) {
         // One item per matching recipient: a message to two of the contact's numbers
@@ -129,20 +162,25 @@ void Loader::Run(CMAPIMsgStore& store) {
   std::unique_ptr<CMAPIFolder> outbox = store.GetMessageFolder(SpecialFolder::kOutbox);
   if (!inbox || !sent || !outbox) return;
   std::vector<CMAPIEntry> inbox_rows;
-  std::vector<CMAPIEntry> sent_rows;
   std::vector<CMAPIEntry> outbox_rows;
-  if (!inbox->GetContents(inbox_rows) || !sent->GetContents(sent_rows) ||
-      !outbox->GetContents(outbox_rows)) {
-    return;
-  }
-  const size_t total = sent_rows.size() + inbox_rows.size() + outbox_rows.size();
-  const int total_rows = static_cast<int>(std::min<size_t>(total, INT32_MAX));
-  if (progress_) progress_->Start(total_rows);
-
+  if (!inbox->ReadContents(inbox_rows) || !outbox->ReadContents(outbox_rows)) return;
+  const auto clamped = [](size_t rows) {
+    return static_cast<int>(std::min<size_t>(rows, INT32_MAX));
+  };
+  size_t total = inbox_rows.size() + outbox_rows.size();
+  if (progress_) progress_->Start(clamped(total));
   LoadOutbox(*outbox, outbox_rows);
   if (!cancelled_) LoadInbox(*inbox, inbox_rows);
-  if (!cancelled_) LoadSent(*sent, sent_rows);
-  if (!cancelled_ && progress_) progress_->Report(total_rows);
+  if (cancelled_) return;
+  // The Sent items, the largest folder, are read once the others are walked, so that the
+  // first bubbles show sooner; the total grows by their rows. Rows that cannot be read end
+  // the load with what it holds.
+  std::vector<CMAPIEntry> sent_rows;
+  sent->ReadContents(sent_rows);
+  total += sent_rows.size();
+  if (progress_) progress_->Start(clamped(total));
+  LoadSent(*sent, sent_rows);
+  if (!cancelled_ && progress_) progress_->Report(clamped(total));
 }
 
 // The store the platform files SMS in, named by its account name.
@@ -184,7 +222,7 @@ int DeleteConversationFromStore(ContactListItem& contact) {
          {SpecialFolder::kOutbox, SpecialFolder::kInbox, SpecialFolder::kSentItems}) {
       std::unique_ptr<CMAPIFolder> folder = store->GetMessageFolder(which);
       std::vector<CMAPIEntry> rows;
-      if (!folder || !folder->GetContents(rows)) continue;
+      if (!folder || !folder->ReadContents(rows)) continue;
       const bool outgoing = which != SpecialFolder::kInbox;
       for (const CMAPIEntry& row : rows) {
         if (!IsUsableEntryId(row)) continue;

@@ -9,7 +9,8 @@ class SmartListControl;
 class ConversationProgress {
  public:
   virtual ~ConversationProgress() = default;
-  // Before the first row: the number of rows that will be looked at; the position is 0.
+  // Before the first row: the number of rows that will be looked at; the position is 0. Called
+  // again with a larger total when more rows are read during the load.
   virtual void Start(int total) = 0;
   // After each row (position = rows looked at before it), and once more with the total at
   // the end of a load that was not stopped. Returning -1 stops the load.

@@ -105,7 +105,8 @@ class SMSPanel : public ContainerPanel {
   // For the loading thread: whether a load started with `generation` is still wanted.
   bool LoadWanted(uint64_t generation) const { return generation_.load() == generation; }
   // For the loading thread: the list was re-sorted; the next paint scrolls it to the end.
-  void RequestScrollToEnd() { scroll_to_end_.store(true); }
+  // True when such a paint was already asked for and has not happened yet.
+  bool RequestScrollToEnd() { return scroll_to_end_.exchange(true); }
 
  private:
   // Makes any running load stop and waits for it.

@@ -15,14 +15,21 @@ namespace platform::msgstore {
 
 namespace {
 
-// The contents query: each message of the folder with all its properties (a range of the
-// property table, cheaper than one look-up per wanted tag), in contents order or in the order
-// the messages were filed (the order their properties are stored in, so read without seeking
-// back and forth).
-std::string ContentsQuery(RowOrder order) {
+// The contents query: each message of the folder with those of its properties that are
+// wanted columns (tags are numbers, written into the statement), in contents order or in the
+// order the messages were filed (the order their properties are stored in, so read without
+// seeking back and forth). PR_ENTRYID is made from the message row, not read.
+std::string ContentsQuery(RowOrder order, std::span<const uint32_t> columns) {
+  std::string tags;
+  for (uint32_t tag : columns) {
+    if (tag == PR_ENTRYID) continue;
+    if (!tags.empty()) tags += ',';
+    tags += std::to_string(tag);
+  }
   std::string sql = "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m ";
   if (order == RowOrder::kFiled) sql += "NOT INDEXED ";
-  sql += "LEFT JOIN props p ON p.message_id = m.id WHERE m.folder_id = ? ORDER BY ";
+  sql += "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (" + tags +
+         ") WHERE m.folder_id = ? ORDER BY ";
   sql += order == RowOrder::kFiled ? "m.id" : "m.sort_time, m.id";
   return sql;
 }
@@ -32,7 +39,7 @@ std::string ContentsQuery(RowOrder order) {
 // `visit` as it is read. One statement, its rows grouped by message as they come.
 HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
                       RowOrder order, const Folder::RowVisitor& visit) {
-  Statement s = db.PrepareCached(ContentsQuery(order));
+  Statement s = db.PrepareCached(ContentsQuery(order, columns));
   s.Bind(1, folder.object_id);
   PropRow row;
   ContentsPlace place;
@@ -150,6 +157,34 @@ HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns, RowOrder or
     return VisitContents(connection_->db(), id_, columns, order, visit);
   });
   return hr;
+}
+
+HRESULT Folder::VisitRecipientValues(uint32_t tag, const RecipientVisitor& visit) {
+  bool started = false;
+  return connection_->Read([&]() -> HRESULT {
+    // A retried read must not hand out the values of the failed attempt twice.
+    if (started) return MAPI_E_BUSY;
+    Database& db = connection_->db();
+    FolderRow row;
+    HRESULT found = LookupFolder(db, id_, row);
+    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+    if (Failed(found)) return found;
+    started = true;
+    Statement s = db.PrepareCached(
+        "SELECT m.id, m.nonce, r.value FROM messages m NOT INDEXED "
+        "JOIN recipients r ON r.message_id = m.id AND r.tag = ? "
+        "WHERE m.folder_id = ? ORDER BY m.id, r.row");
+    s.Bind(1, int64_t{tag}).Bind(2, id_.object_id);
+    EntryId message;
+    while (s.Step()) {
+      if (s.Int(0) != message.object_id) {
+        message = EntryId{EntryKind::kMessage, id_.store_id, s.Int(0), NonceFromBlob(s.Blob(1))};
+      }
+      PropValue value = ValueFromColumn(s, 2, tag);
+      if (!value.IsError()) visit(message, value);
+    }
+    return s.failed() ? MAPI_E_DISK_ERROR : S_OK;
+  });
 }
 
 HRESULT Folder::FileNewMessages(const std::vector<NewMessage>& messages) {

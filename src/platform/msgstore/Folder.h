@@ -46,6 +46,12 @@ class Folder : public PropObject {
   using RowVisitor = std::function<void(const PropRow& row, ContentsPlace place)>;
   HRESULT VisitContentsRows(std::span<const uint32_t> columns, RowOrder order,
                             const RowVisitor& visit);
+  // One recipient property of every message of the folder in one read of the store, in the
+  // order the messages were filed: `visit` gets the message's entry id and the value of each
+  // of its recipients that has the property (in recipient row order); `visit` must not use
+  // the store. A failure after some values leaves those visited.
+  using RecipientVisitor = std::function<void(const EntryId& message, const PropValue& value)>;
+  HRESULT VisitRecipientValues(uint32_t tag, const RecipientVisitor& visit);
   // Opens a message of this folder's store.
   HRESULT OpenEntry(std::span<const uint8_t> entry_id, uint32_t flags,
                     std::unique_ptr<Message>& message);

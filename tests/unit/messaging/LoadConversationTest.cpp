@@ -91,10 +91,18 @@ TEST_F(LoadConversationTest, ProgressReturningMinusOneStopsTheLoadMidway) {
   RecordingProgress progress;
   progress.cancel_at_ = 4;
   LoadConversation(*ann_, list_, &progress);
-  EXPECT_EQ(progress.total_, 20);
+  EXPECT_EQ(progress.total_, 10);  // the Sent items' rows are read once the Inbox is walked
   EXPECT_EQ(progress.reports_, (std::vector<int>{0, 1, 2, 3, 4}));  // no final report
   ASSERT_EQ(list_.GetItemCount(), 5u);
   EXPECT_FALSE(Items()[4]->outgoing);
+  // Not stopped: the total grows by the Sent rows and the last report gives it.
+  list_.DeleteAllItems();
+  RecordingProgress whole;
+  LoadConversation(*ann_, list_, &whole);
+  EXPECT_EQ(whole.total_, 20);
+  ASSERT_EQ(whole.reports_.size(), 21u);
+  EXPECT_EQ(whole.reports_.back(), 20);
+  EXPECT_EQ(list_.GetItemCount(), 20u);
 }
 
 TEST_F(LoadConversationTest, AddressesWithoutDigitsAndMissingStoreLoadNothing) {
