@@ -47,6 +47,8 @@ struct AppGlobals {
   RECT last_layout_rect{};
   bool initialised = false;
   bool layout_ready = false;
+  // The message loop has ended (a WM_DESTROY then must not post another quit).
+  bool loop_ended = false;
   // The shell activation record: three 32-bit fields, the first its size in bytes (12).
   uint32_t shell_activation_info[3] = {};
   // What the theme loading point saw, for dumps and tests.

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "MonkeyInput.h"
+#include "ScreenProbe.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/ServiceBackend.h"
@@ -182,6 +183,8 @@ int main(int argc, char** argv) {
     return RunWriter(device, a);
   };
   options.change_theme = [](const std::u16string& name) { shell::ChangeTheme(name); };
+  options.icon_bar = monkey::IconBarButtons;
+  options.probe = monkey::ScreensShowing;
 
   std::printf("qbmonkey: seed %llu, %llu events, work folder %s\n",
               static_cast<unsigned long long>(options.seed),
@@ -189,6 +192,7 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   platform::Clock::UseVirtual();
   int exit_code = 0;
+  uint64_t restarts = 0;
   monkey::MonkeyInput input(options);
   {
     platform::ui::WindowManager manager(
@@ -196,8 +200,24 @@ int main(int argc, char** argv) {
         platform::ui::CreateHeadlessDisplay());
     manager.SetInputSource(&input);
     platform::sip::SystemInputPanel keyboard;
-    exit_code = shell::RunQuillbook();
+    // A close by the program itself (the close symbol) ends one run; the next start goes on
+    // with the remaining events on the same device.
+    for (;;) {
+      const uint64_t before = input.EventsDone();
+      exit_code = shell::RunQuillbook();
+      if (exit_code != 0 || input.Closing() || input.Failed()) break;
+      if (input.EventsDone() == before) {
+        std::fprintf(stderr, "qbmonkey: the program ended without taking any input\n");
+        exit_code = 1;
+        break;
+      }
+      ++restarts;
+    }
   }
+  std::string reached;
+  for (const std::string& name : input.Reached()) reached += " " + name;
+  std::printf("qbmonkey: %llu restarts after a close; reached:%s\n",
+              static_cast<unsigned long long>(restarts), reached.c_str());
   std::printf("qbmonkey: %llu events done, exit code %d\n",
               static_cast<unsigned long long>(input.EventsDone()), exit_code);
   if (input.Failed()) std::fprintf(stderr, "qbmonkey: %s\n", input.Error().c_str());
