@@ -86,7 +86,7 @@ int RunQuillbook() {
   // The close symbol ends the loop with WM_DESTROY alone, leaving the window: destroy it, so
   // that nothing of this run is left for a later start in the same process to find.
   if (ui::IsWindow(App().main_window)) {
-    App().loop_ended = true;
+    App().quit_posted = true;
     ui::DestroyWindow(App().main_window);
   }
   // The screens' threads (the contact loader, the SMS counter) end here, while the stores,

@@ -84,8 +84,16 @@ ui::ScriptCommand MonkeyInput::RandomCommand() {
 }
 
 void MonkeyInput::AddBarGesture(std::vector<ui::ScriptCommand>& chunk) {
-  const std::vector<RECT> buttons = options_.icon_bar ? options_.icon_bar() : std::vector<RECT>{};
-  if (buttons.size() != 4) return;
+  std::vector<RECT> buttons = options_.icon_bar ? options_.icon_bar() : std::vector<RECT>{};
+  ++bar_gestures_;
+  if (buttons.size() != 4 && options_.back_to_list) {
+    options_.back_to_list();
+    buttons = options_.icon_bar();
+  }
+  if (buttons.size() != 4) {
+    ++bar_gestures_missed_;
+    return;
+  }
   auto command = [](Kind kind, int x, int y, uint32_t number) {
     ui::ScriptCommand c;
     c.kind = kind;
@@ -195,6 +203,7 @@ bool MonkeyInput::Feed(ui::WindowManager& manager) {
   if (options_.probe) {
     for (std::string& name : options_.probe()) reached_.insert(std::move(name));
   }
+  ++feeds_;
   if (runner_ && runner_->Feed(manager)) return true;
   if (runner_ && runner_->Failed()) {
     error_ = runner_->Error();

@@ -35,6 +35,9 @@ struct MonkeyOptions {
   // Screen rectangles of the icon bar's buttons (favourites, SMS, filter, phone); empty while
   // there is no bar to aim at.
   std::function<std::vector<RECT>()> icon_bar;
+  // Goes back to the list screen the way the screens' back buttons do (when a gesture aimed
+  // at the icon bar finds another screen on view).
+  std::function<void()> back_to_list;
   // Names of what is on view now (screens, panels, platform windows), gathered for the report.
   std::function<std::vector<std::string>()> probe;
 };
@@ -46,12 +49,17 @@ class MonkeyInput final : public platform::ui::InputSource {
   bool Feed(platform::ui::WindowManager& manager) override;
 
   uint64_t EventsDone() const { return events_done_; }
+  // Times the program was given input (a script step or a new chunk).
+  uint64_t Feeds() const { return feeds_; }
   bool Failed() const { return !error_.empty(); }
   // The monkey itself asked the program to close (all events done or a script failure); a
   // close without it is the program's own (the close symbol) and ends only that run.
   bool Closing() const { return closing_; }
   // Everything the probe saw on view during the run, sorted.
   const std::set<std::string>& Reached() const { return reached_; }
+  // Gestures aimed at the icon bar, and those dropped because no bar was on view.
+  uint64_t BarGestures() const { return bar_gestures_; }
+  uint64_t BarGesturesWithoutBar() const { return bar_gestures_missed_; }
   const std::string& Error() const { return error_; }
 
  private:
@@ -75,6 +83,9 @@ class MonkeyInput final : public platform::ui::InputSource {
   bool closing_ = false;
   std::string error_;
   std::set<std::string> reached_;
+  uint64_t feeds_ = 0;
+  uint64_t bar_gestures_ = 0;
+  uint64_t bar_gestures_missed_ = 0;
 };
 
 }  // namespace monkey

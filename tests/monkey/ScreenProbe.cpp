@@ -1,5 +1,6 @@
 #include "ScreenProbe.h"
 
+#include "contacts/ScreenNavigation.h"
 #include "messaging/SMSPanel.h"
 #include "platform/ui/WindowApi.h"
 #include "platform/ui/WindowManager.h"
@@ -49,6 +50,12 @@ std::vector<std::string> ScreensShowing() {
     names.push_back("symbol:" + shell::ShortTypeName(*last));
   }
   return names;
+}
+
+void BackToList() {
+  const ui::WindowManager* manager = ui::WindowManager::Current();
+  if (!shell::App().list_screen || (manager && manager->ModalWindow())) return;
+  ScreenNavigation::ShowMainPanel(true);
 }
 
 POINT MainWindowOrigin() {

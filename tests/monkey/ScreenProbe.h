@@ -19,6 +19,9 @@ std::vector<std::string> ScreensShowing();
 // order; empty without a list screen or while its bar is hidden.
 std::vector<RECT> IconBarButtons();
 
+// Shows the list screen as the screens' back buttons do; nothing while a message box is up.
+void BackToList();
+
 // The main window's top-left corner on the screen (controls use client pixels).
 POINT MainWindowOrigin();
 
