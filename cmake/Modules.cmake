@@ -173,8 +173,15 @@ function(qb_monkey)
     set(events 10000)
   endif()
   foreach(seed IN LISTS seeds)
+    # The first seed must also have had every screen and platform window on view.
+    set(expect)
+    if(seed EQUAL 1)
+      set(expect --expect
+          detail,sms,filter_menu,phone_pad,call_edit,symbol_pad,popup_menu,message_box,keyboard,symbol:CloseAction)
+    endif()
     add_test(NAME monkey_${seed}
-             COMMAND qbmonkey --seed ${seed} --events ${events} --themes ${CMAKE_BINARY_DIR}/themes)
+             COMMAND qbmonkey --seed ${seed} --events ${events} --themes ${CMAKE_BINARY_DIR}/themes
+                     ${expect})
     set_tests_properties(monkey_${seed} PROPERTIES ENVIRONMENT "${QB_TEST_ENV}" LABELS monkey
                          TIMEOUT 900)
   endforeach()

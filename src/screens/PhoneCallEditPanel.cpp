@@ -53,7 +53,11 @@ PhoneCallEditPanel::PhoneCallEditPanel(ui::HWND host_window, const RECT& initial
       nullptr, *this, parent, host_window, true));
 }
 
-void PhoneCallEditPanel::Resize(const RECT& client) {
+void PhoneCallEditPanel::Resize(const RECT& area) {
+  // The editor covers the host window's whole client area, the icon bar's room included; the
+  // list screen hands its children only the room above the bar.
+  RECT client{};
+  if (!ui::GetClientRect(host_window_, client)) client = area;
   rect = client;
   pad_->Resize(client);
   const int height = theme::Settings().icon_panel_height;

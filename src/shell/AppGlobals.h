@@ -47,6 +47,10 @@ struct AppGlobals {
   RECT last_layout_rect{};
   bool initialised = false;
   bool layout_ready = false;
+  // The quit is posted (or the loop has ended): a further WM_DESTROY (the close symbol run twice,
+  // the window destroyed after the loop) must not post another, which would end the next start
+  // in this process at once.
+  bool quit_posted = false;
   // The shell activation record: three 32-bit fields, the first its size in bytes (12).
   uint32_t shell_activation_info[3] = {};
   // What the theme loading point saw, for dumps and tests.

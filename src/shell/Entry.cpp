@@ -85,6 +85,12 @@ int RunQuillbook() {
   if (role == InstanceEndpoint::Role::kSecondary) return 0;
   if (!CreateMainWindow()) return 0;
   const int exit_code = RunLoop();
+  // The close symbol ends the loop with WM_DESTROY alone, leaving the window: destroy it, so
+  // that nothing of this run is left for a later start in the same process to find.
+  if (ui::IsWindow(App().main_window)) {
+    App().quit_posted = true;
+    ui::DestroyWindow(App().main_window);
+  }
   // The screens' threads (the contact loader, the SMS counter) end here, while the stores,
   // the registry and the window manager they use still exist; at process exit they would
   // race with the destruction of those.

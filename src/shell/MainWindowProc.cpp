@@ -129,7 +129,10 @@ LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
       OnCreate();
       return 0;
     case WM_DESTROY:
-      ui::PostQuitMessage(0);
+      if (!App().quit_posted) {
+        App().quit_posted = true;
+        ui::PostQuitMessage(0);
+      }
       return 0;
     case WM_SIZE:
       if (App().layout_ready) {

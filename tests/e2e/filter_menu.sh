@@ -51,6 +51,8 @@ COMPANY_Y="$(entry_y "$P" 3)"
 CITY_Y="$(entry_y "$P" 4)"
 CATEGORY_Y="$(entry_y "$P" 5)"
 GOLF_Y="$(entry_y "$P" 0)"
+# The middle of the icon bar's filter button.
+read -r FILTER_X FILTER_Y <<<"$(json "$P" "' '.join(str((a + b) // 2) for a, b in zip(d['icon_bar']['buttons'][2]['rect'][:2], d['icon_bar']['buttons'][2]['rect'][2:]))")"
 
 run_script menu <<SCRIPT
 dump list.json
@@ -126,5 +128,31 @@ check "choosing Golf filters the list" test \
   "$(json "$S/golf.json" "(d['list_screen']['filter'], d['list_screen']['filter_title'], [r['name'] for r in d['list_screen']['rows'] if r['kind'] == 'ContactListItem'])")" = \
   "('CategoryFilterItem', 'Categorized as Golf', ['Able, Ann', 'Bold, Ben'])"
 check "filtered list as a full repaint draws it" same_image "$S/golf.png" "$S/golf-full.png"
+
+run_script bar <<SCRIPT
+tap $FILTER_X $FILTER_Y
+dump open.json
+tap 120 $CITY_Y
+dump city.json
+tap $FILTER_X $FILTER_Y
+dump back.json
+shot back.png
+post 2024
+shot back-full.png
+tap $FILTER_X $FILTER_Y
+dump closed.json
+quit
+SCRIPT
+S="$WORK/shots-bar"
+state() { json "$1" "(d['filter_menu']['visible'], d['filter_menu']['level'], d['shell']['last_transition'], d['shell']['last_transition_direction'], d['shell']['last_genie_target'][0], d['shell']['last_genie_target'][2])"; }
+check "bar run exits 0 ($rc)" test "$rc" -eq 0
+check "filter icon ($FILTER_X,$FILTER_Y) at 240 wide opens the root with the genie from x 120-180" \
+  test "$(json "$S/open.json" "d['icon_bar']['rect'][2]") $(state "$S/open.json")" = "240 (True, 'root', 'genie open', 0, 120, 180)"
+check "filter icon from a folder slides back to the root" test \
+  "$(json "$S/city.json" "d['filter_menu']['level']")" != root -a \
+  "$(state "$S/back.json")" = "(True, 'root', 'slide', 1, 120, 180)"
+check "back at the root by the icon as a full repaint draws it" same_image "$S/back.png" "$S/back-full.png"
+check "filter icon again closes the menu with the genie" test "$(state "$S/closed.json")" = \
+  "(False, 'root', 'genie close', 0, 120, 180)"
 
 finish

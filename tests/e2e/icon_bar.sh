@@ -207,6 +207,12 @@ wait 700
 up 120 $CALL_Y
 wait 700
 dump from-detail.json
+rotate
+wait 700
+dump rotated.json
+shot rotated.png
+post 2024
+shot rotated-full.png
 quit
 SCRIPT
 C="$WORK/shots-call"
@@ -223,6 +229,8 @@ check "Cancel discards the edited number" [ "$(json "$C/reopened.json" "d['call_
 check "Call dials exactly the edited text, once" [ "$(json "$WORK/calls.json" "[c['number'] for c in d]")" = "['+33 6 22 22 22 2279']" ]
 check "Call closes the editor" [ "$(json "$C/called.json" "d['call_edit']['open']")" = "False" ]
 check "the list after the call as a full repaint draws it" same_image "$C/called.png" "$C/called-full.png"
+check "rotated, the editor still covers the window: Call and Cancel at the bottom, its pad right above" [ "$(json "$C/rotated.json" "(d['call_edit']['call_button_rect'], d['call_edit']['cancel_button_rect'], d['call_edit']['phone_pad']['rect'][3])")" = "([0, 200, 160, 240], [160, 200, 320, 240], 200)" ]
+check "the rotated editor as a full repaint draws it" same_image "$C/rotated.png" "$C/rotated-full.png"
 check "a long press on the detail screen's call button opens the editor with that number" [ "$(json "$C/from-detail.json" "(d['call_edit']['open'], d['call_edit']['number'], d['detail_screen']['visible'])")" = "(True, '+33 6 11 11 11 11', False)" ]
 
 # --- The symbol pad: held phone button, each symbol; a close ends the run ---------------------

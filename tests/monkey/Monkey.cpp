@@ -1,10 +1,12 @@
 // qbmonkey: a seeded random-input run of the whole program on a temporary device.
 //
-//   qbmonkey --seed S --events N [--themes DIR] [--contacts K] [--size WxH]
+//   qbmonkey --seed S --events N [--themes DIR] [--contacts K] [--size WxH] [--expect A,B]
 //
 // Seeds K contacts, starts the shell headless on the virtual clock and feeds N random events
 // (see MonkeyInput). Exit 0 when the program ran them all and closed normally; any sanitizer
-// report ends the process with its own failure. The same seed replays the same run.
+// report ends the process with its own failure. A close by the program itself (the close
+// symbol) ends one run and the next start goes on. --expect names what the run must have had
+// on view (see ScreenProbe.h); one missing fails it. The same seed replays the same run.
 //
 //   qbmonkey --writer DEVICE add NAME | delete OID
 //
@@ -14,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +25,7 @@
 #include <vector>
 
 #include "MonkeyInput.h"
+#include "ScreenProbe.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/ServiceBackend.h"
@@ -135,6 +139,7 @@ int main(int argc, char** argv) {
   monkey::MonkeyOptions options;
   std::string themes_dir;
   int contacts = 150;
+  std::vector<std::string> expected;
   for (size_t i = 0; i + 1 < args.size(); i += 2) {
     const std::string& key = args[i];
     const std::string& value = args[i + 1];
@@ -144,6 +149,12 @@ int main(int argc, char** argv) {
       options.events = std::stoull(value);
     } else if (key == "--themes") {
       themes_dir = value;
+    } else if (key == "--expect") {
+      for (size_t start = 0; start <= value.size();) {
+        const size_t comma = std::min(value.find(',', start), value.size());
+        if (comma > start) expected.push_back(value.substr(start, comma - start));
+        start = comma + 1;
+      }
     } else if (key == "--contacts") {
       contacts = std::stoi(value);
     } else if (key == "--size") {
@@ -182,6 +193,9 @@ int main(int argc, char** argv) {
     return RunWriter(device, a);
   };
   options.change_theme = [](const std::u16string& name) { shell::ChangeTheme(name); };
+  options.icon_bar = monkey::IconBarButtons;
+  options.probe = monkey::ScreensShowing;
+  options.back_to_list = monkey::BackToList;
 
   std::printf("qbmonkey: seed %llu, %llu events, work folder %s\n",
               static_cast<unsigned long long>(options.seed),
@@ -189,6 +203,7 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   platform::Clock::UseVirtual();
   int exit_code = 0;
+  uint64_t restarts = 0;
   monkey::MonkeyInput input(options);
   {
     platform::ui::WindowManager manager(
@@ -196,12 +211,40 @@ int main(int argc, char** argv) {
         platform::ui::CreateHeadlessDisplay());
     manager.SetInputSource(&input);
     platform::sip::SystemInputPanel keyboard;
-    exit_code = shell::RunQuillbook();
+    // A close by the program itself (the close symbol) ends one run; the next start goes on
+    // with the remaining events on the same device.
+    for (;;) {
+      const uint64_t before = input.Feeds();
+      exit_code = shell::RunQuillbook();
+      if (exit_code != 0 || input.Closing() || input.Failed()) break;
+      if (input.Feeds() == before) {
+        std::fprintf(stderr, "qbmonkey: the program ended without taking any input\n");
+        exit_code = 1;
+        break;
+      }
+      ++restarts;
+    }
   }
+  std::string reached;
+  for (const std::string& name : input.Reached()) reached += " " + name;
+  std::printf(
+      "qbmonkey: %llu restarts after a close; %llu icon bar gestures (%llu without a bar); "
+      "reached:%s\n",
+      static_cast<unsigned long long>(restarts),
+      static_cast<unsigned long long>(input.BarGestures()),
+      static_cast<unsigned long long>(input.BarGesturesWithoutBar()), reached.c_str());
   std::printf("qbmonkey: %llu events done, exit code %d\n",
               static_cast<unsigned long long>(input.EventsDone()), exit_code);
   if (input.Failed()) std::fprintf(stderr, "qbmonkey: %s\n", input.Error().c_str());
   fs::remove_all(work, ec);
-  const bool ok = exit_code == 0 && !input.Failed() && input.EventsDone() == options.events;
+  bool reached_all = true;
+  for (const std::string& name : expected) {
+    if (input.Reached().count(name) == 0) {
+      std::fprintf(stderr, "qbmonkey: never reached %s\n", name.c_str());
+      reached_all = false;
+    }
+  }
+  const bool ok =
+      exit_code == 0 && !input.Failed() && input.EventsDone() == options.events && reached_all;
   return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ui/ScriptHooks.h"
+#include "platform/ui/WindowApi.h"
 #include "platform/ui/WindowManager.h"
 
 namespace monkey {
@@ -82,9 +83,62 @@ ui::ScriptCommand MonkeyInput::RandomCommand() {
   return c;
 }
 
+void MonkeyInput::AddBarGesture(std::vector<ui::ScriptCommand>& chunk) {
+  std::vector<RECT> buttons = options_.icon_bar ? options_.icon_bar() : std::vector<RECT>{};
+  ++bar_gestures_;
+  if (buttons.size() != 4 && options_.back_to_list) {
+    options_.back_to_list();
+    buttons = options_.icon_bar();
+  }
+  if (buttons.size() != 4) {
+    ++bar_gestures_missed_;
+    return;
+  }
+  auto command = [](Kind kind, int x, int y, uint32_t number) {
+    ui::ScriptCommand c;
+    c.kind = kind;
+    c.x1 = x;
+    c.y1 = y;
+    c.number = number;
+    return c;
+  };
+  const auto middle = [](const RECT& r) {
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  };
+  if (Random(0, 4) < 2) {
+    const POINT p = middle(buttons[static_cast<size_t>(Random(0, 3))]);
+    chunk.push_back(command(Kind::kTap, p.x, p.y, 0));
+    return;
+  }
+  // The symbol pad: as high as the bar, right above it, four symbols across the bar's width.
+  const RECT& phone = buttons[3];
+  const POINT start = middle(phone);
+  const int width = buttons[3].right - buttons[0].left;
+  const int symbol = Random(0, 3);
+  const int x = buttons[0].left + width * (2 * symbol + 1) / 8;
+  const int y = phone.top - (phone.bottom - phone.top) / 2;
+  chunk.push_back(command(Kind::kDown, start.x, start.y, 0));
+  chunk.push_back(command(Kind::kWait, 0, 0, static_cast<uint32_t>(Random(260, 500))));
+  chunk.push_back(command(Kind::kMove, (start.x + x) / 2, (start.y + y) / 2, 0));
+  chunk.push_back(command(Kind::kMove, x, y, 0));
+  chunk.push_back(command(Kind::kWait, 0, 0, 40));
+  chunk.push_back(command(Kind::kUp, x, y, 0));
+  // Where the options menu opens (over the list): a few taps there reach its entries, the
+  // theme list and About's message box.
+  for (int i = Random(1, 4); i > 0; --i) {
+    chunk.push_back(command(Kind::kWait, 0, 0, static_cast<uint32_t>(Random(50, 400))));
+    chunk.push_back(command(Kind::kTap, Random(0, width - 1), Random(0, phone.bottom), 0));
+  }
+}
+
 std::vector<ui::ScriptCommand> MonkeyInput::MakeChunk() {
   std::vector<ui::ScriptCommand> chunk;
   while (chunk.size() < kChunkCommands && events_done_ < options_.events) {
+    if (Random(0, 39) == 0) {
+      AddBarGesture(chunk);
+      ++events_done_;
+      continue;
+    }
     ui::ScriptCommand c = RandomCommand();
     chunk.push_back(c);
     ++events_done_;
@@ -146,6 +200,10 @@ void MonkeyInput::BetweenChunks() {
 
 bool MonkeyInput::Feed(ui::WindowManager& manager) {
   if (closing_) return false;
+  if (options_.probe) {
+    for (std::string& name : options_.probe()) reached_.insert(std::move(name));
+  }
+  ++feeds_;
   if (runner_ && runner_->Feed(manager)) return true;
   if (runner_ && runner_->Failed()) {
     error_ = runner_->Error();
@@ -157,6 +215,10 @@ bool MonkeyInput::Feed(ui::WindowManager& manager) {
     closing_ = true;
     manager.OnCloseRequest();
     return false;
+  }
+  // After the minimise symbol: started again, the program comes back to the front.
+  if (ui::HWND main = manager.MainWindow(); main && !ui::IsWindowVisible(main)) {
+    manager.BringToFront(main);
   }
   if (runner_) BetweenChunks();
   runner_ = std::make_unique<ui::ScriptRunner>(MakeChunk(), std::string());

@@ -10,9 +10,11 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/Types.h"
 #include "platform/ui/InputSource.h"
 #include "platform/ui/Script.h"
 #include "platform/ui/ScriptRunner.h"
@@ -30,6 +32,14 @@ struct MonkeyOptions {
   std::function<std::string(const std::vector<std::string>&)> store_writer;
   // Called on the UI thread to change the theme.
   std::function<void(const std::u16string&)> change_theme;
+  // Screen rectangles of the icon bar's buttons (favourites, SMS, filter, phone); empty while
+  // there is no bar to aim at.
+  std::function<std::vector<RECT>()> icon_bar;
+  // Goes back to the list screen the way the screens' back buttons do (when a gesture aimed
+  // at the icon bar finds another screen on view).
+  std::function<void()> back_to_list;
+  // Names of what is on view now (screens, panels, platform windows), gathered for the report.
+  std::function<std::vector<std::string>()> probe;
 };
 
 class MonkeyInput final : public platform::ui::InputSource {
@@ -39,13 +49,27 @@ class MonkeyInput final : public platform::ui::InputSource {
   bool Feed(platform::ui::WindowManager& manager) override;
 
   uint64_t EventsDone() const { return events_done_; }
+  // Times the program was given input (a script step or a new chunk).
+  uint64_t Feeds() const { return feeds_; }
   bool Failed() const { return !error_.empty(); }
+  // The monkey itself asked the program to close (all events done or a script failure); a
+  // close without it is the program's own (the close symbol) and ends only that run.
+  bool Closing() const { return closing_; }
+  // Everything the probe saw on view during the run, sorted.
+  const std::set<std::string>& Reached() const { return reached_; }
+  // Gestures aimed at the icon bar, and those dropped because no bar was on view.
+  uint64_t BarGestures() const { return bar_gestures_; }
+  uint64_t BarGesturesWithoutBar() const { return bar_gestures_missed_; }
   const std::string& Error() const { return error_; }
 
  private:
   // The next chunk of random script commands.
   std::vector<platform::ui::ScriptCommand> MakeChunk();
   platform::ui::ScriptCommand RandomCommand();
+  // A gesture aimed at the icon bar: a tap on one of its buttons, or the phone button held
+  // until the symbol pad opens and the pen slid onto one of its symbols (after the options
+  // symbol, taps where its menu lies).
+  void AddBarGesture(std::vector<platform::ui::ScriptCommand>& chunk);
   // Between chunks: a theme change, a contact added or deleted by the second process, a text
   // box or keyboard action, or a conversation opened or sent.
   void BetweenChunks();
@@ -58,6 +82,10 @@ class MonkeyInput final : public platform::ui::InputSource {
   std::vector<std::string> added_oids_;
   bool closing_ = false;
   std::string error_;
+  std::set<std::string> reached_;
+  uint64_t feeds_ = 0;
+  uint64_t bar_gestures_ = 0;
+  uint64_t bar_gestures_missed_ = 0;
 };
 
 }  // namespace monkey
