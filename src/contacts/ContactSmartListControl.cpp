@@ -9,6 +9,7 @@
 #include "contacts/ContactRowNavigation.h"
 #include "contacts/ContactStoreReads.h"
 #include "contacts/NewContactListItem.h"
+#include "contacts/SmsContactListItem.h"
 #include "platform/ThreadPriority.h"
 #include "platform/pim/PimApplication.h"
 #include "platform/pim/PimItem.h"
@@ -254,6 +255,8 @@ bool ContactSmartListControl::ClaimLetterSeparator(char16_t letter) {
 void ContactSmartListControl::AddLetterSeparatorFor(const ContactListItem& row) {
   const theme::SettingManager& settings = theme::Settings();
   if (row.text.empty() || settings.separator_item_height <= 1) return;
+  // Senders who are not contacts sort last under no letter of their own.
+  if (dynamic_cast<const SmsContactListItem*>(&row)) return;
   const char16_t letter = IndexLetterIn(row.text, settings.index_letters);
   if (letter == 0 || !ClaimLetterSeparator(letter)) return;
   AddItem(std::make_unique<SeparatorItem>(letter, settings.separator_item_height));
