@@ -116,9 +116,10 @@ void ContactLoader::CachePhase() {
   list_.RunSmsRecount();
   {
     std::lock_guard lock(list_.ListLock());
-    // The base operation: re-applies the filter without touching the typing state, which
-    // belongs to the UI thread.
-    list_.SmartListControl::SetFilter(list_.Filter());
+    // Asks the filter again about the cached rows without touching the typing state, which
+    // belongs to the UI thread, nor the header, whose height comes from the theme the UI
+    // thread may be loading right now.
+    if (list_.RefreshFilter()) list_.Resort();
   }
   PostRepaint();
 }

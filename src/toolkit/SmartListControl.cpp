@@ -512,7 +512,7 @@ RECT SmartListControl::OnPenMove(int x, int y) {
 }
 
 RECT SmartListControl::OnPenUp(int x, int y) {
-  std::lock_guard lock(lock_);
+  std::unique_lock lock(lock_);
   if (!pen_down_) return kEmptyRect;
   pen_down_ = false;
   const int32_t yr = RelativeY(y);
@@ -526,8 +526,13 @@ RECT SmartListControl::OnPenUp(int x, int y) {
       selected_index_ = static_cast<int32_t>(found - displayed_.begin());
       // Show the highlight before the row's action runs (it may take a while).
       platform::ui::InvalidateRect(host_window_, &rect);
+      // The paint and the row's action take other lists' locks: this one is let go first,
+      // so that locks are never taken in two orders.
+      const RECT area = rect;
+      lock.unlock();
       UpdateHostWindow();
-      OnItemClick(item, x, y - rect.top);
+      OnItemClick(item, x, y - area.top);
+      return area;
     }
   } else if (speed_ > kFlingMinSpeed &&
              platform::Clock::TickCount() - last_move_time_ < kFlingWindowMs && CanScroll()) {
@@ -569,7 +574,7 @@ void SmartListControl::OnItemClick(IListItem* item, int, int) {
 // ---- Timers ----
 
 bool SmartListControl::OnTimer(uintptr_t timer_id) {
-  std::lock_guard lock(lock_);
+  std::unique_lock lock(lock_);
   if (timer_id == FlingTimerId()) {
     if (!flinging_) {
       speed_ = 0;
@@ -594,7 +599,9 @@ bool SmartListControl::OnTimer(uintptr_t timer_id) {
     platform::ui::KillTimer(host_window_, PressTimerId());
     if (travel_ >= kTapTravel || !pen_down_ || pressed_item_ == nullptr) return true;
     pen_down_ = false;
-    OnItemLongPress(pressed_item_, press_x_, press_y_);
+    IListItem* const item = pressed_item_;
+    lock.unlock();  // the long press's action may take other lists' locks
+    OnItemLongPress(item, press_x_, press_y_);
     return true;
   }
   if (timer_id == SpringBackTimerId()) {
