@@ -303,7 +303,19 @@ void ContactSmartListControl::SetFilter(ISmartListFilter* filter) {
   last_typed_ = 0xFFFF;
 }
 
-void ContactSmartListControl::OnItemLongPress(IListItem* item, int, int) {
+// The loader thread moves fresh data into rows under the list's lock: a row's click and long
+// press read the row under it too.
+void ContactSmartListControl::OnItemClick(IListItem* item, int x, int y) {
+  std::lock_guard lock(ListLock());
+  SmartListControl::OnItemClick(item, x, y);
+}
+
+void ContactSmartListControl::OnItemLongPress(IListItem* item, int x, int y) {
+  std::lock_guard lock(ListLock());
+  LongPressRow(item, x, y);
+}
+
+void ContactSmartListControl::LongPressRow(IListItem* item, int, int) {
   auto* contact = dynamic_cast<ContactListItem*>(item);
   if (!contact || contact->phones.empty()) return;
   ContactRowNavigation::EditCall(contact->phones.back());

@@ -113,6 +113,7 @@ class ContactSmartListControl : public SmartListControl {
   RECT OnKey(uint32_t virtual_key, char16_t character) override;
   // A long press on a contact with numbers opens the call edit panel with its last number.
   void OnItemLongPress(IListItem* item, int x, int y) override;
+  void OnItemClick(IListItem* item, int x, int y) override;
   void SetFilter(ISmartListFilter* filter) override;
   // A contact row other than the new-contact row is displayed; the filter header and the
   // separators alone leave room for the empty text.
@@ -134,6 +135,7 @@ class ContactSmartListControl : public SmartListControl {
   bool ClaimLetterSeparator(char16_t letter);
 
  private:
+  void LongPressRow(IListItem* item, int x, int y);
   friend class ContactLoader;
   void WaitLayout(std::unique_lock<std::mutex>& lock);
   RECT JumpToLetter(char16_t letter);
