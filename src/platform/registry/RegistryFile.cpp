@@ -108,6 +108,8 @@ Health TryOpen(const std::string& path, std::unique_ptr<Database>& out) {
   }
   bool writable = RegistryStore(*db).EnsureSchema();
   if (HasOurTables(*db)) {
+    // Our columns under other constraints or references: reads work, every write fails.
+    if (RegistryStore(*db).RefusesOurWrites()) return Health::kCorrupt;
     if (!writable) LogOnce(path, "cannot write " + db->error());
     out = std::move(db);
     return Health::kGood;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include <sqlite3.h>
+
 #include "platform/Text.h"
 #include "platform/registry/RegistryPath.h"
 
@@ -29,6 +31,24 @@ CREATE TABLE IF NOT EXISTS reg_values(
 INSERT OR IGNORE INTO reg_keys(id, parent, name, folded)
   VALUES (1, NULL, 'HKEY_CURRENT_USER', ''), (2, NULL, 'HKEY_LOCAL_MACHINE', '');
 )sql";
+
+// Conditions of the file (busy, read-only, full, I/O) rather than of the tables.
+bool IsFileCondition(int code) {
+  switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_CANTOPEN:
+    case SQLITE_NOMEM:
+    case SQLITE_PERM:
+    case SQLITE_INTERRUPT:
+      return true;
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
@@ -165,6 +185,36 @@ std::optional<bool> RegistryStore::DeleteKey(int64_t key) {
   });
   if (!committed) return std::nullopt;
   return deleted;
+}
+
+bool RegistryStore::RefusesOurWrites() {
+  bool refused = false;
+  // Runs one statement; on failure records whether the tables refused it.
+  auto run = [&](Statement&& s) {
+    if (s.ok() && s.Run()) return true;
+    refused = !IsFileCondition(s.ok() ? s.last_code() : sqlite3_errcode(db_.handle()));
+    return false;
+  };
+  db_.WriteTransaction([&] {
+    // No key can have this name: paths are split at backslashes.
+    const std::u16string scratch = u"\\probe";
+    auto key = InsertChild(RegistryRootId(RegistryRoot::kCurrentUser), scratch);
+    if (!key) {
+      refused = !IsFileCondition(sqlite3_errcode(db_.handle()));
+      return false;
+    }
+    if (!Upsert(*key, u"probe", REG_DWORD, std::string(4, '\0'))) {
+      refused = !IsFileCondition(sqlite3_errcode(db_.handle()));
+      return false;
+    }
+    Statement remove = db_.Prepare("DELETE FROM reg_keys WHERE id = ?1");
+    remove.Bind(1, *key);
+    if (!run(std::move(remove))) return false;
+    // The key's values went with it.
+    if (GetValue(*key, u"probe")) refused = true;
+    return false;  // undo everything
+  });
+  return refused;
 }
 
 bool RegistryStore::ListValues(int64_t key, std::vector<RegistryValue>& out) {

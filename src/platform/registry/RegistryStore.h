@@ -40,6 +40,11 @@ class RegistryStore {
   // store could not be written.
   std::optional<bool> DeleteKey(int64_t key);
 
+  // Makes each kind of write the store makes (a key, a value, a delete that cascades) on a
+  // scratch key and undoes them. True when the tables refuse one: they have our columns but
+  // another shape. A store that is busy, read-only or full does not count as refusing.
+  bool RefusesOurWrites();
+
   bool ListValues(int64_t key, std::vector<RegistryValue>& out);
   bool ListSubKeys(int64_t key, std::vector<std::u16string>& out);
 

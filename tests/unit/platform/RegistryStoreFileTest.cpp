@@ -83,17 +83,30 @@ TEST(RegistryStoreFile, DamagedPagesInAValidFileAreDetected) {
 }
 
 TEST(RegistryStoreFile, ForeignDatabaseIsMovedAsideButOtherTablesAreKept) {
-  TempDir dir;
-  const std::string path = dir.File("registry.db");
-  ASSERT_TRUE(Database(path).Exec(
-      "CREATE TABLE reg_keys(x); CREATE TABLE mine(y); INSERT INTO mine VALUES(1)"));
-  testing::internal::CaptureStderr();
-  {
-    Registry reg(path);
-    testing::internal::GetCapturedStderr();
-    ExpectWorkingStore(reg);
+  // Tables of our names: other columns, or our columns under another shape (a reference to
+  // a missing table, no cascade, no unique key for the upsert) that reads but refuses writes.
+  const std::string keys =
+      "CREATE TABLE reg_keys(id INTEGER PRIMARY KEY, parent INTEGER, name TEXT, folded TEXT);";
+  const std::string values = "CREATE TABLE reg_values(key_id INTEGER NOT NULL ";
+  const std::string columns = ", name TEXT, folded TEXT, type INTEGER, data BLOB";
+  const std::string foreign[] = {
+      "CREATE TABLE reg_keys(x);",
+      keys + values + "REFERENCES reg_gone(id)" + columns + ", PRIMARY KEY(key_id, folded));",
+      keys + values + "REFERENCES reg_keys(id)" + columns + ", PRIMARY KEY(key_id, folded));",
+      keys + values + "REFERENCES reg_keys(id) ON DELETE CASCADE" + columns + ");",
+  };
+  for (const auto& schema : foreign) {
+    TempDir foreign_dir;
+    const std::string foreign_path = foreign_dir.File("registry.db");
+    ASSERT_TRUE(Database(foreign_path).Exec(schema + "CREATE TABLE mine(y)")) << schema;
+    testing::internal::CaptureStderr();
+    {
+      Registry reg(foreign_path);
+      testing::internal::GetCapturedStderr();
+      ExpectWorkingStore(reg);
+    }
+    EXPECT_TRUE(std::filesystem::exists(foreign_dir.File("registry.db.corrupt-1"))) << schema;
   }
-  EXPECT_TRUE(std::filesystem::exists(dir.File("registry.db.corrupt-1")));
   // An unrelated database with no clashing table simply gains the registry's tables.
   TempDir other;
   ASSERT_TRUE(Database(other.File("registry.db")).Exec("CREATE TABLE mine(y)"));
