@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "platform/Paths.h"
 #include "platform/Text.h"
@@ -33,6 +34,7 @@ struct Entry {
 };
 
 constexpr uint32_t kEncryptedFlag = 1;
+constexpr uint64_t kFirstMemberChunk = 64 * 1024;
 constexpr size_t kMaxInfoNameUnits = 260;
 
 char LowerAscii(char c) {
@@ -99,9 +101,57 @@ voidpf OpenRegularArchiveFile(voidpf, const void* path, int) {
   return platform::OpenRegularFile(static_cast<const char*>(path)).release();
 }
 
+// An archive held in memory, read through minizip's I/O callbacks: the stream is the
+// MemoryStream itself, handed over as the callbacks' opaque pointer.
+struct MemoryStream {
+  std::span<const uint8_t> bytes;
+  uint64_t position = 0;
+};
+
+voidpf OpenMemory(voidpf opaque, const void*, int) {
+  return opaque;
+}
+
+uLong ReadMemory(voidpf, voidpf stream, void* buffer, uLong size) {
+  auto& memory = *static_cast<MemoryStream*>(stream);
+  if (memory.position >= memory.bytes.size()) return 0;
+  const uint64_t count = std::min<uint64_t>(size, memory.bytes.size() - memory.position);
+  std::memcpy(buffer, memory.bytes.data() + memory.position, count);
+  memory.position += count;
+  return static_cast<uLong>(count);
+}
+
+uLong WriteMemory(voidpf, voidpf, const void*, uLong) {
+  return 0;
+}
+
+ZPOS64_T TellMemory(voidpf, voidpf stream) {
+  return static_cast<MemoryStream*>(stream)->position;
+}
+
+long SeekMemory(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
+  auto& memory = *static_cast<MemoryStream*>(stream);
+  uint64_t base = 0;
+  if (origin == ZLIB_FILEFUNC_SEEK_CUR) base = memory.position;
+  if (origin == ZLIB_FILEFUNC_SEEK_END) base = memory.bytes.size();
+  // Like a file, a position past the end may be set; reads there find nothing.
+  if (offset > UINT64_MAX - base) return -1;
+  memory.position = base + offset;
+  return 0;
+}
+
+int CloseMemory(voidpf, voidpf) {
+  return 0;
+}
+
+int MemoryError(voidpf, voidpf) {
+  return 0;
+}
+
 }  // namespace
 
 struct ThemeArchive::Impl {
+  std::unique_ptr<MemoryStream> memory;  // what `file` reads when opened from memory
   UnzHandle file;
   std::vector<Entry> entries;
   int32_t current = -1;     // entry open for inflating, or -1
@@ -119,18 +169,34 @@ ThemeArchive::~ThemeArchive() {
   if (impl_) impl_->CloseCurrent();
 }
 
-std::unique_ptr<ThemeArchive> OpenArchive(const std::string& path, ArchiveResult* result) {
+namespace {
+
+// Opens through minizip with the given I/O callbacks and reads the directory.
+std::unique_ptr<ThemeArchive> OpenWith(std::unique_ptr<ThemeArchive::Impl> impl, const void* name,
+                                       zlib_filefunc64_def& functions, ArchiveResult* result) {
   if (result) *result = kArchiveCannotOpen;
-  zlib_filefunc64_def file_functions{};
-  fill_fopen64_filefunc(&file_functions);
-  file_functions.zopen64_file = OpenRegularArchiveFile;
-  UnzHandle file(unzOpen2_64(path.c_str(), &file_functions));
-  if (!file) return nullptr;
-  auto impl = std::make_unique<ThemeArchive::Impl>();
-  impl->file = std::move(file);
+  impl->file.reset(unzOpen2_64(name, &functions));
+  if (!impl->file) return nullptr;
   ReadDirectory(impl->file.get(), impl->entries);
   if (result) *result = kArchiveSuccess;
   return std::make_unique<ThemeArchive>(std::move(impl));
+}
+
+}  // namespace
+
+std::unique_ptr<ThemeArchive> OpenArchive(const std::string& path, ArchiveResult* result) {
+  zlib_filefunc64_def functions{};
+  fill_fopen64_filefunc(&functions);
+  functions.zopen64_file = OpenRegularArchiveFile;
+  return OpenWith(std::make_unique<ThemeArchive::Impl>(), path.c_str(), functions, result);
+}
+
+std::unique_ptr<ThemeArchive> OpenArchive(std::span<const uint8_t> bytes, ArchiveResult* result) {
+  auto impl = std::make_unique<ThemeArchive::Impl>();
+  impl->memory = std::make_unique<MemoryStream>(MemoryStream{bytes, 0});
+  zlib_filefunc64_def functions{OpenMemory,  ReadMemory, WriteMemory, TellMemory,
+                                SeekMemory,  CloseMemory, MemoryError, impl->memory.get()};
+  return OpenWith(std::move(impl), "", functions, result);
 }
 
 ArchiveResult FindEntry(ThemeArchive* archive, std::u16string_view name, ArchiveEntryInfo& info) {
@@ -218,9 +284,17 @@ std::optional<std::vector<uint8_t>> ReadArchiveMember(ThemeArchive& archive,
   }
   impl.loaded_bytes += declared;
   impl.CloseCurrent();  // always inflate from the start of the member
-  std::vector<uint8_t> bytes(declared);
+  // The buffer grows with what really inflates, so a header that declares megabytes over a
+  // few bytes of data costs no more than those bytes.
+  std::vector<uint8_t> bytes(std::min<uint64_t>(declared, kFirstMemberChunk));
   size_t got = 0;
-  code = ReadEntry(&archive, info.index, bytes, &got);
+  for (;;) {
+    size_t read = 0;
+    code = ReadEntry(&archive, info.index, std::span(bytes).subspan(got), &read);
+    got += read;
+    if (code != kArchiveMoreData || got == declared) break;
+    bytes.resize(std::min<uint64_t>(declared, bytes.size() * 2));
+  }
   if (code == kArchiveSuccess && got != declared) code = kArchiveDamaged;
   if (code == kArchiveMoreData) impl.CloseCurrent();
   if (result) *result = code == kArchiveMoreData ? kArchiveDamaged : code;

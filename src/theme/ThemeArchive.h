@@ -59,6 +59,9 @@ class ThemeArchive {
 // Opens an archive for reading. Null with kArchiveCannotOpen in `result` (when given) when the
 // path is not a readable regular file or holds no readable ZIP directory.
 std::unique_ptr<ThemeArchive> OpenArchive(const std::string& path, ArchiveResult* result = nullptr);
+// Opens an archive held in memory, read exactly like a file. `bytes` must outlive the archive.
+std::unique_ptr<ThemeArchive> OpenArchive(std::span<const uint8_t> bytes,
+                                          ArchiveResult* result = nullptr);
 
 // Looks an entry up by name: ASCII letters compare without case, every other byte (separators
 // included) exactly. Found: kArchiveSuccess and `info` filled. Not found: kArchiveEntryNotFound
