@@ -1,15 +1,16 @@
 # Every target does its own set-up: bootstrap (Debian packages), configure, build.
 # make run    build a release and run Quillbook on the demo device (headless tour without a display)
-# make test   build with ASan/UBSan, run all tests, short fuzz runs, thread tests under TSan
+# make test   build with ASan/UBSan, run all tests, fuzz runs on the CI budget, thread tests under TSan
+# make fuzz-long  every fuzz harness for FUZZ_LONG_SECONDS each, the corpus growing in out/fuzz-corpus
 # make bench  build a release and run the benchmarks
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 10
+FUZZ_LONG_SECONDS ?= 3600
 DEMO_HOME ?= $(CURDIR)/out/demo/home
 DEMO_DEVICE ?= $(CURDIR)/out/demo/device
 
-.PHONY: all bootstrap build run test test-dev test-fuzz test-tsan bench format clean
+.PHONY: all bootstrap build run test test-dev test-fuzz test-tsan fuzz-long bench format clean
 
 all: build
 
@@ -34,7 +35,12 @@ test-dev:
 test-fuzz:
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
-	scripts/run-fuzz build/fuzz $(FUZZ_SECONDS)
+	scripts/run-fuzz build/fuzz
+
+fuzz-long: bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzz --long build/fuzz $(FUZZ_LONG_SECONDS)
 
 test-tsan:
 	cmake --preset tsan >/dev/null

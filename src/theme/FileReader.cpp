@@ -44,17 +44,21 @@ bool RestIsUtf8(std::FILE* file, uint64_t limit) {
 }  // namespace
 
 FileReader::FileReader(std::u16string_view name) {
-  Open(MakeProgramPath(name));
+  Start(platform::OpenRegularFile(MakeProgramPath(name)));
 }
 
 FileReader::FileReader(const std::string& path) {
-  Open(MakeProgramPath(std::string_view(path)));
+  Start(platform::OpenRegularFile(MakeProgramPath(std::string_view(path))));
+}
+
+FileReader::FileReader(platform::FilePtr file) {
+  Start(std::move(file));
 }
 
 FileReader::~FileReader() = default;
 
-void FileReader::Open(const std::string& path) {
-  file_ = platform::OpenRegularFile(path);
+void FileReader::Start(platform::FilePtr file) {
+  file_ = std::move(file);
   if (!file_) return;
   char start[3];
   const size_t got = std::fread(start, 1, sizeof start, file_.get());

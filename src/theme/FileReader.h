@@ -35,6 +35,9 @@ class FileReader {
   // fails to open reads nothing.
   explicit FileReader(std::u16string_view name);
   explicit FileReader(const std::string& path);
+  // Reads a stream opened by the caller (a regular file, or bytes in memory through fmemopen)
+  // from its start; a null stream reads nothing.
+  explicit FileReader(platform::FilePtr file);
   ~FileReader();
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
@@ -50,7 +53,7 @@ class FileReader {
   uint64_t BytesConsumed() const { return bytes_consumed_; }
 
  private:
-  void Open(const std::string& path);
+  void Start(platform::FilePtr file);
   bool IsUtf16() const;
   bool FillBytes();
   bool FillUnits();

@@ -194,8 +194,8 @@ std::unique_ptr<ThemeArchive> OpenArchive(const std::string& path, ArchiveResult
 std::unique_ptr<ThemeArchive> OpenArchive(std::span<const uint8_t> bytes, ArchiveResult* result) {
   auto impl = std::make_unique<ThemeArchive::Impl>();
   impl->memory = std::make_unique<MemoryStream>(MemoryStream{bytes, 0});
-  zlib_filefunc64_def functions{OpenMemory,  ReadMemory, WriteMemory, TellMemory,
-                                SeekMemory,  CloseMemory, MemoryError, impl->memory.get()};
+  zlib_filefunc64_def functions{OpenMemory, ReadMemory,  WriteMemory, TellMemory,
+                                SeekMemory, CloseMemory, MemoryError, impl->memory.get()};
   return OpenWith(std::move(impl), "", functions, result);
 }
 

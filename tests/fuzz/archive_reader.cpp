@@ -58,11 +58,11 @@ std::string BuildArchive(FuzzedDataProvider& in, std::vector<Member>& members) {
     Member member{in.ConsumeRandomLengthString(40), in.ConsumeRandomLengthString(4096)};
     const auto falsify = in.ConsumeIntegral<uint8_t>();
     const bool deflated = falsify & 0x80;
-    std::string stored = deflated ? RawDeflate(member.data, in.ConsumeIntegralInRange(0, 9))
-                                  : member.data;
-    uint32_t crc = static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(
-                                                      member.data.data()),
-                                               static_cast<uInt>(member.data.size())));
+    std::string stored =
+        deflated ? RawDeflate(member.data, in.ConsumeIntegralInRange(0, 9)) : member.data;
+    uint32_t crc =
+        static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(member.data.data()),
+                                    static_cast<uInt>(member.data.size())));
     uint32_t size = static_cast<uint32_t>(member.data.size());
     uint32_t packed = static_cast<uint32_t>(stored.size());
     uint32_t offset = static_cast<uint32_t>(zip.size());
@@ -108,8 +108,7 @@ std::string BuildArchive(FuzzedDataProvider& in, std::vector<Member>& members) {
 // Whether a name survives the lookup's UTF-16 form unchanged and names this member first.
 bool LookupReaches(const std::vector<Member>& members, size_t index) {
   const std::string& name = members[index].name;
-  if (name.find('\0') != std::string::npos ||
-      platform::ToUtf8(platform::FromUtf8(name)) != name) {
+  if (name.find('\0') != std::string::npos || platform::ToUtf8(platform::FromUtf8(name)) != name) {
     return false;
   }
   auto lower = [](std::string text) {

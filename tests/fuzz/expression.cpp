@@ -1,5 +1,10 @@
-// Fuzzes formatting expressions: the input is split into an expression and values for a few
-// fields, then expanded in the table form and in the request-list form.
+// Fuzzes formatting expressions with structured input: the expression is a run of tokens that
+// are either real keys of the field table (field keys, second keys, shared address keys,
+// "%phone", the line-break escape) or fuzzed text, and the contact's values, which may
+// themselves hold keys, fill chosen rows. The expression is expanded in the table form and in
+// the request-list form; both stay within the length cap.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,41 +13,57 @@
 
 #include "contacts/ContactFieldTable.h"
 #include "contacts/ExpandExpression.h"
+#include "platform/Text.h"
 
 using platform::pim::PropertyValue;
 
 namespace {
 
-// Pieces of the input separated by 0x00 0x00 as UTF-16 little-endian texts.
-std::vector<std::u16string> Pieces(const uint8_t* data, size_t size) {
-  std::vector<std::u16string> pieces(1);
-  for (size_t i = 0; i + 1 < size; i += 2) {
-    char16_t c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-    if (c == 0) {
-      pieces.emplace_back();
-    } else {
-      pieces.back() += c;
+// Either a key the expansion knows, cut short sometimes, or fuzzed text.
+std::u16string Token(FuzzedDataProvider& in) {
+  switch (in.ConsumeIntegralInRange(0, 4)) {
+    case 0: {
+      const auto& field = contacts::kContactFieldTable[in.ConsumeIntegralInRange(
+          0, contacts::kContactFieldCount - 1)];
+      std::u16string key(in.ConsumeBool() ? field.key : field.second_key);
+      if (in.ConsumeBool() && !key.empty())
+        key.resize(in.ConsumeIntegralInRange<size_t>(1, key.size()));
+      return key;
     }
+    case 1:
+      return std::u16string(
+          contacts::kSharedAddressKeys[in.ConsumeIntegralInRange<size_t>(
+                                           0, contacts::kSharedAddressKeys.size() - 1)]
+              .key);
+    case 2:
+      return in.ConsumeBool() ? u"%phone" : u"\\n";
+    default:
+      return platform::FromUtf8(in.ConsumeRandomLengthString(12));
   }
-  return pieces;
+}
+
+std::u16string Text(FuzzedDataProvider& in, int max_tokens) {
+  std::u16string text;
+  const int tokens = in.ConsumeIntegralInRange(0, max_tokens);
+  for (int i = 0; i < tokens && in.remaining_bytes() > 0; ++i) text += Token(in);
+  return text;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::vector<std::u16string> pieces = Pieces(data, size);
-  const std::u16string& expression = pieces[0];
-  // Piece i fills the table row chosen by its first unit; the rest is the value.
+  FuzzedDataProvider in(data, size);
+  const std::u16string expression = Text(in, 24);
   std::vector<PropertyValue> table;
   for (int row = 0; row < contacts::kContactFieldCount; ++row) {
     table.push_back(PropertyValue::NoValue(contacts::kContactFieldTable[row].property_id));
   }
   ContactListItem record(36);
-  for (size_t i = 1; i < pieces.size() && i < 40; ++i) {
-    if (pieces[i].empty()) continue;
-    int row = 1 + pieces[i][0] % (contacts::kContactFieldCount - 2);
-    table[row] = PropertyValue::Text(table[row].id, pieces[i].substr(1));
-    if (pieces[i][0] & 0x100) record.phones.push_back(PhoneEntry{pieces[i].substr(1), 1});
+  const int values = in.ConsumeIntegralInRange(0, 24);
+  for (int i = 0; i < values && in.remaining_bytes() > 0; ++i) {
+    const int row = in.ConsumeIntegralInRange(1, contacts::kContactFieldCount - 2);
+    table[row] = PropertyValue::Text(table[row].id, Text(in, 4));
+    if (in.ConsumeBool()) record.phones.push_back(PhoneEntry{Text(in, 2), 1});
   }
   std::u16string out = ExpandExpression(expression, record, ContactValues(table));
   if (out.size() > kMaxExpandedLength) abort();

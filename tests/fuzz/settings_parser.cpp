@@ -1,6 +1,7 @@
-// Fuzzes the settings text parser: arbitrary bytes as an archive's settings.ini (decoded by
-// byte-order mark, else as UTF-8 when valid, else as Windows-1252) applied to a settings object
-// under both orientation prefixes, and the same bytes forced through each 8-bit decoding.
+// Fuzzes the settings text parser: the first byte chooses how the rest is decoded (as an
+// archive's settings.ini is: byte-order mark, else UTF-8 when valid, else Windows-1252; or
+// forced through one 8-bit decoding) and the orientation prefix; the text is then applied to
+// a settings object reset to its defaults.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -16,11 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   (void)initialised;
   static theme::SettingManager settings;
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (size == 0) return 0;
+  const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::u16string text = data[0] % 3 == 0   ? platform::DecodeText(bytes)
+                              : data[0] % 3 == 1 ? platform::FromWindows1252(bytes)
+                                                 : platform::FromUtf8(bytes);
   settings.ResetToDefaults();
-  settings.ParseSettingsText(nullptr, platform::DecodeText(bytes),
-                             size % 2 ? u"portrait_" : u"landscape_");
-  settings.ParseSettingsText(nullptr, platform::FromWindows1252(bytes), u"portrait_");
-  settings.ParseSettingsText(nullptr, platform::FromUtf8(bytes), u"portrait_");
+  settings.ParseSettingsText(nullptr, text, data[0] & 0x80 ? u"landscape_" : u"portrait_");
   return 0;
 }
