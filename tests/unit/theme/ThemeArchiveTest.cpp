@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ThemeTestSupport.h"
+#include "platform/Text.h"
 #include "support/TempDir.h"
 #include "theme/ThemeArchive.h"
 
@@ -117,23 +118,33 @@ TEST_F(ThemeArchiveTest, UnopenableFilesGiveNoHandle) {
 // A damaged data byte, encryption and a declared size that lies (short or long) make a member
 // unreadable.
 TEST_F(ThemeArchiveTest, DamagedDataEncryptionAndLyingSizesAreReported) {
-  auto zip = theme_test::BuildStoredZip(
-      {{"a.txt", "hello"}, {"b.txt", "world"}, {"c.txt", "0123456789"}, {"d.txt", "0123456789"}});
+  auto zip = theme_test::BuildStoredZip({{"a.txt", "hello"},
+                                         {"b.txt", "world"},
+                                         {"c.txt", "0123456789"},
+                                         {"d.txt", "0123456789"},
+                                         {"e.txt", "declares 16 MiB"},
+                                         {"f.txt", "fine"}});
   zip.bytes[zip.local_offsets[0] + 30 + 5] ^= 0x20;  // one data byte: CRC mismatch
   theme_test::Put16(zip.bytes, zip.local_offsets[1] + 6, 1);
   theme_test::Put16(zip.bytes, zip.central_offsets[1] + 8, 1);
   theme_test::Put32(zip.bytes, zip.central_offsets[2] + 24, 5);
   theme_test::Put32(zip.bytes, zip.central_offsets[3] + 24, 20);
-  auto archive = OpenBytes(zip.bytes);
-  ASSERT_TRUE(archive);
-  const std::pair<const char16_t*, ArchiveResult> cases[] = {{u"a.txt", kArchiveDamaged},
-                                                             {u"b.txt", kArchivePasswordRequired},
-                                                             {u"c.txt", kArchiveDamaged},
-                                                             {u"d.txt", kArchiveDamaged}};
-  for (const auto& [name, expected] : cases) {
-    ArchiveResult code = kArchiveSuccess;
-    EXPECT_FALSE(ReadArchiveMember(*archive, name, &code));
-    EXPECT_EQ(code, expected);
+  theme_test::Put32(zip.bytes, zip.central_offsets[4] + 24, kMaxArchiveMemberBytes);
+  // The same from a file and from memory.
+  const auto* data = reinterpret_cast<const uint8_t*>(zip.bytes.data());
+  std::unique_ptr<ThemeArchive> archives[] = {OpenBytes(zip.bytes),
+                                              OpenArchive(std::span(data, zip.bytes.size()))};
+  for (auto& archive : archives) {
+    ASSERT_TRUE(archive);
+    const std::pair<const char16_t*, ArchiveResult> cases[] = {
+        {u"a.txt", kArchiveDamaged}, {u"b.txt", kArchivePasswordRequired},
+        {u"c.txt", kArchiveDamaged}, {u"d.txt", kArchiveDamaged},
+        {u"e.txt", kArchiveDamaged}, {u"f.txt", kArchiveSuccess}};
+    for (const auto& [name, expected] : cases) {
+      ArchiveResult code = kArchiveSuccess;
+      EXPECT_EQ(ReadArchiveMember(*archive, name, &code).has_value(), expected == kArchiveSuccess);
+      EXPECT_EQ(code, expected) << platform::ToUtf8(name);
+    }
   }
 }
 
