@@ -14,16 +14,6 @@ BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
 . "$(dirname "$0")/lib.sh"
 
-run_script() {  # run_script NAME (script on stdin); sets rc. The program's PATH is $RUN_PATH.
-  cat >"$WORK/$1.qbs"
-  env PATH="${RUN_PATH:-$PATH}" "$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" \
-    --script "$WORK/$1.qbs" --shots "$WORK/shots-$1" >"$WORK/$1.out" 2>&1
-  rc=$?
-}
-# json FILE EXPRESSION [ARG...]: a value of the dump (d) computed by a Python expression; the
-# extra arguments are sys.argv[2:].
-json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
-same_image() { cmp -s "$1" "$2"; }
 add() { "$PHONE" --device "$DEVICE" contacts add "$@"; }
 
 DEVICE="$WORK/device"

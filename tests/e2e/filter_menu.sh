@@ -10,22 +10,8 @@ set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
-GOLDEN="$(dirname "$0")/golden"
 . "$(dirname "$0")/lib.sh"
 
-run_script() {  # run_script NAME (script on stdin); sets rc
-  cat >"$WORK/$1.qbs"
-  "$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" --script "$WORK/$1.qbs" \
-    --shots "$WORK/shots-$1" >"$WORK/$1.out" 2>&1
-  rc=$?
-}
-# json FILE EXPRESSION [ARG...]: a value of the dump (d); the extra arguments are sys.argv[2:].
-json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
-same_image() { cmp -s "$1" "$2"; }
-golden() {  # golden SHOT NAME: the shot equals tests/e2e/golden/NAME.png
-  if [ -n "${QB_UPDATE_GOLDEN:-}" ]; then cp "$1" "$GOLDEN/$2.png"; fi
-  same_image "$1" "$GOLDEN/$2.png"
-}
 captions() { json "$1" "'|'.join(e['caption'] for e in d['filter_menu']['entries'])"; }
 add() { "$PHONE" --device "$DEVICE" contacts add "$@" >/dev/null; }
 

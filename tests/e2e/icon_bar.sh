@@ -17,21 +17,8 @@ set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
-GOLDEN="$(cd "$(dirname "$0")" && pwd)/golden"
 . "$(dirname "$0")/lib.sh"
 
-run_script() {  # run_script NAME (script on stdin); sets rc
-  cat >"$WORK/$1.qbs"
-  "$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" --script "$WORK/$1.qbs" \
-    --shots "$WORK/shots-$1" >"$WORK/$1.out" 2>&1
-  rc=$?
-}
-json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
-same_image() { cmp -s "$1" "$2"; }
-golden() {  # golden SHOT NAME: the shot equals tests/e2e/golden/NAME.png
-  if [ -n "${QB_UPDATE_GOLDEN:-}" ]; then cp "$1" "$GOLDEN/$2.png"; fi
-  cmp -s "$1" "$GOLDEN/$2.png" || { cp "$1" "${TMPDIR:-/tmp}/$2_err.png"; return 1; }
-}
 add() { "$PHONE" --device "$DEVICE" contacts add "$@"; }
 
 DEVICE="$WORK/device"

@@ -35,6 +35,30 @@ dump_now() {
 }
 lacks() { ! grep -q -- "$2" "$1"; }
 
+# run_script NAME [OPTION...] (script on stdin): runs the headless program ($BIN) on $DEVICE
+# with the home $HOME_DIR, shots in $WORK/shots-NAME, output in $WORK/NAME.out; sets rc.
+# The program's PATH is $RUN_PATH when set.
+run_script() {
+  local name="$1"
+  shift
+  cat >"$WORK/$name.qbs"
+  env PATH="${RUN_PATH:-$PATH}" "$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" \
+    --script "$WORK/$name.qbs" --shots "$WORK/shots-$name" "$@" >"$WORK/$name.out" 2>&1
+  rc=$?
+}
+# json FILE EXPRESSION [ARG...]: a value of the dump (d) computed by a Python expression; the
+# extra arguments are sys.argv[2:].
+json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
+same_image() { cmp -s "$1" "$2"; }
+# golden SHOT NAME: the shot equals tests/e2e/golden/NAME.png (QB_UPDATE_GOLDEN=1 rewrites it);
+# a differing shot is kept as $TMPDIR/NAME_err.png.
+golden() {
+  local expected
+  expected="$(dirname "${BASH_SOURCE[0]}")/golden/$2.png"
+  if [ -n "${QB_UPDATE_GOLDEN:-}" ]; then cp "$1" "$expected"; fi
+  cmp -s "$1" "$expected" || { cp "$1" "${TMPDIR:-/tmp}/$2_err.png"; return 1; }
+}
+
 # Ends the script with the tally; non-zero when a check failed.
 finish() {
   echo "$passed passed, $failed failed"

@@ -9,26 +9,16 @@
 # over 16 MiB or one that does not decode, and stores the tapped one. The contacts application
 # lists every contact alphabetically with its main number and opens the viewer; a desktop
 # profile may name another program instead. Shots of the editor, viewer and chooser at 240x320
-# are compared with golden images (UPDATE_GOLDEN=1 rewrites them); the other sizes are looked at.
+# are compared with golden images (QB_UPDATE_GOLDEN=1 rewrites them); the other sizes are looked at.
 set -u
 
 BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 PHONE="$QB_BIN/qbphone"
-GOLDEN="$(cd "$(dirname "$0")" && pwd)/golden"
 . "$(dirname "$0")/lib.sh"
 
 DEVICE="$WORK/device"
 HOME_DIR="$WORK/home"
 phone() { "$PHONE" --device "$DEVICE" "$@"; }
-run_script() {  # run_script NAME [ARGS...] (script on stdin); sets rc
-  local name="$1"
-  shift
-  cat >"$WORK/$name.qbs"
-  "$BIN" --headless --home "$HOME_DIR" --device "$DEVICE" --script "$WORK/$name.qbs" \
-    --shots "$WORK/shots-$name" "$@" >"$WORK/$name.out" 2>&1
-  rc=$?
-}
-json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
 # field FILE LABEL [N]: the value of the Nth field (from 0) with that label in the open editor
 field() { json "$1" "[f['value'] for f in d['platform_window']['fields'] if f.get('label')==sys.argv[2]][int(sys.argv[3])]" "$2" "${3:-0}"; }
 # tap_field FILE LABEL: the middle of that field's box, as "X Y"
@@ -70,8 +60,7 @@ check "an empty form" test "$(field "$O/editor.json" Mobile)" = ""
 check "rare groups folded" has "$O/editor.json" '"more_fields_folded":true'
 check "Escape closes it" lacks "$O/after.json" '"platform_window"'
 check "Escape creates nothing" test "$(phone contacts list | wc -l)" -eq 1
-if [ -n "${UPDATE_GOLDEN:-}" ]; then cp "$O/editor.png" "$GOLDEN/pim_editor_240x320.png"; fi
-check "editor golden" cmp -s "$O/editor.png" "$GOLDEN/pim_editor_240x320.png"
+check "editor golden" golden "$O/editor.png" pim_editor_240x320
 FIRST="$(tap_field "$O/editor.json" 'First name')"
 OK="$(center "$O/editor.json" ok_rect)"
 CANCEL="$(center "$O/editor.json" cancel_rect)"
@@ -287,8 +276,7 @@ check "the note is shown whole" has "$V/viewer.json" 'Met at the fair.\\nLikes t
 check "a finger drag scrolls it" test "$(json "$V/scrolled.json" "d['platform_window']['scroll_offset']")" -gt 0
 check "Escape leaves it" lacks "$V/back.json" '"platform_window"'
 check "back on the detail screen" has "$V/back.json" '"detail_screen"'
-if [ -n "${UPDATE_GOLDEN:-}" ]; then cp "$V/viewer.png" "$GOLDEN/pim_viewer_240x320.png"; fi
-check "viewer golden" cmp -s "$V/viewer.png" "$GOLDEN/pim_viewer_240x320.png"
+check "viewer golden" golden "$V/viewer.png" pim_viewer_240x320
 EDIT="$(center "$V/viewer.json" edit_rect)"
 BACK="$(center "$V/viewer.json" back_rect)"
 {
@@ -362,8 +350,7 @@ check "the thumbnails arrived, the bad files are marked" test "$(json "$C/choose
   "ready not_a_picture too_large ready"
 check "Escape leaves it" lacks "$C/escaped.json" '"platform_window"'
 check "Escape sets no picture" lacks <(phone contacts show "$AARON") "picture="
-if [ -n "${UPDATE_GOLDEN:-}" ]; then cp "$C/chooser.png" "$GOLDEN/pim_chooser_240x320.png"; fi
-check "chooser golden" cmp -s "$C/chooser.png" "$GOLDEN/pim_chooser_240x320.png"
+check "chooser golden" golden "$C/chooser.png" pim_chooser_240x320
 cell() { json "$C/chooser.json" "(lambda r: '%d %d' % ((r[0]+r[2])//2, (r[1]+r[3])//2))([f['rect'] for f in d['platform_window']['fields'] if f['label']==sys.argv[2]][0])" "$1"; }
 {
   open_chooser

@@ -243,6 +243,12 @@ bool WindowManager::GetMessage(MSG& msg) {
 }
 
 bool WindowManager::PumpUntilIdle() {
+  if (!DispatchUntilIdle()) return false;
+  Screen();
+  return true;
+}
+
+bool WindowManager::DispatchUntilIdle() {
   MSG msg;
   while (PeekNext(msg)) {
     if (msg.message == WM_QUIT) {
@@ -251,7 +257,6 @@ bool WindowManager::PumpUntilIdle() {
     }
     DispatchMessage(msg);
   }
-  Screen();
   return true;
 }
 

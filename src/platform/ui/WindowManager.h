@@ -114,6 +114,9 @@ class WindowManager final : public InputSink {
   // Runs messages, paints and due timers until idle, then presents. False once a quit
   // message was taken (it is put back so that the outer loop also ends).
   bool PumpUntilIdle();
+  // The same without composing and presenting the screen: for runs that look at windows, not
+  // at the screen. False once a quit message was taken.
+  bool DispatchUntilIdle();
   // Removes queued WM_KEYDOWN and WM_CHAR messages of the window (all windows when null).
   size_t FlushKeyMessages(HWND hwnd);
   // Paints the window now when it has an invalid area (UpdateWindow).
