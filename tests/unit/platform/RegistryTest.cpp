@@ -171,3 +171,26 @@ TEST_F(RegistryTest, ChangesPersistAndAreSharedBetweenConnections) {
   ASSERT_EQ(other.DeleteKey(kUser, u"K"), ERROR_SUCCESS);
   EXPECT_FALSE(reg_.GetValue(kUser, u"K", u"V"));
 }
+
+TEST_F(RegistryTest, AddToDwordClampsAtBothEndsOfAnyDelta) {
+  struct Case {
+    uint32_t start;
+    int64_t delta;
+    uint32_t expected;
+  } cases[] = {
+      {0xFFFFFFFFu, INT64_MAX, 0xFFFFFFFFu},
+      {1, INT64_MAX, 0xFFFFFFFFu},
+      {0, INT64_MAX, 0xFFFFFFFFu},
+      {0xFFFFFFFFu, INT64_MIN, 0},
+      {5, INT64_MIN + 1, 0},
+      {0xFFFFFFFEu, 1, 0xFFFFFFFFu},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(reg_.SetValue(kUser, u"K", u"N", REG_DWORD, &c.start, 4), ERROR_SUCCESS);
+    uint32_t number = 12345;
+    ASSERT_EQ(reg_.AddToDword(kUser, u"K", u"N", c.delta, &number), ERROR_SUCCESS);
+    EXPECT_EQ(number, c.expected) << c.start << " + " << c.delta;
+    EXPECT_EQ(reg_.GetValue(kUser, u"K", u"N")->data,
+              std::string(reinterpret_cast<const char*>(&c.expected), 4));
+  }
+}
