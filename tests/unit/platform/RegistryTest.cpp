@@ -155,6 +155,10 @@ TEST_F(RegistryTest, MalformedPathsAndNamesAreRefused) {
   EXPECT_EQ(SetBytes(kUser, at_limit, std::u16string(kMaxRegistryValueName, u'n'), REG_SZ, "1"),
             ERROR_SUCCESS);
   EXPECT_EQ(SetBytes(kUser, u"\U0001F600", u"\U0001F600", REG_SZ, "1"), ERROR_SUCCESS);
+  std::u16string deepest = u"a";
+  for (size_t i = 1; i < kMaxRegistryDepth; ++i) deepest += u"\\a";
+  EXPECT_EQ(SetBytes(kUser, deepest, u"v", REG_SZ, "1"), ERROR_SUCCESS);
+  EXPECT_TRUE(reg_.GetValue(kUser, deepest, u"v"));
   // Oversized data and a null buffer with a length.
   std::string big(kMaxRegistryValueBytes + 1, 'b');
   EXPECT_EQ(SetBytes(kUser, u"K", u"big", REG_BINARY, big), ERROR_INVALID_PARAMETER);
