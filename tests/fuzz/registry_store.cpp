@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,17 +43,26 @@ void Check(bool ok) {
   if (!ok) std::abort();
 }
 
-// A folder of our own, in memory when the system has one: the store is written often.
+// A folder of our own, in memory when the system has one: the store is written often. It goes
+// when the run ends, after the registry that lives in it (constructed later, destroyed first).
+struct TempFolder {
+  std::string path;
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+};
+
 const std::string& Folder() {
-  static const std::string folder = [] {
+  static const TempFolder folder = [] {
     char shm[] = "/dev/shm/qbfuzz-registry-XXXXXX";
     char tmp[] = "/tmp/qbfuzz-registry-XXXXXX";
     const char* made = mkdtemp(shm);
     if (!made) made = mkdtemp(tmp);
     if (!made) std::abort();
-    return std::string(made);
+    return TempFolder{made};
   }();
-  return folder;
+  return folder.path;
 }
 
 // ---- Names ----
