@@ -119,7 +119,10 @@ std::optional<uint32_t> RegistryStore::AddToDword(RegistryRoot root,
     if (value && value->type == REG_DWORD && value->data.size() == 4) {
       for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<uint8_t>(value->data[i]);
     }
-    number = std::clamp<int64_t>(number + delta, 0, UINT32_MAX);
+    // The stored number is 0..0xFFFFFFFF, so only a huge positive delta can overflow.
+    int64_t sum = 0;
+    if (__builtin_add_overflow(number, delta, &sum)) sum = INT64_MAX;
+    number = std::clamp<int64_t>(sum, 0, UINT32_MAX);
     std::string bytes(4, '\0');
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
     result = static_cast<uint32_t>(number);

@@ -1,5 +1,7 @@
 #include "platform/sms/SmsLength.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace platform::sms {
@@ -28,6 +30,30 @@ constexpr char16_t kBasic[128] = {
 };
 
 constexpr std::u16string_view kExtension = u"\f^{}\\[~]|\u20AC";
+
+// Septets of every unit below U+0400, where every character of both tables but the euro sign
+// lies: a lookup per character instead of a scan of the alphabet, as the counter runs on each
+// keystroke over the whole text.
+constexpr char16_t kEuro = u'\u20AC';
+constexpr auto kSeptets = [] {
+  std::array<uint8_t, 0x400> septets{};
+  for (char16_t c : kBasic) septets[c] = 1;
+  for (char16_t c : kExtension) {
+    if (c != kEuro) septets[c] = 2;
+  }
+  septets[0] = 0;  // the escape's slot in kBasic; NUL is no character
+  return septets;
+}();
+constexpr bool AllBelowTable() {
+  for (char16_t c : kBasic) {
+    if (c >= kSeptets.size()) return false;
+  }
+  for (char16_t c : kExtension) {
+    if (c >= kSeptets.size() && c != kEuro) return false;
+  }
+  return true;
+}
+static_assert(AllBelowTable());
 
 bool IsHighSurrogate(char16_t c) {
   return c >= 0xD800 && c <= 0xDBFF;
@@ -63,11 +89,8 @@ SmsLength Cut(SmsLength length, const std::vector<int>& pieces) {
 }  // namespace
 
 int GsmSeptets(char16_t c) {
-  if (c == 0 || c == 0x1B) return 0;  // '@' is septet 0, the escape no character
-  for (char16_t basic : kBasic) {
-    if (basic == c) return 1;
-  }
-  return kExtension.find(c) != std::u16string_view::npos ? 2 : 0;
+  if (c < kSeptets.size()) return kSeptets[c];
+  return c == kEuro ? 2 : 0;
 }
 
 SmsLength MeasureSms(std::u16string_view text) {

@@ -155,6 +155,10 @@ TEST_F(RegistryTest, MalformedPathsAndNamesAreRefused) {
   EXPECT_EQ(SetBytes(kUser, at_limit, std::u16string(kMaxRegistryValueName, u'n'), REG_SZ, "1"),
             ERROR_SUCCESS);
   EXPECT_EQ(SetBytes(kUser, u"\U0001F600", u"\U0001F600", REG_SZ, "1"), ERROR_SUCCESS);
+  std::u16string deepest = u"a";
+  for (size_t i = 1; i < kMaxRegistryDepth; ++i) deepest += u"\\a";
+  EXPECT_EQ(SetBytes(kUser, deepest, u"v", REG_SZ, "1"), ERROR_SUCCESS);
+  EXPECT_TRUE(reg_.GetValue(kUser, deepest, u"v"));
   // Oversized data and a null buffer with a length.
   std::string big(kMaxRegistryValueBytes + 1, 'b');
   EXPECT_EQ(SetBytes(kUser, u"K", u"big", REG_BINARY, big), ERROR_INVALID_PARAMETER);
@@ -170,4 +174,27 @@ TEST_F(RegistryTest, ChangesPersistAndAreSharedBetweenConnections) {
   EXPECT_EQ(reg_.GetValue(kUser, u"K", u"V")->data, "two");
   ASSERT_EQ(other.DeleteKey(kUser, u"K"), ERROR_SUCCESS);
   EXPECT_FALSE(reg_.GetValue(kUser, u"K", u"V"));
+}
+
+TEST_F(RegistryTest, AddToDwordClampsAtBothEndsOfAnyDelta) {
+  struct Case {
+    uint32_t start;
+    int64_t delta;
+    uint32_t expected;
+  } cases[] = {
+      {0xFFFFFFFFu, INT64_MAX, 0xFFFFFFFFu},
+      {1, INT64_MAX, 0xFFFFFFFFu},
+      {0, INT64_MAX, 0xFFFFFFFFu},
+      {0xFFFFFFFFu, INT64_MIN, 0},
+      {5, INT64_MIN + 1, 0},
+      {0xFFFFFFFEu, 1, 0xFFFFFFFFu},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(reg_.SetValue(kUser, u"K", u"N", REG_DWORD, &c.start, 4), ERROR_SUCCESS);
+    uint32_t number = 12345;
+    ASSERT_EQ(reg_.AddToDword(kUser, u"K", u"N", c.delta, &number), ERROR_SUCCESS);
+    EXPECT_EQ(number, c.expected) << c.start << " + " << c.delta;
+    EXPECT_EQ(reg_.GetValue(kUser, u"K", u"N")->data,
+              std::string(reinterpret_cast<const char*>(&c.expected), 4));
+  }
 }
