@@ -12,7 +12,6 @@ using testing_support::TempDir;
 namespace {
 
 constexpr RegistryRoot kUser = HKEY_CURRENT_USER;
-constexpr RegistryRoot kMachine = HKEY_LOCAL_MACHINE;
 
 class RegistryTest : public ::testing::Test {
  protected:
