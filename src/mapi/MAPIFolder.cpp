@@ -45,6 +45,63 @@ bool CMAPIFolder::ReadContents(std::vector<CMAPIEntry>& entries) {
   return true;
 }
 
+bool CMAPIFolder::ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCursor& cursor,
+                                     size_t limit) {
+  using platform::msgstore::ContentsPlace;
+  using platform::msgstore::PropRow;
+  entries.clear();
+  if (!folder_) return false;
+  static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
+                                          PR_MESSAGE_FLAGS};
+  ContentsPlace last = cursor.last;
+  HRESULT hr = folder_->VisitNewestRows(kColumns, cursor.started ? &cursor.last : nullptr, limit,
+                                        [&](const PropRow& row, ContentsPlace place) {
+                                          entries.push_back(MAPIEntryFromRow(row));
+                                          last = place;
+                                        });
+  if (Failed(hr)) {
+    entries.clear();
+    return false;
+  }
+  cursor.started = true;
+  cursor.last = last;
+  return true;
+}
+
+bool CMAPIFolder::ReadOlderContents(std::vector<CMAPIEntry>& entries, const NewestCursor& cursor,
+                                    const RowFilter& keep) {
+  using platform::msgstore::ContentsPlace;
+  using platform::msgstore::PropRow;
+  using platform::msgstore::RowOrder;
+  entries.clear();
+  if (!folder_) return false;
+  static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
+                                          PR_MESSAGE_FLAGS};
+  static const std::vector<uint8_t> kNoEntryId;
+  std::vector<std::pair<ContentsPlace, CMAPIEntry>> placed;
+  HRESULT hr = folder_->VisitContentsRows(
+      kColumns, RowOrder::kFiled, [&](const PropRow& row, ContentsPlace place) {
+        if (cursor.started && !(place < cursor.last)) return;
+        const std::u16string_view sender = row[2].IsError() ? u"" : row[2].str;
+        if (!keep(sender, row[1].IsError() ? kNoEntryId : row[1].bin)) return;
+        placed.emplace_back(place, MAPIEntryFromRow(row));
+      });
+  if (Failed(hr)) return false;
+  std::sort(placed.begin(), placed.end(),
+            [](const auto& a, const auto& b) { return b.first < a.first; });
+  entries.reserve(placed.size());
+  for (auto& [place, entry] : placed) entries.push_back(std::move(entry));
+  return true;
+}
+
+bool CMAPIFolder::CountContents(size_t& count) {
+  uint32_t rows = 0;
+  count = 0;
+  if (!folder_ || Failed(folder_->CountRows(rows))) return false;
+  count = rows;
+  return true;
+}
+
 bool CMAPIFolder::VisitReceivedRows(const std::function<void(const CMAPIReceivedRow&)>& visit) {
   using platform::msgstore::PropRow;
   if (!folder_) return false;

@@ -43,6 +43,26 @@ class CMAPIFolder {
   // and sorted by their places in memory: several times faster on a large folder. False when
   // the rows could not all be read (then `entries` is empty).
   bool ReadContents(std::vector<CMAPIEntry>& entries);
+  // Where a newest-first walk over the rows has come to.
+  struct NewestCursor {
+    bool started = false;
+    platform::msgstore::ContentsPlace last;  // the place of the last row handed out
+  };
+  // The next page of up to `limit` rows newest first (the order of ReadContents reversed),
+  // continuing from `cursor`; `entries` is empty at the end. False when the page could not
+  // be read.
+  bool ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCursor& cursor, size_t limit);
+  // The rows older than `cursor` (all rows when it has not started) that `keep` accepts,
+  // newest first, read in one pass in the store's cheapest order: a walk over most of a large
+  // folder costs one read, and only the kept rows are made into entries. `keep` gets the
+  // row's sender address and entry id and must not use the store. False when the rows could
+  // not all be read (then `entries` is empty).
+  using RowFilter =
+      std::function<bool(std::u16string_view sender, const std::vector<uint8_t>& entry_id)>;
+  bool ReadOlderContents(std::vector<CMAPIEntry>& entries, const NewestCursor& cursor,
+                         const RowFilter& keep);
+  // The number of rows, without reading them; false when it could not be read.
+  bool CountContents(size_t& count);
   // The folder's rows, each handed to `visit` as it is read and not kept, in one read of the
   // store: a large folder costs no more memory than one row. The rows come in the order the
   // messages were filed, the cheapest to read; each row's place gives its contents order.

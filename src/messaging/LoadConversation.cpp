@@ -26,6 +26,9 @@ namespace {
 constexpr std::u16string_view kSmsStateKey = u"System\\State\\Messages\\SMS";
 constexpr std::u16string_view kAccountNameValue = u"Account Name";
 constexpr size_t kMaxAccountName = 255;
+constexpr size_t kFirstInboxPage = 256;
+// Inbox rows walked page by page before the rest is read in one go.
+constexpr size_t kPagedInboxRows = 4096;
 
 class Loader {
  public:
@@ -83,8 +86,10 @@ class Loader {
   }
 
   void LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
-  void LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
-  void LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
+  void LoadInbox(CMAPIFolder& folder);
+  // Walks rows newest first; false once the list is full or the load stopped.
+  bool WalkInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows);
+  void LoadSent(CMAPIFolder& folder);
 
   ContactListItem& contact_;
   SmartListControl& list_;
@@ -93,6 +98,7 @@ class Loader {
   std::vector<std::u16string> keys_;  // the match keys of the contact's numbers
   int position_ = 0;
   bool cancelled_ = false;
+  bool failed_ = false;  // a read of the store failed: the load ends with what it holds
 };
 
 std::optional<std::set<std::vector<uint8_t>>> Loader::MatchingMessages(CMAPIFolder& folder) const {
@@ -127,28 +133,63 @@ void Loader::LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows
   }
 }
 
-void Loader::LoadInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
-  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-    if (ItemCount() >= kConversationReceivedLimit) break;
-    if (Matches(it->address)) {
-      if (std::unique_ptr<CMAPIMessage> message = Open(folder, *it)) Append(*message, *it, false);
+void Loader::LoadInbox(CMAPIFolder& folder) {
+  // The newest rows a page at a time: the first bubbles need only the first pages, and the
+  // walk often stops long before the oldest row (the list fills).
+  CMAPIFolder::NewestCursor cursor;
+  std::vector<CMAPIEntry> rows;
+  size_t walked = 0;
+  for (size_t page = kFirstInboxPage; walked < kPagedInboxRows; page *= 4) {
+    if (!folder.ReadNewestContents(rows, cursor, page)) {
+      failed_ = true;
+      return;
     }
-    if (!Step()) return;
+    if (rows.empty() || !WalkInbox(folder, rows)) return;
+    walked += rows.size();
   }
+  // The rest in one read in filing order, which costs far less per row than pages in
+  // contents order; only the rows from the contact's numbers are kept.
+  if (ItemCount() >= kConversationReceivedLimit) return;
+  if (!folder.ReadOlderContents(rows, cursor, [this](std::u16string_view sender, const auto&) {
+        return Matches(sender);
+      })) {
+    failed_ = true;
+    return;
+  }
+  WalkInbox(folder, rows);
 }
 
-void Loader::LoadSent(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+bool Loader::WalkInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows) {
+  for (const CMAPIEntry& row : rows) {
+    if (ItemCount() >= kConversationReceivedLimit) return false;
+    if (Matches(row.address)) {
+      if (std::unique_ptr<CMAPIMessage> message = Open(folder, row)) Append(*message, row, false);
+    }
+    if (!Step()) return false;
+  }
+  return true;
+}
+
+void Loader::LoadSent(CMAPIFolder& folder) {
   const auto matching = MatchingMessages(folder);
-  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+  // Only the rows of messages with a matching recipient are read into entries (all of them
+  // when the recipients could not be told apart).
+  std::vector<CMAPIEntry> rows;
+  if (!folder.ReadOlderContents(rows, {}, [&](std::u16string_view, const auto& entry_id) {
+        return !matching || matching->contains(entry_id);
+      })) {
+    failed_ = true;
+    return;
+  }
+  for (const CMAPIEntry& row : rows) {
     if (ItemCount() >= kConversationSentLimit) break;
-    std::unique_ptr<CMAPIMessage> message = PassOver(matching, *it) ? nullptr : Open(folder, *it);
-    if (message) {
+    if (std::unique_ptr<CMAPIMessage> message = Open(folder, row)) {
       std::vector<CMAPIRecipient> recipients;
       if (message->GetRecipients(recipients)) {
         // One item per matching recipient: a message to two of the contact's numbers
         // shows twice.
         for (const CMAPIRecipient& recipient : recipients) {
-          if (Matches(recipient.address)) Append(*message, *it, true);
+          if (Matches(recipient.address)) Append(*message, row, true);
         }
       }
     }
@@ -161,25 +202,26 @@ void Loader::Run(CMAPIMsgStore& store) {
   std::unique_ptr<CMAPIFolder> sent = store.GetMessageFolder(SpecialFolder::kSentItems);
   std::unique_ptr<CMAPIFolder> outbox = store.GetMessageFolder(SpecialFolder::kOutbox);
   if (!inbox || !sent || !outbox) return;
-  std::vector<CMAPIEntry> inbox_rows;
+  size_t inbox_rows = 0;
   std::vector<CMAPIEntry> outbox_rows;
-  if (!inbox->ReadContents(inbox_rows) || !outbox->ReadContents(outbox_rows)) return;
+  if (!inbox->CountContents(inbox_rows) || !outbox->ReadContents(outbox_rows)) return;
   const auto clamped = [](size_t rows) {
     return static_cast<int>(std::min<size_t>(rows, INT32_MAX));
   };
-  size_t total = inbox_rows.size() + outbox_rows.size();
+  size_t total = inbox_rows + outbox_rows.size();
   if (progress_) progress_->Start(clamped(total));
   LoadOutbox(*outbox, outbox_rows);
-  if (!cancelled_) LoadInbox(*inbox, inbox_rows);
+  if (!cancelled_) LoadInbox(*inbox);
   if (cancelled_) return;
   // The Sent items, the largest folder, are read once the others are walked, so that the
   // first bubbles show sooner; the total grows by their rows. Rows that cannot be read end
   // the load with what it holds.
-  std::vector<CMAPIEntry> sent_rows;
-  sent->ReadContents(sent_rows);
-  total += sent_rows.size();
-  if (progress_) progress_->Start(clamped(total));
-  LoadSent(*sent, sent_rows);
+  size_t sent_rows = 0;
+  if (!failed_ && sent->CountContents(sent_rows)) {
+    total += sent_rows;
+    if (progress_) progress_->Start(clamped(total));
+    LoadSent(*sent);
+  }
   if (!cancelled_ && progress_) progress_->Report(clamped(total));
 }
 

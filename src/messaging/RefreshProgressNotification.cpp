@@ -1,5 +1,7 @@
 #include "messaging/RefreshProgressNotification.h"
 
+#include <mutex>
+
 #include "messaging/SMSPanel.h"
 #include "messaging/VariableSmartListControl.h"
 #include "platform/Messages.h"
@@ -7,7 +9,14 @@
 
 int RefreshProgressNotification::Report(int position) {
   if (!panel_.LoadWanted(generation_)) return -1;
-  if (position % 5 == 0 || position == total_) {
+  // Rows that added nothing leave the list as it was painted: no sort, no repaint.
+  size_t count = 0;
+  {
+    std::lock_guard lock(panel_.List().ListLock());
+    count = panel_.List().GetItemCount();
+  }
+  if ((position % 5 == 0 && count != sorted_count_) || position == total_) {
+    sorted_count_ = count;
     panel_.List().SortByTime();
     // Measuring and scrolling belong to the UI thread: the repaint does them. One repaint
     // pending at a time: a fast walk would otherwise flood the queue.

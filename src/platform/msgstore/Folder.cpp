@@ -37,10 +37,26 @@ std::string ContentsQuery(RowOrder order, std::span<const uint32_t> columns) {
 // Every message of the folder, in the given order, as a row of `columns` (in that order; a
 // column the message lacks is a PT_ERROR value) with its place in contents order, handed to
 // `visit` as it is read. One statement, its rows grouped by message as they come.
-HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
-                      RowOrder order, const Folder::RowVisitor& visit) {
-  Statement s = db.PrepareCached(ContentsQuery(order, columns));
-  s.Bind(1, folder.object_id);
+// A page of the contents newest first: the page's messages are chosen through the contents
+// index, then their columns joined in the same order.
+std::string NewestPageQuery(std::span<const uint32_t> columns) {
+  std::string tags;
+  for (uint32_t tag : columns) {
+    if (tag == PR_ENTRYID) continue;
+    if (!tags.empty()) tags += ',';
+    tags += std::to_string(tag);
+  }
+  return "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM (SELECT id, nonce, sort_time "
+         "FROM messages WHERE folder_id = ?1 AND (sort_time, id) < (?2, ?3) "
+         "ORDER BY sort_time DESC, id DESC LIMIT ?4) m "
+         "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (" +
+         tags + ") ORDER BY m.sort_time DESC, m.id DESC";
+}
+
+// Hands out the rows of a contents statement (message id, nonce, tag, value, sort time; the
+// rows of one message together), each message as a row of `columns`.
+HRESULT VisitRows(Statement& s, const EntryId& folder, std::span<const uint32_t> columns,
+                  const Folder::RowVisitor& visit) {
   PropRow row;
   ContentsPlace place;
   const auto empty_row = [&] {
@@ -70,6 +86,13 @@ HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint3
   if (s.failed()) return MAPI_E_DISK_ERROR;
   if (place.id != 0) visit(row, place);
   return S_OK;
+}
+
+HRESULT VisitContents(Database& db, const EntryId& folder, std::span<const uint32_t> columns,
+                      RowOrder order, const Folder::RowVisitor& visit) {
+  Statement s = db.PrepareCached(ContentsQuery(order, columns));
+  s.Bind(1, folder.object_id);
+  return VisitRows(s, folder, columns, visit);
 }
 
 HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t& unread) {
@@ -157,6 +180,40 @@ HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns, RowOrder or
     return VisitContents(connection_->db(), id_, columns, order, visit);
   });
   return hr;
+}
+
+HRESULT Folder::VisitNewestRows(std::span<const uint32_t> columns, const ContentsPlace* before,
+                                size_t limit, const RowVisitor& visit) {
+  if (columns.empty() || columns.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
+  if (limit == 0) return S_OK;
+  const ContentsPlace from = before ? *before : ContentsPlace{INT64_MAX, INT64_MAX};
+  bool started = false;
+  return connection_->Read([&]() -> HRESULT {
+    // A retried read must not hand out the rows of the failed attempt twice.
+    if (started) return MAPI_E_BUSY;
+    Database& db = connection_->db();
+    FolderRow row;
+    HRESULT found = LookupFolder(db, id_, row);
+    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+    if (Failed(found)) return found;
+    started = true;
+    Statement s = db.PrepareCached(NewestPageQuery(columns));
+    s.Bind(1, id_.object_id).Bind(2, from.sort_time).Bind(3, from.id);
+    s.Bind(4, static_cast<int64_t>(std::min<size_t>(limit, INT64_MAX)));
+    return VisitRows(s, id_, columns, visit);
+  });
+}
+
+HRESULT Folder::CountRows(uint32_t& count) {
+  count = 0;
+  return connection_->Read([&]() -> HRESULT {
+    Statement s =
+        connection_->db().PrepareCached("SELECT count(*) FROM messages WHERE folder_id = ?");
+    s.Bind(1, id_.object_id);
+    if (!s.Step()) return MAPI_E_DISK_ERROR;
+    count = static_cast<uint32_t>(std::min<int64_t>(s.Int(0), UINT32_MAX));
+    return S_OK;
+  });
 }
 
 HRESULT Folder::VisitRecipientValues(uint32_t tag, const RecipientVisitor& visit) {

@@ -46,6 +46,14 @@ class Folder : public PropObject {
   using RowVisitor = std::function<void(const PropRow& row, ContentsPlace place)>;
   HRESULT VisitContentsRows(std::span<const uint32_t> columns, RowOrder order,
                             const RowVisitor& visit);
+  // One page of the contents read backwards: up to `limit` rows newest first (contents order
+  // reversed) from the row just before `before` on (from the newest row when it is null), so
+  // that a walk from the newest message can stop early without reading the whole folder.
+  // Same rows and rules as VisitContentsRows; `visit` must not use the store.
+  HRESULT VisitNewestRows(std::span<const uint32_t> columns, const ContentsPlace* before,
+                          size_t limit, const RowVisitor& visit);
+  // The number of messages, without reading them.
+  HRESULT CountRows(uint32_t& count);
   // One recipient property of every message of the folder in one read of the store, in the
   // order the messages were filed: `visit` gets the message's entry id and the value of each
   // of its recipients that has the property (in recipient row order); `visit` must not use
