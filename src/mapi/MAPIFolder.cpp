@@ -82,7 +82,8 @@ bool CMAPIFolder::ReadOlderContents(std::vector<CMAPIEntry>& entries, const Newe
   HRESULT hr = folder_->VisitContentsRows(
       kColumns, RowOrder::kFiled, [&](const PropRow& row, ContentsPlace place) {
         if (cursor.started && !(place < cursor.last)) return;
-        const std::u16string_view sender = row[2].IsError() ? u"" : row[2].str;
+        const std::u16string_view sender =
+            row[2].IsError() ? std::u16string_view() : std::u16string_view(row[2].str);
         if (!keep(sender, row[1].IsError() ? kNoEntryId : row[1].bin)) return;
         placed.emplace_back(place, MAPIEntryFromRow(row));
       });

@@ -12,8 +12,9 @@ class ConversationProgress {
   // Before the first row: the number of rows that will be looked at; the position is 0. Called
   // again with a larger total when more rows are read during the load.
   virtual void Start(int total) = 0;
-  // After each row (position = rows looked at before it), and once more with the total at
-  // the end of a load that was not stopped. Returning -1 stops the load.
+  // After each row walked (position = rows walked before it; rows the read passed over
+  // because they cannot belong to the contact are not walked), and once more with the total
+  // at the end of a load that was not stopped. Returning -1 stops the load.
   virtual int Report(int position) = 0;
 };
 

@@ -15,7 +15,7 @@ int RefreshProgressNotification::Report(int position) {
     std::lock_guard lock(panel_.List().ListLock());
     count = panel_.List().GetItemCount();
   }
-  if ((position % 5 == 0 && count != sorted_count_) || position == total_) {
+  if (count != sorted_count_ || position == total_) {
     sorted_count_ = count;
     panel_.List().SortByTime();
     // Measuring and scrolling belong to the UI thread: the repaint does them. One repaint

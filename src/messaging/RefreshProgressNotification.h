@@ -1,7 +1,7 @@
 // RefreshProgressNotification: the SMS screen's view of a conversation load. It stops the load
-// once the screen no longer wants it (hidden, or showing another contact), and every 5 rows
-// when items were added since, and at the end, re-sorts the list and asks the screen to
-// scroll it to the end and repaint (posting a repaint only when none is pending).
+// once the screen no longer wants it (hidden, or showing another contact), and after a row
+// that added items, and at the end, re-sorts the list and asks the screen to scroll it to the
+// end and repaint (posting a repaint only when none is pending).
 // Runs on the loading thread.
 #pragma once
 

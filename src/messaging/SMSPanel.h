@@ -9,8 +9,8 @@
 // Children in input order: back button, add-contact button, send button, text box, list.
 //
 // Loading: each SetContact starts a thread that reads the conversation into the list under
-// the list's lock, re-sorting it every 5 rows, and posts repaints to the main window. A load
-// belongs to one showing of one contact: a newer SetContact or hiding the screen makes the
+// the list's lock, re-sorting it whenever a row added items, and posts repaints to the main window.
+// A load belongs to one showing of one contact: a newer SetContact or hiding the screen makes the
 // older load stop at its next row (the generation it was started with no longer matches).
 // The screen waits for a stopped load to end before starting the next one or dying.
 //

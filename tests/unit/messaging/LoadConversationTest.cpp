@@ -2,6 +2,7 @@
 // cancelling.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <random>
@@ -70,7 +71,8 @@ TEST_F(LoadConversationTest, GathersOutboxInboxAndSentOfTheContactOnly) {
                                          u"to both numbers >", u"to both numbers >"}));
   EXPECT_FALSE(Items()[2]->read);
   EXPECT_EQ(progress.total_, 7);
-  EXPECT_EQ(progress.reports_, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+  // Sent items to others are passed over by the read, not walked; the last report is the total.
+  EXPECT_EQ(progress.reports_, (std::vector<int>{0, 1, 2, 3, 4, 5, 7}));
 }
 
 TEST_F(LoadConversationTest, InboxStopsAtFiftyItemsButSentItemsFillUpToAHundred) {
@@ -190,6 +192,43 @@ TEST_F(LoadConversationTest, RandomStoresLoadExactlyWhatTheWalkAndItsLimitsGive)
     for (SMSMessage* sms : Items()) loaded.push_back(sms->text);
     EXPECT_EQ(loaded, expected) << "trial " << trial << " with " << count << " SMS";
   }
+}
+
+// A large Inbox whose times do not follow the filing order (SMS stored late, clocks set
+// back): the newest rows are walked a page at a time, the older ones read in one pass, and
+// together they give the contact's SMS newest first by time, then by filing.
+TEST_F(LoadConversationTest, LargeInboxOutOfFilingOrderLoadsNewestFirstAcrossPages) {
+  std::mt19937 random(7);
+  std::vector<platform::msgstore::SmsRecord> records;
+  std::vector<std::pair<int64_t, int>> hers;  // (time, filing position) of Ann's SMS
+  for (int i = 0; i < 6000; ++i) {
+    const bool mine = random() % 150 == 0;
+    // Few distinct times, so that equal times are ordered by filing.
+    const int64_t seconds = 1700000000 + static_cast<int64_t>(random() % 2000) * 60;
+    const std::u16string address = mine ? u"0171 2345678" : u"+447700900123";
+    records.push_back({.folder = sms_test::kInbox,
+                       .text = platform::FromUtf8(std::to_string(i)),
+                       .sender_name = address,
+                       .sender_address = address,
+                       .time = Time(seconds),
+                       .read = true});
+    if (mine) hers.emplace_back(seconds, i);
+  }
+  std::unique_ptr<platform::msgstore::Folder> inbox;
+  ASSERT_FALSE(platform::msgstore::Failed(
+      platform::msgstore::OpenSpecialFolder(*session_, u"SMS", sms_test::kInbox, inbox)));
+  ASSERT_FALSE(platform::msgstore::Failed(platform::msgstore::FileSmsBatch(*inbox, records)));
+  ASSERT_GT(hers.size(), 20u);
+  ASSERT_LT(hers.size(), 50u);  // the list never fills: the walk reaches the oldest row
+  std::sort(hers.rbegin(), hers.rend());
+  std::vector<std::u16string> expected;
+  for (const auto& [seconds, position] : hers) {
+    expected.push_back(platform::FromUtf8(std::to_string(position)));
+  }
+  LoadConversation(*ann_, list_, nullptr);
+  std::vector<std::u16string> loaded;
+  for (SMSMessage* sms : Items()) loaded.push_back(sms->text);
+  EXPECT_EQ(loaded, expected);
 }
 
 TEST_F(LoadConversationTest, DeletingTheConversationTakesEveryStoredSmsOfTheContactOnly) {
