@@ -212,7 +212,7 @@ bool ContactSmartListControl::SetFavorite(ContactListItem& record, bool on) {
   return true;
 }
 
-void ContactSmartListControl::OnContactChanged(uint32_t object_id) {
+void ContactSmartListControl::OnContactChanged(uint32_t object_id, bool animate) {
   if (!store_ || object_id == ContactListItem::kNoObjectId) return;
   ContactListItem* row = FindContactByObjectId(object_id);
   if (!row) {
@@ -239,8 +239,12 @@ void ContactSmartListControl::OnContactChanged(uint32_t object_id) {
   }
   LoadContactPicture(*row);
   Resort();
-  RunListAnimation(HostWindow(),
-                   std::make_unique<ItemHeightAnimation>(*row, *this, contact_height_));
+  auto grow = std::make_unique<ItemHeightAnimation>(*row, *this, contact_height_);
+  if (animate) {
+    RunListAnimation(HostWindow(), std::move(grow));
+  } else {
+    FinishAnimationAtOnce(*grow);
+  }
   platform::ui::InvalidateRect(HostWindow(), &rect);
 }
 

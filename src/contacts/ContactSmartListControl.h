@@ -95,7 +95,9 @@ class ContactSmartListControl : public SmartListControl {
   // The first contact row among all rows (shown or hidden by the filter) with that id.
   ContactListItem* FindContactByObjectId(uint32_t object_id);
   // Store notifications (UI thread).
-  void OnContactChanged(uint32_t object_id);
+  // `animate`: the changed row grows into place; false when the list is out of sight, where
+  // an animation (a transition for every screen) would disturb the screen on top of it.
+  void OnContactChanged(uint32_t object_id, bool animate = true);
   void OnContactDeleted(uint32_t object_id);
   // Writes the favourite flag to the store and to the record.
   bool SetFavorite(ContactListItem& record, bool on);

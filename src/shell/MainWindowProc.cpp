@@ -69,7 +69,9 @@ void OnContactNotification(UINT message, WPARAM wparam) {
   if (message == kContactDeletedLocally || message == kContactDeletedRemotely) {
     screen->ContactList().OnContactDeleted(object_id);
   } else {
-    screen->ContactList().OnContactChanged(object_id);
+    // A list behind another screen changes without animating: the animation would tell every
+    // screen a transition starts, and a note being typed on the detail screen would close.
+    screen->ContactList().OnContactChanged(object_id, screen->visible);
   }
 }
 

@@ -12,13 +12,6 @@ namespace ui = platform::ui;
 
 namespace {
 
-// Steps the animation once past its end: the end state without drawing.
-void FinishAtOnce(Animation& animation) {
-  bool done = false;
-  const uint32_t past_end = static_cast<uint32_t>(std::max(animation.duration, 0)) + 1;
-  animation.Step(done, past_end);
-}
-
 // The window manager when `window` is alive and a host can paint, else null.
 ui::WindowManager* DrawingManager(ui::HWND window) {
   ui::WindowManager* manager = ui::WindowManager::Current();
@@ -42,11 +35,11 @@ void StepUntilDone(Animation& animation, const RECT& bounds,
     const uint32_t elapsed = platform::Clock::TickCount() - start;
     const RECT changed = IntersectRect(animation.Step(done, elapsed), bounds);
     if (!done && Overran(animation, elapsed)) {
-      FinishAtOnce(animation);
+      FinishAnimationAtOnce(animation);
       done = true;
     }
     if (changed.bottom < 1) {
-      if (!done) FinishAtOnce(animation);
+      if (!done) FinishAnimationAtOnce(animation);
       break;
     }
     show(changed);
@@ -55,11 +48,17 @@ void StepUntilDone(Animation& animation, const RECT& bounds,
 
 }  // namespace
 
+void FinishAnimationAtOnce(Animation& animation) {
+  bool done = false;
+  const uint32_t past_end = static_cast<uint32_t>(std::max(animation.duration, 0)) + 1;
+  animation.Step(done, past_end);
+}
+
 void RunListAnimation(ui::HWND window, std::unique_ptr<Animation> animation) {
   if (!animation) return;
   ui::WindowManager* manager = DrawingManager(window);
   if (!manager) {
-    FinishAtOnce(*animation);
+    FinishAnimationAtOnce(*animation);
     return;
   }
   AnimationHost& host = *CurrentAnimationHost();
@@ -90,7 +89,7 @@ void RunControlAnimation(ui::HWND window, LightControl& control,
   ui::GetClientRect(window, client);
   const RECT bounds = area ? IntersectRect(*area, client) : client;
   if (!manager || IsRectEmpty(bounds)) {
-    FinishAtOnce(*animation);
+    FinishAnimationAtOnce(*animation);
     return;
   }
   AnimationHost& host = *CurrentAnimationHost();

@@ -27,6 +27,8 @@ inline constexpr uint32_t kMaxAnimationOverrunMs = 10000;
 // Repaints, for each step, every panel over the rectangle the step reports, into the host's
 // back buffer, and shows that rectangle.
 void RunListAnimation(platform::ui::HWND window, std::unique_ptr<Animation> animation);
+// Steps the animation once past its end: its end state, drawing nothing.
+void FinishAnimationAtOnce(Animation& animation);
 
 // Moves `control` over a frozen picture of everything else within `area` (null: the client
 // rectangle). Each frame copies the uncovered background and the control's picture at its

@@ -133,7 +133,8 @@ TEST_F(DetailScreenTest, ARowWithoutAStoredContactOffersToCreateOne) {
 }
 
 // The note is written back only when the user changed it: a note changed elsewhere while the
-// box was open without typing survives the box closing.
+// box was open without typing survives the box closing, and a change noticed while typing
+// leaves the box open.
 TEST_F(DetailScreenTest, TheNoteIsSavedOnlyWhenChanged) {
   const uint32_t oid = AddContact(u"Ann");
   std::string error;
@@ -153,6 +154,10 @@ TEST_F(DetailScreenTest, TheNoteIsSavedOnlyWhenChanged) {
   EXPECT_EQ(ReadContactNote(*other_process, oid), u"changed elsewhere");
 
   detail().ShowNote();
+  // The change made elsewhere is noticed while the note is open: the list behind the screen
+  // takes it without closing the note.
+  ui::SendMessage(hwnd_, PIM_ITEM_CHANGED_REMOTE, oid, 0);
+  ASSERT_TRUE(detail().NoteShown());
   manager_->OnChar(u'!');
   manager_->PumpUntilIdle();
   back.Execute();
