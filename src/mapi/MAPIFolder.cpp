@@ -24,38 +24,51 @@ bool CMAPIFolder::GetContents(std::vector<CMAPIEntry>& entries) {
   return MAPIReadTable(*table, entries);
 }
 
-bool CMAPIFolder::ReadContents(std::vector<CMAPIEntry>& entries) {
-  using platform::msgstore::ContentsPlace;
-  using platform::msgstore::PropRow;
-  using platform::msgstore::RowOrder;
-  entries.clear();
-  if (!folder_) return false;
-  static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
-                                          PR_MESSAGE_FLAGS};
+namespace {
+
+using platform::msgstore::ContentsPlace;
+using platform::msgstore::PropRow;
+
+// The columns a CMAPIEntry is made of.
+constexpr uint32_t kEntryColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
+                                      PR_MESSAGE_FLAGS};
+
+// Reads the folder in filing order (the cheapest read), keeps the rows `keep` accepts and
+// hands them out sorted by place, oldest or newest first.
+bool ReadSortedEntries(platform::msgstore::Folder& folder,
+                       const std::function<bool(const PropRow&, ContentsPlace)>& keep,
+                       bool newest_first, std::vector<CMAPIEntry>& entries) {
   std::vector<std::pair<ContentsPlace, CMAPIEntry>> placed;
-  HRESULT hr = folder_->VisitContentsRows(kColumns, RowOrder::kFiled,
-                                          [&placed](const PropRow& row, ContentsPlace place) {
+  HRESULT hr = folder.VisitContentsRows(kEntryColumns, platform::msgstore::RowOrder::kFiled,
+                                        [&](const PropRow& row, ContentsPlace place) {
+                                          if (keep(row, place))
                                             placed.emplace_back(place, MAPIEntryFromRow(row));
-                                          });
+                                        });
   if (Failed(hr)) return false;
-  std::sort(placed.begin(), placed.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::sort(placed.begin(), placed.end(), [newest_first](const auto& a, const auto& b) {
+    return newest_first ? b.first < a.first : a.first < b.first;
+  });
   entries.reserve(placed.size());
   for (auto& [place, entry] : placed) entries.push_back(std::move(entry));
   return true;
 }
 
-bool CMAPIFolder::ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCursor& cursor,
-                                     size_t limit) {
-  using platform::msgstore::ContentsPlace;
-  using platform::msgstore::PropRow;
+}  // namespace
+
+bool CMAPIFolder::ReadContents(std::vector<CMAPIEntry>& entries) {
   entries.clear();
   if (!folder_) return false;
-  static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
-                                          PR_MESSAGE_FLAGS};
+  return ReadSortedEntries(
+      *folder_, [](const PropRow&, ContentsPlace) { return true; }, false, entries);
+}
+
+bool CMAPIFolder::ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCursor& cursor,
+                                     size_t limit) {
+  entries.clear();
+  if (!folder_) return false;
   ContentsPlace last = cursor.last;
-  HRESULT hr = folder_->VisitNewestRows(kColumns, cursor.started ? &cursor.last : nullptr, limit,
-                                        [&](const PropRow& row, ContentsPlace place) {
+  HRESULT hr = folder_->VisitNewestRows(kEntryColumns, cursor.started ? &cursor.last : nullptr,
+                                        limit, [&](const PropRow& row, ContentsPlace place) {
                                           entries.push_back(MAPIEntryFromRow(row));
                                           last = place;
                                         });
@@ -70,29 +83,16 @@ bool CMAPIFolder::ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCur
 
 bool CMAPIFolder::ReadOlderContents(std::vector<CMAPIEntry>& entries, const NewestCursor& cursor,
                                     const RowFilter& keep) {
-  using platform::msgstore::ContentsPlace;
-  using platform::msgstore::PropRow;
-  using platform::msgstore::RowOrder;
   entries.clear();
   if (!folder_) return false;
-  static constexpr uint32_t kColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
-                                          PR_MESSAGE_FLAGS};
   static const std::vector<uint8_t> kNoEntryId;
-  std::vector<std::pair<ContentsPlace, CMAPIEntry>> placed;
-  HRESULT hr = folder_->VisitContentsRows(
-      kColumns, RowOrder::kFiled, [&](const PropRow& row, ContentsPlace place) {
-        if (cursor.started && !(place < cursor.last)) return;
-        const std::u16string_view sender =
-            row[2].IsError() ? std::u16string_view() : std::u16string_view(row[2].str);
-        if (!keep(sender, row[1].IsError() ? kNoEntryId : row[1].bin)) return;
-        placed.emplace_back(place, MAPIEntryFromRow(row));
-      });
-  if (Failed(hr)) return false;
-  std::sort(placed.begin(), placed.end(),
-            [](const auto& a, const auto& b) { return b.first < a.first; });
-  entries.reserve(placed.size());
-  for (auto& [place, entry] : placed) entries.push_back(std::move(entry));
-  return true;
+  const auto older_and_kept = [&](const PropRow& row, ContentsPlace place) {
+    if (cursor.started && !(place < cursor.last)) return false;
+    const std::u16string_view sender =
+        row[2].IsError() ? std::u16string_view() : std::u16string_view(row[2].str);
+    return keep(sender, row[1].IsError() ? kNoEntryId : row[1].bin);
+  };
+  return ReadSortedEntries(*folder_, older_and_kept, true, entries);
 }
 
 bool CMAPIFolder::CountContents(size_t& count) {

@@ -1,6 +1,7 @@
 #include "platform/msgstore/Folder.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "platform/Clock.h"
@@ -19,13 +20,19 @@ namespace {
 // wanted columns (tags are numbers, written into the statement), in contents order or in the
 // order the messages were filed (the order their properties are stored in, so read without
 // seeking back and forth). PR_ENTRYID is made from the message row, not read.
-std::string ContentsQuery(RowOrder order, std::span<const uint32_t> columns) {
+// The stored tags of `columns` as an SQL list (PR_ENTRYID is made from the message row).
+std::string TagList(std::span<const uint32_t> columns) {
   std::string tags;
   for (uint32_t tag : columns) {
     if (tag == PR_ENTRYID) continue;
     if (!tags.empty()) tags += ',';
     tags += std::to_string(tag);
   }
+  return tags;
+}
+
+std::string ContentsQuery(RowOrder order, std::span<const uint32_t> columns) {
+  const std::string tags = TagList(columns);
   std::string sql = "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m ";
   if (order == RowOrder::kFiled) sql += "NOT INDEXED ";
   sql += "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (" + tags +
@@ -40,12 +47,7 @@ std::string ContentsQuery(RowOrder order, std::span<const uint32_t> columns) {
 // A page of the contents newest first: the page's messages are chosen through the contents
 // index, then their columns joined in the same order.
 std::string NewestPageQuery(std::span<const uint32_t> columns) {
-  std::string tags;
-  for (uint32_t tag : columns) {
-    if (tag == PR_ENTRYID) continue;
-    if (!tags.empty()) tags += ',';
-    tags += std::to_string(tag);
-  }
+  const std::string tags = TagList(columns);
   return "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM (SELECT id, nonce, sort_time "
          "FROM messages WHERE folder_id = ?1 AND (sort_time, id) < (?2, ?3) "
          "ORDER BY sort_time DESC, id DESC LIMIT ?4) m "
@@ -104,6 +106,22 @@ HRESULT CountMessages(Database& db, int64_t folder_id, uint32_t& total, uint32_t
   total = static_cast<uint32_t>(s.Int(0));
   unread = static_cast<uint32_t>(s.Int(1));
   return S_OK;
+}
+
+// One read of a folder's rows inside one store read: the folder must exist, and a read that
+// the connection retries fails instead of handing out the rows of the failed attempt twice.
+HRESULT ReadFolderOnce(StoreConnection& connection, const EntryId& folder,
+                       const std::function<HRESULT(Database&)>& body) {
+  bool started = false;
+  return connection.Read([&]() -> HRESULT {
+    if (started) return MAPI_E_BUSY;
+    FolderRow row;
+    HRESULT found = LookupFolder(connection.db(), folder, row);
+    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
+    if (Failed(found)) return found;
+    started = true;
+    return body(connection.db());
+  });
 }
 
 }  // namespace
@@ -168,18 +186,9 @@ HRESULT Folder::GetContentsTable(uint32_t /*flags*/, std::unique_ptr<Table>& tab
 HRESULT Folder::VisitContentsRows(std::span<const uint32_t> columns, RowOrder order,
                                   const RowVisitor& visit) {
   if (columns.empty() || columns.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
-  bool started = false;
-  HRESULT hr = connection_->Read([&]() -> HRESULT {
-    // A retried read must not hand out the rows of the failed attempt twice.
-    if (started) return MAPI_E_BUSY;
-    FolderRow row;
-    HRESULT found = LookupFolder(connection_->db(), id_, row);
-    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
-    if (Failed(found)) return found;
-    started = true;
-    return VisitContents(connection_->db(), id_, columns, order, visit);
+  return ReadFolderOnce(*connection_, id_, [&](Database& db) {
+    return VisitContents(db, id_, columns, order, visit);
   });
-  return hr;
 }
 
 HRESULT Folder::VisitNewestRows(std::span<const uint32_t> columns, const ContentsPlace* before,
@@ -187,16 +196,7 @@ HRESULT Folder::VisitNewestRows(std::span<const uint32_t> columns, const Content
   if (columns.empty() || columns.size() > kMaxTableColumns) return MAPI_E_INVALID_PARAMETER;
   if (limit == 0) return S_OK;
   const ContentsPlace from = before ? *before : ContentsPlace{INT64_MAX, INT64_MAX};
-  bool started = false;
-  return connection_->Read([&]() -> HRESULT {
-    // A retried read must not hand out the rows of the failed attempt twice.
-    if (started) return MAPI_E_BUSY;
-    Database& db = connection_->db();
-    FolderRow row;
-    HRESULT found = LookupFolder(db, id_, row);
-    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
-    if (Failed(found)) return found;
-    started = true;
+  return ReadFolderOnce(*connection_, id_, [&](Database& db) {
     Statement s = db.PrepareCached(NewestPageQuery(columns));
     s.Bind(1, id_.object_id).Bind(2, from.sort_time).Bind(3, from.id);
     s.Bind(4, static_cast<int64_t>(std::min<size_t>(limit, INT64_MAX)));
@@ -217,16 +217,7 @@ HRESULT Folder::CountRows(uint32_t& count) {
 }
 
 HRESULT Folder::VisitRecipientValues(uint32_t tag, const RecipientVisitor& visit) {
-  bool started = false;
-  return connection_->Read([&]() -> HRESULT {
-    // A retried read must not hand out the values of the failed attempt twice.
-    if (started) return MAPI_E_BUSY;
-    Database& db = connection_->db();
-    FolderRow row;
-    HRESULT found = LookupFolder(db, id_, row);
-    if (found == MAPI_E_NOT_FOUND) return MAPI_E_OBJECT_DELETED;
-    if (Failed(found)) return found;
-    started = true;
+  return ReadFolderOnce(*connection_, id_, [&](Database& db) -> HRESULT {
     Statement s = db.PrepareCached(
         "SELECT m.id, m.nonce, r.value FROM messages m NOT INDEXED "
         "JOIN recipients r ON r.message_id = m.id AND r.tag = ? "
