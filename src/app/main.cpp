@@ -17,6 +17,7 @@
 #include "contacts/NewContactListItem.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "platform/modem/TransportLock.h"
 #include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/ScriptRunner.h"
@@ -93,6 +94,11 @@ int Run(const app::CommandLine& line) {
   if (!line.home.empty()) platform::SetProgramDir(line.home);
   if (!line.device.empty()) platform::SetDeviceDir(line.device);
   app::InstallShippedThemes();
+  // SMS arrive through the phone's transport, which outlives this window; a scripted
+  // headless run leaves it alone.
+  if (!line.headless && !platform::modem::EnsureSmsTransport()) {
+    std::fprintf(stderr, "quillbook: the SMS transport qbphoned could not be started\n");
+  }
   std::unique_ptr<ui::ScriptRunner> script;
   if (!line.script.empty() && !(script = LoadScript(line))) return kScriptErrorExit;
   // The script waits for the contact load and SMS recounts before each command.

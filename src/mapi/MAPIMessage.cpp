@@ -5,6 +5,7 @@
 #include "mapi/MAPIGetProperty.h"
 #include "mapi/MAPITrace.h"
 #include "platform/msgstore/Message.h"
+#include "platform/msgstore/SmsDelivery.h"
 #include "platform/msgstore/Table.h"
 
 using platform::msgstore::Failed;
@@ -118,6 +119,27 @@ bool CMAPIMessage::SetDeliveryTime(FileTime time) {
   HRESULT hr = message_->SetProps(values);
   if (Failed(hr)) TraceResult("CMAPIMessage::SetDeliveryTime", hr);
   return !Failed(hr);
+}
+
+bool CMAPIMessage::SetAwaitingDeliveryReport(uint32_t message_reference) {
+  if (!message_) return false;
+  const PropValue values[] = {
+      PropValue::Long(platform::msgstore::PR_SMS_MESSAGE_REFERENCE, message_reference),
+      PropValue::Long(platform::msgstore::PR_SMS_DELIVERY_STATUS,
+                      platform::msgstore::kSmsDeliveryAwaiting)};
+  HRESULT hr = message_->SetProps(values);
+  if (Failed(hr)) TraceResult("CMAPIMessage::SetAwaitingDeliveryReport", hr);
+  return !Failed(hr);
+}
+
+uint32_t CMAPIMessage::GetDeliveryStatus() {
+  if (!message_) return 0;
+  const uint32_t tags[] = {platform::msgstore::PR_SMS_DELIVERY_STATUS};
+  PropRow values;
+  if (message_->GetProps(tags, 0, values) != S_OK || values.empty() || values[0].IsError()) {
+    return 0;
+  }
+  return values[0].ul;
 }
 
 bool CMAPIMessage::SetRecipients(const std::vector<CMAPIRecipient>& recipients) {

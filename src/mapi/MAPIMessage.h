@@ -39,6 +39,10 @@ class CMAPIMessage {
   bool SetMessageFlags();
   // The time in all four time properties.
   bool SetDeliveryTime(FileTime time);
+  // The network's message reference of a sent SMS awaiting its delivery report.
+  bool SetAwaitingDeliveryReport(uint32_t message_reference);
+  // The state of its delivery report (SmsDeliveryStatus), 0 when none was asked for.
+  uint32_t GetDeliveryStatus();
   // Adds the recipients in one call (an empty sequence adds none and succeeds).
   bool SetRecipients(const std::vector<CMAPIRecipient>& recipients);
   // Display name, address and type of each recipient; the address type stays empty.

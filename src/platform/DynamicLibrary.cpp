@@ -15,15 +15,6 @@ namespace {
 
 constexpr size_t kMaxLibraryName = 64;
 
-std::string ExecutableFolder() {
-  char buffer[4096];
-  const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (length <= 0) return ".";
-  std::string path(buffer, static_cast<size_t>(length));
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-
 }  // namespace
 
 std::string DynamicLibrary::ResolvePath(std::u16string_view name) {
@@ -36,7 +27,7 @@ std::string DynamicLibrary::ResolvePath(std::u16string_view name) {
   }
   if (!IsPlainName(text, kMaxLibraryName)) return {};
   const char* folder = std::getenv("QUILLBOOK_LIBDIR");
-  const std::string dir = folder && *folder ? std::string(folder) : ExecutableFolder();
+  const std::string dir = folder && *folder ? std::string(folder) : ExecutableDir();
   return dir + "/lib" + text + ".so";
 }
 

@@ -90,6 +90,15 @@ void SetDeviceDir(const std::string& dir) {
   MakeDirectories(g_device_dir);
 }
 
+std::string ExecutableDir() {
+  char buffer[4096];
+  const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (length <= 0) return ".";
+  std::string path(buffer, static_cast<size_t>(length));
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
 std::string RuntimeDir() {
   return FromEnvOr("XDG_RUNTIME_DIR", "/tmp");
 }

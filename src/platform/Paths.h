@@ -20,6 +20,10 @@ void SetProgramDir(const std::string& dir);
 const std::string& DeviceDir();
 void SetDeviceDir(const std::string& dir);
 
+// The folder of the running executable (where the companion programs and library lie
+// beside it in a build); "." when it cannot be told.
+std::string ExecutableDir();
+
 // Folder for runtime endpoints: $XDG_RUNTIME_DIR, else /tmp.
 std::string RuntimeDir();
 

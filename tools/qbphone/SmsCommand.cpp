@@ -4,6 +4,10 @@
 //       the platform's unread count) and prints its entry id in hex;
 //   sms list [inbox|sent|outbox|drafts|deleted] [--json]
 //   sms delete ENTRY   (entry id in hex, as printed by receive and list)
+//   sms send NUMBER TEXT   sends as the conversation screen does (the profile's backend, the
+//       Sent copy); prints the copy's entry id, or "-" when none was filed
+//   (a sent SMS listed with --json names the state of its delivery report: "awaiting",
+//   "delivered", "failed", or null when none was asked for)
 //   sms outgoing [--json] | clear   (the simulated network's record, ServiceLogCommands.cpp)
 // Arguments come from the command line and are checked: lengths are bounded, times parsed
 // strictly, entry ids limited to 536 bytes of hex.
@@ -14,12 +18,16 @@
 #include <vector>
 
 #include "Command.h"
+#include "messaging/SMSMessage.h"
+#include "messaging/SmsSending.h"
 #include "platform/Clock.h"
+#include "platform/IsoTime.h"
 #include "platform/Text.h"
 #include "platform/msgstore/EntryId.h"
 #include "platform/msgstore/Folder.h"
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/Session.h"
+#include "platform/msgstore/SmsDelivery.h"
 #include "platform/msgstore/SmsFiling.h"
 #include "platform/msgstore/SmsRuleClients.h"
 #include "platform/msgstore/SmsState.h"
@@ -76,43 +84,6 @@ std::optional<std::vector<uint8_t>> BytesOfHex(const std::string& hex) {
   return out;
 }
 
-// Exactly N decimal digits at text[at...].
-std::optional<int> Digits(const std::string& text, size_t at, size_t count) {
-  if (at + count > text.size()) return {};
-  int value = 0;
-  for (size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return {};
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
-// "YYYY-MM-DDTHH:MM[:SS][Z]" in UTC to Unix seconds.
-std::optional<int64_t> ParseIsoTime(const std::string& text) {
-  using namespace std::chrono;
-  auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-  auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2);
-  if (!year || !month || !day || !hour || !minute || text[4] != '-' || text[7] != '-' ||
-      (text[10] != 'T' && text[10] != ' ') || text[13] != ':') {
-    return {};
-  }
-  size_t at = 16;
-  int second = 0;
-  if (at < text.size() && text[at] == ':') {
-    auto s = Digits(text, at + 1, 2);
-    if (!s) return {};
-    second = *s;
-    at += 3;
-  }
-  if (at < text.size() && text[at] == 'Z') ++at;
-  year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
-                      std::chrono::day(static_cast<unsigned>(*day))};
-  if (at != text.size() || !date.ok() || *hour > 23 || *minute > 59 || second > 59) return {};
-  auto seconds = sys_days(date).time_since_epoch() + hours(*hour) + minutes(*minute) +
-                 std::chrono::seconds(second);
-  return duration_cast<std::chrono::seconds>(seconds).count();
-}
-
 std::string IsoTime(FileTime time) {
   using namespace std::chrono;
   sys_seconds at{seconds(ms::UnixSecondsFromFileTime(time))};
@@ -150,8 +121,8 @@ int SmsReceive(const std::vector<std::string>& args) {
         record.sender_name = platform::FromUtf8(value);
         if (!IsPlainField(record.sender_name, kMaxName)) return UsageError("bad --name");
       } else {
-        auto seconds = ParseIsoTime(value);
-        if (!seconds) return UsageError("bad --at (use YYYY-MM-DDTHH:MM[:SS][Z], UTC)");
+        auto seconds = platform::ParseIsoTime(value);
+        if (!seconds) return UsageError("bad --at (use YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM])");
         record.time = ms::FileTimeFromUnixSeconds(*seconds);
       }
     } else if (arg.rfind("--", 0) == 0) {
@@ -165,18 +136,9 @@ int SmsReceive(const std::vector<std::string>& args) {
   record.text = platform::FromUtf8(positional[1]);
   if (!IsPlainField(record.sender_address, kMaxNumber)) return UsageError("bad NUMBER");
   if (record.text.size() > kMaxText) return UsageError("TEXT is too long");
-  std::unique_ptr<ms::Session> session;
-  std::unique_ptr<ms::Folder> inbox;
-  // Filed, handed to the rule clients (the program's bridge), and only then counted unread.
-  ms::UnreadCountHold count_after_clients;
-  HRESULT hr = ms::Session::Logon(session);
-  if (!ms::Failed(hr)) hr = ms::OpenSpecialFolder(*session, u"SMS", 2, inbox);
   std::vector<uint8_t> id;
-  if (!ms::Failed(hr)) hr = ms::FileSms(*inbox, record, id);
-  if (ms::Failed(hr)) return Fail("cannot file the SMS (store error)");
+  if (ms::Failed(ms::ReceiveSms(record, id))) return Fail("cannot file the SMS (store error)");
   std::printf("%s\n", HexOf(id).c_str());
-  std::fflush(stdout);
-  ms::RunSmsRuleClients(id, record.sender_address);
   return 0;
 }
 
@@ -187,6 +149,7 @@ struct ListedSms {
   std::u16string name;
   std::u16string address;
   std::u16string text;
+  const char* delivery = nullptr;  // a sent SMS's delivery report: awaiting, delivered, failed
 };
 
 std::optional<int> FolderIndex(const std::string& name) {
@@ -226,6 +189,10 @@ ListedSms ListedFromRow(const PropRow& row) {
   if (!row[4].IsError()) sms.name = row[4].str;
   if (!row[5].IsError()) sms.address = row[5].str;
   if (!row[6].IsError()) sms.text = row[6].str;
+  if (!row[7].IsError()) {
+    static const char* const kStates[] = {nullptr, "awaiting", "delivered", "failed"};
+    sms.delivery = row[7].ul < std::size(kStates) ? kStates[row[7].ul] : nullptr;
+  }
   return sms;
 }
 
@@ -237,9 +204,14 @@ HRESULT ReadFolder(int index, std::vector<ListedSms>& out) {
   if (!ms::Failed(hr)) hr = ms::OpenSpecialFolder(*session, u"SMS", index, folder);
   if (!ms::Failed(hr)) hr = folder->GetContentsTable(0, table);
   if (ms::Failed(hr)) return hr;
-  const uint32_t columns[] = {PR_ENTRYID,       PR_MESSAGE_FLAGS, PR_MESSAGE_DELIVERY_TIME,
-                              PR_CREATION_TIME, PR_SENDER_NAME,   PR_SENDER_EMAIL_ADDRESS,
-                              PR_SUBJECT};
+  const uint32_t columns[] = {PR_ENTRYID,
+                              PR_MESSAGE_FLAGS,
+                              PR_MESSAGE_DELIVERY_TIME,
+                              PR_CREATION_TIME,
+                              PR_SENDER_NAME,
+                              PR_SENDER_EMAIL_ADDRESS,
+                              PR_SUBJECT,
+                              ms::PR_SMS_DELIVERY_STATUS};
   table->SetColumns(columns, 0);
   std::vector<PropRow> rows;
   hr = table->QueryRows(1 << 30, 0, rows);
@@ -278,11 +250,12 @@ void PrintJson(const std::vector<ListedSms>& list) {
     std::string time = sms.time ? "\"" + IsoTime(*sms.time) + "\"" : "null";
     std::printf(
         "%s\n  {\"entry\": \"%s\", \"read\": %s, \"time\": %s, \"name\": %s, "
-        "\"address\": %s, \"text\": %s}",
+        "\"address\": %s, \"text\": %s, \"delivery\": %s}",
         i ? "," : "", sms.entry.c_str(), sms.read ? "true" : "false", time.c_str(),
         platform::ui::JsonWriter::Quoted(sms.name).c_str(),
         platform::ui::JsonWriter::Quoted(sms.address).c_str(),
-        platform::ui::JsonWriter::Quoted(sms.text).c_str());
+        platform::ui::JsonWriter::Quoted(sms.text).c_str(),
+        sms.delivery ? ("\"" + std::string(sms.delivery) + "\"").c_str() : "null");
   }
   std::printf("%s]\n", list.empty() ? "" : "\n");
 }
@@ -329,12 +302,27 @@ int SmsDelete(const std::vector<std::string>& args) {
   return 0;
 }
 
+// Sends as the program's conversation screen does: through the profile's SMS backend, with
+// the Sent copy the messaging settings ask for. Prints the Sent copy's entry id (or "-").
+int SmsSend(const std::vector<std::string>& args) {
+  if (args.size() != 2) return UsageError("usage: sms send NUMBER TEXT");
+  const std::u16string number = platform::FromUtf8(args[0]);
+  const std::u16string text = platform::FromUtf8(args[1]);
+  if (!IsPlainField(number, kMaxNumber)) return UsageError("bad NUMBER");
+  if (text.empty() || text.size() > kMaxText) return UsageError("bad TEXT");
+  std::unique_ptr<SMSMessage> sent = SendSms(nullptr, text, number);
+  if (sent->send_failed) return Fail(platform::ToUtf8(sent->text));
+  std::printf("%s\n", IsUsableEntryId(sent->entry) ? HexOf(sent->entry.entry_id).c_str() : "-");
+  return 0;
+}
+
 int SmsMain(const std::vector<std::string>& args) {
-  if (args.empty()) return UsageError("missing subcommand (receive, list, delete, outgoing)");
+  if (args.empty()) return UsageError("missing subcommand (receive, list, delete, send, outgoing)");
   std::vector<std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "receive") return SmsReceive(rest);
   if (args[0] == "list") return SmsList(rest);
   if (args[0] == "delete") return SmsDelete(rest);
+  if (args[0] == "send") return SmsSend(rest);
   if (args[0] == "outgoing") return SmsOutgoing(rest);
   return UsageError("unknown subcommand " + args[0]);
 }
@@ -343,6 +331,7 @@ const CommandRegistrar kRegistrar(
     "sms",
     "sms receive NUMBER TEXT [--name NAME] [--at ISO-TIME] [--read] | "
     "sms list [inbox|sent|outbox|drafts|deleted] [--json] | sms delete ENTRY | "
+    "sms send NUMBER TEXT | "
     "sms outgoing [--json] | sms outgoing clear",
     SmsMain);
 

@@ -5,6 +5,8 @@
 #include "platform/msgstore/Message.h"
 #include "platform/msgstore/MsgStore.h"
 #include "platform/msgstore/Session.h"
+#include "platform/msgstore/SmsRuleClients.h"
+#include "platform/msgstore/SmsState.h"
 #include "platform/msgstore/StoreConnection.h"
 #include "platform/msgstore/Table.h"
 
@@ -105,6 +107,19 @@ HRESULT FileSms(Folder& folder, const SmsRecord& record, std::vector<uint8_t>& e
   if (hr != S_OK) return Failed(hr) ? hr : MAPI_E_CALL_FAILED;
   entry_id = values[0].bin;
   return S_OK;
+}
+
+HRESULT ReceiveSms(const SmsRecord& record, std::vector<uint8_t>& entry_id) {
+  entry_id.clear();
+  std::unique_ptr<Session> session;
+  std::unique_ptr<Folder> inbox;
+  UnreadCountHold count_after_clients;
+  HRESULT hr = Session::Logon(session);
+  if (!Failed(hr)) hr = OpenSpecialFolder(*session, kSmsStoreName, kFolderInbox, inbox);
+  if (!Failed(hr)) hr = FileSms(*inbox, record, entry_id);
+  if (Failed(hr)) return hr;
+  RunSmsRuleClients(entry_id, record.sender_address);
+  return hr;
 }
 
 HRESULT FileSmsBatch(Folder& folder, const std::vector<SmsRecord>& records) {

@@ -41,6 +41,12 @@ HRESULT FileSms(Folder& folder, const SmsRecord& record, std::vector<uint8_t>& e
 // Files many SMS of `folder`'s store (each in the folder its record names) in one transaction.
 HRESULT FileSmsBatch(Folder& folder, const std::vector<SmsRecord>& records);
 
+// Takes one SMS from the network as the phone's SMS transport does: files it in the Inbox of
+// the "SMS" store, hands it to the registered rule clients, and only then raises the unread
+// count (a program told of the SMS by its rule client hears of it before the count moves).
+// entry_id receives its entry id.
+HRESULT ReceiveSms(const SmsRecord& record, std::vector<uint8_t>& entry_id);
+
 // Deletes the message from whichever folder of whichever store holds it.
 HRESULT DeleteAnywhere(Session& session, const std::vector<uint8_t>& entry_id);
 

@@ -49,7 +49,7 @@ bool IsRoutable(std::u16string_view address) {
 
 class SimulatedTransport : public SmsTransport {
  public:
-  HRESULT Submit(const SmsSubmission& sms) override {
+  HRESULT Submit(const SmsSubmission& sms, SmsSubmitted& /*submitted*/) override {
     if (!IsRoutable(sms.destination)) return SMS_E_INVALID_ADDRESS;
     const NetworkSetting setting = ReadNetworkSetting();
     switch (setting.state) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "platform/ServiceBackend.h"
+#include "platform/modem/ModemNetwork.h"
 #include "platform/sms/SimulatedNetwork.h"
 #include "platform/sms/SmsTransport.h"
 
@@ -36,6 +38,18 @@ std::shared_ptr<SmsTransport> Find(SMS_HANDLE handle) {
   return it == handles.open.end() ? nullptr : it->second;
 }
 
+// The message references of the latest sends, oldest first.
+struct References {
+  std::mutex mutex;
+  std::deque<std::pair<SMS_MESSAGE_ID, uint32_t>> latest;
+};
+constexpr size_t kKeptReferences = 64;
+
+References& SentReferences() {
+  static References references;
+  return references;
+}
+
 // The address up to its terminator, or all 256 units when it has none.
 std::u16string_view AddressText(const SMS_ADDRESS& address) {
   std::u16string_view text(address.ptsAddress, SMS_MAX_ADDRESS_LENGTH);
@@ -55,8 +69,15 @@ HRESULT SmsOpen(const char16_t* protocol, uint32_t mode, SMS_HANDLE* handle) {
   *handle = 0;
   HRESULT failure = SMS_E_SERVICE_UNAVAILABLE;
   std::unique_ptr<SmsTransport> transport;
-  if (ReadServiceBackend(PlatformService::kSms) == ServiceBackend::kSimulated) {
-    transport = OpenSimulatedNetwork(failure);
+  switch (ReadServiceBackend(PlatformService::kSms)) {
+    case ServiceBackend::kSimulated:
+      transport = OpenSimulatedNetwork(failure);
+      break;
+    case ServiceBackend::kModem:
+      transport = modem::OpenModemNetwork();
+      break;
+    case ServiceBackend::kDesktop:
+      break;
   }
   if (!transport) return failure;
   Handles& handles = OpenHandles();
@@ -90,8 +111,17 @@ HRESULT SmsSendMessage(SMS_HANDLE handle, const SMS_ADDRESS* smsc, const SMS_ADD
   if (submission.length.parts > kMaxSmsParts) return SMS_E_TOO_LONG;
   submission.status_report = (provider.dwMessageOptions & PS_MESSAGE_OPTION_STATUSREPORT) != 0;
   submission.message_class = provider.psMessageClass;
-  const HRESULT hr = transport->Submit(submission);
-  if (!SmsFailed(hr) && message_id) *message_id = ++last_id;
+  SmsSubmitted submitted;
+  const HRESULT hr = transport->Submit(submission, submitted);
+  if (SmsFailed(hr)) return hr;
+  const SMS_MESSAGE_ID id = ++last_id;
+  if (message_id) *message_id = id;
+  if (submitted.message_reference) {
+    References& references = SentReferences();
+    std::lock_guard lock(references.mutex);
+    references.latest.emplace_back(id, *submitted.message_reference);
+    if (references.latest.size() > kKeptReferences) references.latest.pop_front();
+  }
   return hr;
 }
 
@@ -99,6 +129,19 @@ HRESULT SmsClose(SMS_HANDLE handle) {
   Handles& handles = OpenHandles();
   std::lock_guard lock(handles.mutex);
   return handles.open.erase(handle) != 0 ? 0 : SMS_E_HANDLE;
+}
+
+std::optional<uint32_t> SmsMessageReference(SMS_MESSAGE_ID id) {
+  References& references = SentReferences();
+  std::lock_guard lock(references.mutex);
+  for (const auto& [sent, reference] : references.latest) {
+    if (sent == id) return reference;
+  }
+  return {};
+}
+
+bool SmsSendMayBlock() {
+  return ReadServiceBackend(PlatformService::kSms) == ServiceBackend::kModem;
 }
 
 }  // namespace platform::sms

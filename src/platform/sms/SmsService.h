@@ -3,9 +3,10 @@
 //   simulated  the simulated network (SimulatedNetwork.h): every accepted SMS is recorded in
 //              the device profile; the device tool can switch the network off, make sends
 //              fail with a given code, or make the service impossible to open;
-//   modem      sending through a modem does not exist yet: SmsOpen fails with
-//              SMS_E_SERVICE_UNAVAILABLE. A modem's submit may take seconds; SmsSendMessage
-//              blocks until the network has answered, as on the phone.
+//   modem      the first modem with messaging that ModemManager knows (ModemNetwork.h);
+//              without one, or without the system bus, sends fail with SMS_E_NO_NETWORK.
+//              A modem's submit takes seconds; SmsSendMessage blocks until the network has
+//              answered, as on the phone, so callers on the UI thread send from a worker.
 // Results are HRESULT codes: 0 for success, negative for failure.
 //
 // Handles may be used from any thread, one call per handle at a time.
@@ -13,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 using HRESULT = int32_t;
 
@@ -58,6 +60,7 @@ inline constexpr HRESULT SMS_E_NO_NETWORK = static_cast<HRESULT>(0x82000002u);
 inline constexpr HRESULT SMS_E_INVALID_ADDRESS = static_cast<HRESULT>(0x82000003u);
 inline constexpr HRESULT SMS_E_TOO_LONG = static_cast<HRESULT>(0x82000004u);
 inline constexpr HRESULT SMS_E_RECORD_FAILED = static_cast<HRESULT>(0x82000005u);
+inline constexpr HRESULT SMS_E_SEND_FAILED = static_cast<HRESULT>(0x82000006u);
 inline constexpr HRESULT SMS_E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 inline constexpr HRESULT SMS_E_HANDLE = static_cast<HRESULT>(0x80070006u);
 
@@ -80,5 +83,13 @@ HRESULT SmsSendMessage(SMS_HANDLE handle, const SMS_ADDRESS* smsc, const SMS_ADD
                        uint32_t options, SMS_MESSAGE_ID* message_id);
 
 HRESULT SmsClose(SMS_HANDLE handle);
+
+// The network's message reference of an SMS this process sent (by the id SmsSendMessage gave
+// it), when its transport reported one (a modem does; the simulated network does not). The
+// last 64 sends are remembered.
+std::optional<uint32_t> SmsMessageReference(SMS_MESSAGE_ID id);
+
+// Whether a send through this profile's backend may block for seconds (a modem).
+bool SmsSendMayBlock();
 
 }  // namespace platform::sms

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/sms/SmsLength.h"
@@ -21,10 +22,17 @@ struct SmsSubmission {
   uint32_t message_class = PS_MESSAGE_CLASS0;
 };
 
+// What the network answered to a submission it accepted.
+struct SmsSubmitted {
+  // The network's message reference of the (last part of the) SMS, when the transport
+  // knows it: a delivery report names it.
+  std::optional<uint32_t> message_reference;
+};
+
 class SmsTransport {
  public:
   virtual ~SmsTransport() = default;
-  virtual HRESULT Submit(const SmsSubmission& submission) = 0;
+  virtual HRESULT Submit(const SmsSubmission& submission, SmsSubmitted& submitted) = 0;
 };
 
 }  // namespace platform::sms
