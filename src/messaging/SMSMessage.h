@@ -45,6 +45,9 @@ class SMSMessage : public IListItem {
   bool outgoing = false;
   bool read = true;
   bool send_failed = false;
+  // A send still waiting for the modem's answer (see SMSPanel::Send); it becomes the sent SMS
+  // or the failure item when the answer comes.
+  bool sending = false;
   // For the item of a failed send: the text that did not go, which a resend puts back.
   std::u16string unsent_text;
   // The contact whose conversation holds this SMS; not owned, none for local items.

@@ -26,8 +26,11 @@
 #include "messaging/SmsSending.h"
 #include "messaging/SmsToggleReadAction.h"
 #include "messaging/VariableSmartListControl.h"
+#include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/msgstore/MapiDefs.h"
 #include "platform/registry/Registry.h"
+#include "platform/sms/SmsService.h"
 #include "platform/ui/WindowApi.h"
 #include "theme/LanguageText.h"
 #include "theme/SettingManager.h"
@@ -84,6 +87,7 @@ SMSPanel::SMSPanel(ui::HWND host_window, const RECT& initial_rect)
 
 SMSPanel::~SMSPanel() {
   StopLoading();
+  if (sender_.joinable()) sender_.join();
   ui::KillTimer(host_window_, kCounterTimerId);
 }
 
@@ -303,9 +307,30 @@ void SMSPanel::OnTransitionEnd() {
 }
 
 void SMSPanel::Send() {
+  if (sending_) return;
   const std::u16string text = text_box_->GetText();
   if (text.empty()) return;
-  std::unique_ptr<SMSMessage> item = SendSms(contact_, text, number_.number);
+  std::unique_ptr<SMSMessage> item;
+  if (platform::sms::SmsSendMayBlock()) {
+    item = std::make_unique<SMSMessage>();
+    item->outgoing = true;
+    item->sending = true;
+    item->text = text;
+    item->time = platform::msgstore::FileTimeFromUnixSeconds(platform::Clock::UnixSeconds());
+    sending_ = item.get();
+    pending_ = {contact_ ? contact_->display_name : std::u16string(), number_.number, text};
+    if (sender_.joinable()) sender_.join();
+    sender_ = std::thread([this, number = pending_.number, text] {
+      SmsSendOutcome outcome = SubmitSms(number, text);
+      {
+        std::lock_guard lock(send_mutex_);
+        send_outcome_ = std::move(outcome);
+      }
+      ui::PostMessage(host_window_, kMsgSmsSent, 0, 0);
+    });
+  } else {
+    item = SendSms(contact_, text, number_.number);
+  }
   const bool failed = item->send_failed;
   // Answering counts as having read the conversation.
   std::vector<SMSMessage*> unread;
@@ -325,6 +350,40 @@ void SMSPanel::Send() {
   }
   list_->SetScrollOffset(SmartListControl::kScrollToEnd);
   if (!failed) text_box_->SetText(u"");
+  UpdateCounter();
+  ui::InvalidateRect(host_window_, &rect);
+}
+
+void SMSPanel::OnSendFinished() {
+  std::optional<SmsSendOutcome> outcome;
+  {
+    std::lock_guard lock(send_mutex_);
+    outcome.swap(send_outcome_);
+  }
+  if (!outcome || !sending_) return;
+  if (sender_.joinable()) sender_.join();
+  // The Sent copy is filed whatever the screen shows now: the SMS went.
+  std::unique_ptr<SMSMessage> item =
+      FinishSend(pending_.recipient_name, pending_.text, pending_.number, *outcome);
+  const SMSMessage* bubble = sending_;
+  sending_ = nullptr;
+  bool shown = false;
+  {
+    std::lock_guard lock(list_->ListLock());
+    for (size_t i = 0; i < list_->GetItemCount() && !shown; ++i) {
+      shown = list_->GetItem(i) == bubble;
+    }
+  }
+  if (!shown) return;  // another conversation is open now
+  std::unique_ptr<IListItem> old = list_->RemoveItem(const_cast<SMSMessage*>(bubble));
+  const bool failed = item->send_failed;
+  {
+    std::lock_guard lock(list_->ListLock());
+    list_->AddItem(std::move(item));
+    list_->ForceFullPaint();
+  }
+  list_->SetScrollOffset(SmartListControl::kScrollToEnd);
+  if (failed && text_box_->GetText().empty()) text_box_->SetText(pending_.text);
   UpdateCounter();
   ui::InvalidateRect(host_window_, &rect);
 }

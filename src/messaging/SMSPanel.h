@@ -21,12 +21,15 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
 
 #include "contacts/PhoneEntry.h"
 #include "mapi/MAPIEntry.h"
+#include "messaging/SmsSending.h"
 #include "platform/ui/Window.h"
 #include "toolkit/Action.h"
 #include "toolkit/ContainerPanel.h"
@@ -42,6 +45,9 @@ class SMSPanel : public ContainerPanel {
  public:
   static constexpr uintptr_t kCounterTimerId = 655555;
   static constexpr uint32_t kCounterPeriodMs = 500;
+  // Posted to the host window when a send on the worker thread has its answer; the window
+  // procedure calls OnSendFinished.
+  static constexpr uint32_t kMsgSmsSent = 2025;
   // Width of the send button, right of the text box.
   static constexpr int kSendButtonWidth = 40;
 
@@ -67,7 +73,14 @@ class SMSPanel : public ContainerPanel {
 
   // Sends the box's text to the current number (nothing for an empty box): unread bubbles
   // become read, the result joins the list at the end; the box is emptied unless it failed.
+  // Where a send may take seconds (a modem), it runs on a worker thread: a sending bubble
+  // joins the list and the box empties at once; the answer (OnSendFinished) turns the bubble
+  // into the sent SMS, or the failure item with the text back in the box if it is still
+  // empty. While a send is pending, sending does nothing.
   void Send();
+  // The worker's send has its answer (posted as kMsgSmsSent).
+  void OnSendFinished();
+  bool SendPending() const { return sending_ != nullptr; }
   // Puts the text of `sms` back into the box, replacing what was typed (for a failed send,
   // the text that did not go).
   void PutBack(const SMSMessage& sms);
@@ -135,4 +148,17 @@ class SMSPanel : public ContainerPanel {
   std::atomic<bool> loading_{false};
   std::atomic<bool> scroll_to_end_{false};
   std::thread loader_;
+
+  // The send on the worker thread: its bubble (in list_ unless a new contact emptied it; only
+  // compared), what it sends, and the answer the worker leaves for the UI thread.
+  struct PendingSend {
+    std::u16string recipient_name;
+    std::u16string number;
+    std::u16string text;
+  };
+  const SMSMessage* sending_ = nullptr;
+  PendingSend pending_;
+  std::mutex send_mutex_;
+  std::optional<SmsSendOutcome> send_outcome_;  // under send_mutex_
+  std::thread sender_;
 };

@@ -38,8 +38,10 @@ void TellServiceUnavailable() {
 }
 
 // Files the copy of a sent SMS in Sent items; returns its entry, empty when a step failed.
-CMAPIEntry FileSentCopy(const ContactListItem* contact, const std::u16string& text,
-                        const std::u16string& number, FileTime time) {
+// A delivery report asked for with a known message reference marks the copy as awaiting it.
+CMAPIEntry FileSentCopy(const std::u16string& recipient_name, const std::u16string& text,
+                        const std::u16string& number, FileTime time,
+                        std::optional<uint32_t> awaited_report) {
   CMAPISession session;
   if (!session.Logon()) return {};
   std::unique_ptr<CMAPIMsgStore> store = session.OpenMsgStore(platform::msgstore::kSmsStoreName);
@@ -47,10 +49,11 @@ CMAPIEntry FileSentCopy(const ContactListItem* contact, const std::u16string& te
       store ? store->GetMessageFolder(SpecialFolder::kSentItems) : nullptr;
   std::unique_ptr<CMAPIMessage> message = sent ? sent->CreateMessage() : nullptr;
   if (!message) return {};
-  const CMAPIRecipient recipient{contact ? contact->display_name : std::u16string(), number, u"SMS",
-                                 MAPI_TO};
+  const CMAPIRecipient recipient{recipient_name, number, u"SMS", MAPI_TO};
   if (!message->SetRecipients({recipient}) || !message->SetSubject(text) ||
-      !message->SetMessageFlags() || !message->SetDeliveryTime(time) || !message->Save()) {
+      !message->SetMessageFlags() || !message->SetDeliveryTime(time) ||
+      (awaited_report && !message->SetAwaitingDeliveryReport(*awaited_report)) ||
+      !message->Save()) {
     return {};
   }
   return message->GetEntryID();
@@ -72,22 +75,31 @@ bool SaveSentItems() {
   return InboxSetting(u"SaveSent") != 0u;
 }
 
-HRESULT SmsSendText(const std::u16string& number, const std::u16string& text) {
+SmsSendOutcome SubmitSms(const std::u16string& number, const std::u16string& text) {
+  SmsSendOutcome outcome;
+  outcome.report_asked = DeliveryReportRequested();
   // Nothing to send to, or nothing to send: a failure, never a send that went nowhere.
-  if (number.empty()) return sms::SMS_E_INVALID_ADDRESS;
-  if (text.empty()) return sms::SMS_E_INVALIDARG;
+  if (number.empty()) {
+    outcome.result = sms::SMS_E_INVALID_ADDRESS;
+    return outcome;
+  }
+  if (text.empty()) {
+    outcome.result = sms::SMS_E_INVALIDARG;
+    return outcome;
+  }
   sms::SMS_HANDLE handle = 0;
   HRESULT hr = sms::SmsOpen(sms::kTextSmsProtocol, sms::SMS_MODE_SEND, &handle);
   if (sms::SmsFailed(hr)) {
-    TellServiceUnavailable();
-    return hr;
+    outcome.result = hr;
+    outcome.service_unavailable = true;
+    return outcome;
   }
   sms::SMS_ADDRESS address;
   address.smsatAddressType = number[0] == u'+' ? sms::SMSAT_INTERNATIONAL : sms::SMSAT_UNKNOWN;
   number.copy(address.ptsAddress, sms::SMS_MAX_ADDRESS_LENGTH);
   sms::TEXT_PROVIDER_SPECIFIC_DATA provider;
   provider.dwMessageOptions =
-      DeliveryReportRequested() ? sms::PS_MESSAGE_OPTION_STATUSREPORT : sms::PS_MESSAGE_OPTION_NONE;
+      outcome.report_asked ? sms::PS_MESSAGE_OPTION_STATUSREPORT : sms::PS_MESSAGE_OPTION_NONE;
   provider.psMessageClass = sms::PS_MESSAGE_CLASS1;
   provider.psReplaceOption = sms::PSRO_NONE;
   sms::SMS_MESSAGE_ID id = 0;
@@ -96,22 +108,42 @@ HRESULT SmsSendText(const std::u16string& number, const std::u16string& text) {
       static_cast<uint32_t>(text.size() * 2), reinterpret_cast<const uint8_t*>(&provider),
       sizeof provider, sms::SMSDE_OPTIMAL, 0, &id);
   sms::SmsClose(handle);
-  return hr;
+  outcome.result = hr;
+  if (!sms::SmsFailed(hr)) outcome.message_reference = sms::SmsMessageReference(id);
+  return outcome;
 }
 
-std::unique_ptr<SMSMessage> SendSms(const ContactListItem* contact, const std::u16string& text,
-                                    const std::u16string& number) {
-  const HRESULT hr = SmsSendText(number, text);
+HRESULT SmsSendText(const std::u16string& number, const std::u16string& text,
+                    std::optional<uint32_t>* message_reference) {
+  const SmsSendOutcome outcome = SubmitSms(number, text);
+  if (outcome.service_unavailable) TellServiceUnavailable();
+  if (message_reference) *message_reference = outcome.message_reference;
+  return outcome.result;
+}
+
+std::unique_ptr<SMSMessage> FinishSend(const std::u16string& recipient_name,
+                                       const std::u16string& text, const std::u16string& number,
+                                       const SmsSendOutcome& outcome) {
+  if (outcome.service_unavailable) TellServiceUnavailable();
   auto item = std::make_unique<SMSMessage>();
   item->outgoing = true;
   item->time = platform::msgstore::FileTimeFromUnixSeconds(platform::Clock::UnixSeconds());
-  if (sms::SmsFailed(hr)) {
-    item->text = ErrorText(hr);
+  if (sms::SmsFailed(outcome.result)) {
+    item->text = ErrorText(outcome.result);
     item->send_failed = true;
     item->unsent_text = text;
     return item;
   }
   item->text = text;
-  if (SaveSentItems()) item->entry = FileSentCopy(contact, text, number, item->time);
+  if (SaveSentItems()) {
+    item->entry = FileSentCopy(recipient_name, text, number, item->time,
+                               outcome.report_asked ? outcome.message_reference : std::nullopt);
+  }
   return item;
+}
+
+std::unique_ptr<SMSMessage> SendSms(const ContactListItem* contact, const std::u16string& text,
+                                    const std::u16string& number) {
+  return FinishSend(contact ? contact->display_name : std::u16string(), text, number,
+                    SubmitSms(number, text));
 }

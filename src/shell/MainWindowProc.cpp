@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "contacts/ContactSmartListControl.h"
+#include "messaging/SMSPanel.h"
 #include "platform/input/EditBox.h"
 #include "platform/sip/SystemInputPanel.h"
 #include "platform/ui/ControlColors.h"
@@ -179,6 +180,9 @@ LRESULT MainWindowProc(ui::HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
       return 0;
     case kMsgRepaint:
       OnRepaint(hwnd, wparam);
+      return 0;
+    case SMSPanel::kMsgSmsSent:
+      if (App().sms_screen) App().sms_screen->OnSendFinished();
       return 0;
     case kContactCreatedLocally:
     case kContactDeletedLocally:

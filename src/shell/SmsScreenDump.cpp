@@ -30,6 +30,7 @@ void WriteBubbles(ui::JsonWriter& json, VariableSmartListControl& list) {
     json.BoolField("outgoing", sms->outgoing);
     json.BoolField("read", sms->read);
     json.BoolField("failed", sms->send_failed);
+    json.BoolField("sending", sms->sending);
     json.StringField("date", sms->date_text);
     json.IntField("height", sms->height);
     json.BoolField("on_screen", list.IsItemVisible(sms));
