@@ -50,7 +50,7 @@ modem_empty() { [ -z "$(on_modem "$1")" ]; }
 
 /usr/bin/python3 -m dbusmock --system --template "$(dirname "$0")/../mock/modemmanager.py" \
   >"$WORK/mock.log" 2>&1 &
-until_true 10 gdbus call --system -d "$MM" -o "$ROOT" -m org.freedesktop.DBus.Properties.Get \
+until_true 20 gdbus call --system -d "$MM" -o "$ROOT" -m org.freedesktop.DBus.Properties.Get \
   "$MM" Version >/dev/null 2>&1 || { echo "the mock did not start"; cat "$WORK/mock.log"; exit 1; }
 
 phone seed-demo --contacts 0 >/dev/null
@@ -62,22 +62,22 @@ UNREAD_BEFORE="$(reg_data HKCU 'System\State\Messages\SMS\Unread' Count)"
 MODEM="$(mock AddModem | grep -o "$ROOT/Modem/[0-9]*")"
 mock PreloadSms "$MODEM" "+33611111111" "Before the transport" "2025-12-31T18:00:00Z" >/dev/null
 
-"$QB_BIN/qbphoned" --device "$DEVICE" --stale-parts 2 >"$WORK/qbphoned.log" 2>&1 &
+"$QB_BIN/qbphoned" --device "$DEVICE" --stale-parts 8 >"$WORK/qbphoned.log" 2>&1 &
 DAEMON=$!
 check "an SMS on the modem at start is filed and deleted from the modem" \
-  until_true 10 eval 'count_is 1 && modem_empty "$MODEM"'
+  until_true 20 eval 'count_is 1 && modem_empty "$MODEM"'
 check "a second transport for the profile ends at once" \
   timeout 5 "$QB_BIN/qbphoned" --device "$DEVICE"
-check "the modem's signal is the signal value" until_true 5 signal_is 75
+check "the modem's signal is the signal value" until_true 15 signal_is 75
 mock SetSignalQuality "$MODEM" 42 >/dev/null
-check "a change of signal follows" until_true 5 signal_is 42
+check "a change of signal follows" until_true 15 signal_is 42
 
 # --- Timestamps of every form -----------------------------------------------------------------
 for stamp in 2026-01-01T12:00:00Z 2026-01-01T16:00:01+04 2026-01-01T17:30:02+05:30 \
   2026-01-01T04:00:03-08 ""; do
   mock ReceiveSms "$MODEM" "+33611111111" "at [$stamp]" "$stamp" >/dev/null
 done
-check "five more SMS are filed" until_true 10 count_is 6
+check "five more SMS are filed" until_true 20 count_is 6
 check "each service-centre time is read in its zone" test "$(inbox | python3 -c "
 import json, sys
 print(sorted((m['text'], m['time']) for m in json.load(sys.stdin) if m['text'].startswith('at [2')))")" = \
@@ -95,10 +95,10 @@ PART="$(mock ReceiveMultipart "$MODEM" "+33611111111" "One long SMS in two parts
 sleep 1
 check "a multipart SMS still receiving is not filed" count_is 6
 mock CompleteMultipart "$PART" >/dev/null
-check "the complete multipart SMS is filed once" until_true 10 count_is 7
+check "the complete multipart SMS is filed once" until_true 20 count_is 7
 check "with its whole text" test "$(inbox | grep -c 'One long SMS in two parts')" = 1
 mock ReceiveMultipart "$MODEM" "+33611111111" "A part never comes" "" >/dev/null
-check "an SMS whose parts stopped coming is deleted unfiled" until_true 10 modem_empty "$MODEM"
+check "an SMS whose parts stopped coming is deleted unfiled" until_true 20 modem_empty "$MODEM"
 check "and never filed" count_is 7
 check "the unread count counts each filed SMS" \
   test "$(reg_data HKCU 'System\State\Messages\SMS\Unread' Count)" = $((UNREAD_BEFORE + 7))
@@ -110,24 +110,24 @@ check "a send through the modem files its Sent copy" phone sms send "+3361111111
 check "a second send through the modem" phone sms send "+33611111111" "second"
 sent() { phone sms list sent --json | python3 -c "import json,sys; print(sorted((m['text'], m['delivery']) for m in json.load(sys.stdin)))"; }
 check "both copies await their reports" test "$(sent)" = "[('first', 'awaiting'), ('second', 'awaiting')]"
-check "the modem keeps none of our SMS" until_true 5 modem_empty "$MODEM"
+check "the modem keeps none of our SMS" until_true 15 modem_empty "$MODEM"
 mock AddStatusReport "$MODEM" "+33611111111" 17 0 >/dev/null
 mock AddStatusReport "$MODEM" "+33611111111" 0 0 >/dev/null
 mock AddStatusReport "$MODEM" "+33611111111" 255 0x41 >/dev/null
 delivered() { [ "$(sent)" = "[('first', 'failed'), ('second', 'delivered')]" ]; }
 check "reports after a wrap from 255 mark each copy; an unknown one marks nothing" \
-  until_true 10 delivered
-check "reports are deleted and never filed" until_true 5 eval 'modem_empty "$MODEM" && count_is 7'
+  until_true 20 delivered
+check "reports are deleted and never filed" until_true 15 eval 'modem_empty "$MODEM" && count_is 7'
 
 # --- The modem goes and comes back ------------------------------------------------------------
 mock RemoveModem "$MODEM" >/dev/null
-check "without a modem the signal is 0" until_true 5 signal_is 0
+check "without a modem the signal is 0" until_true 15 signal_is 0
 check "without a modem a send fails" \
   eval '! phone sms send "+33611111111" "nowhere" 2>"$WORK/nowhere.err"'
 check "and files nothing" test "$(phone sms list sent --json | grep -c nowhere)" = 0
 MODEM="$(mock AddModem | grep -o "$ROOT/Modem/[0-9]*")"
 mock ReceiveSms "$MODEM" "+33611111111" "After the modem came back" "" >/dev/null
-check "an SMS on the new modem is filed" until_true 10 count_is 8
+check "an SMS on the new modem is filed" until_true 20 count_is 8
 check "sending works again" phone sms send "+33611111111" "again"
 kill "$DAEMON"
 wait "$DAEMON"
