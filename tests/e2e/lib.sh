@@ -50,6 +50,14 @@ run_script() {
 # extra arguments are sys.argv[2:].
 json() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print($2)" "$1" "${@:3}"; }
 same_image() { cmp -s "$1" "$2"; }
+# row_y LIST_DUMP NAME: the y of the middle of NAME's row in a dump of the list screen.
+row_y() {
+  json "$1" "(lambda l: l['list_rect'][1] - l['scroll_offset'] + l['rows'][0]['height'] // 2 + sum(r['height'] for r in l['rows'][:[r['name'] for r in l['rows']].index(sys.argv[2])]))(d['list_screen'])" "$2"
+}
+# sms_button DETAIL_DUMP: "x y" of the SMS button in the detail screen's bottom-aligned list.
+sms_button() {
+  json "$1" "(lambda s: (lambda r, b, h: '120 %d' % (max(r[1], r[3] - len(b) * h) + h * [x['action'] for x in b].index('SMSAction') + h // 2))(s['button_list_rect'], s['buttons'], s['buttons'][0]['height']))(d['detail_screen'])"
+}
 # golden SHOT NAME: the shot equals tests/e2e/golden/NAME.png (QB_UPDATE_GOLDEN=1 rewrites it);
 # a differing shot is kept as $TMPDIR/NAME_err.png.
 golden() {

@@ -143,14 +143,14 @@ SCRIPT
 L="$WORK/shots-start/list.json"
 check "the start shows Alice with the SMS filed while it was closed" test "$(json "$L" \
   "[(r['name'], r.get('unread_sms')) for r in d['list_screen']['rows'] if r['name'] == 'Alpha, Alice']")" = "[('Alpha, Alice', 8)]"
-ROW_Y="$(json "$L" "(lambda l: l['list_rect'][1] - l['scroll_offset'] + l['rows'][0]['height'] // 2 + sum(r['height'] for r in l['rows'][:[r['name'] for r in l['rows']].index('Alpha, Alice')]))(d['list_screen'])")"
+ROW_Y="$(row_y "$L" 'Alpha, Alice')"
 run_script probe <<SCRIPT
 tap 120 $ROW_Y
 wait 500
 dump detail.json
 quit
 SCRIPT
-SMS_BUTTON="$(json "$WORK/shots-probe/detail.json" "(lambda s: (lambda r, b, h: '120 %d' % (max(r[1], r[3] - len(b) * h) + h * [x['action'] for x in b].index('SMSAction') + h // 2))(s['button_list_rect'], s['buttons'], s['buttons'][0]['height']))(d['detail_screen'])")"
+SMS_BUTTON="$(sms_button "$WORK/shots-probe/detail.json")"
 OPEN="tap 120 $ROW_Y
 wait 500
 tap $SMS_BUTTON
@@ -170,7 +170,10 @@ down $SEND
 wait 400
 up $SEND
 wait 600
-dump after.json"
+dump after.json
+shot after.png
+post 2024
+shot after-full.png"
 run_script slow <<SCRIPT
 $OPEN
 $SENDING
@@ -179,6 +182,8 @@ SCRIPT
 bubbles() { json "$1" "([(b['text'], b['outgoing'], b['failed'], b['sending']) for b in d['sms_screen']['bubbles']][-1], d['sms_screen']['text'])"; }
 check "a slow modem's send ends as the sent bubble with the box empty" \
   test "$(bubbles "$WORK/shots-slow/after.json")" = "(('Slow modem', True, False, False), '')"
+check "the bubble the worker's answer made is painted as a full repaint paints it" \
+  same_image "$WORK/shots-slow/after.png" "$WORK/shots-slow/after-full.png"
 check "and its Sent copy is filed" test "$(phone sms list sent --json | grep -c 'Slow modem')" = 1
 mock RemoveModem "$MODEM" >/dev/null
 run_script nomodem <<SCRIPT
@@ -188,6 +193,8 @@ quit
 SCRIPT
 check "with no modem the send fails visibly and the text comes back into the box" test \
   "$(json "$WORK/shots-nomodem/after.json" "(d['sms_screen']['bubbles'][-1]['failed'], d['sms_screen']['text'])")" = "(True, 'Slow modem')"
+check "the failure bubble is painted as a full repaint paints it" \
+  same_image "$WORK/shots-nomodem/after.png" "$WORK/shots-nomodem/after-full.png"
 check "and nothing more is filed" test "$(phone sms list sent --json | grep -c 'Slow modem')" = 1
 grep -q "filed SMS" "$WORK/qbphoned.log" || cat "$WORK/qbphoned.log"
 finish

@@ -41,7 +41,7 @@ run_script probe <<'SCRIPT'
 dump list.json
 quit
 SCRIPT
-ROW_Y="$(json "$WORK/shots-probe/list.json" "(lambda l: l['list_rect'][1] - l['scroll_offset'] + l['rows'][0]['height'] // 2 + sum(r['height'] for r in l['rows'][:[r['name'] for r in l['rows']].index('Alpha, Alice')]))(d['list_screen'])")"
+ROW_Y="$(row_y "$WORK/shots-probe/list.json" 'Alpha, Alice')"
 run_script probe2 <<SCRIPT
 tap 120 $ROW_Y
 wait 500
@@ -49,7 +49,7 @@ dump detail.json
 quit
 SCRIPT
 # The SMS button in the bottom-aligned button list.
-SMS_BUTTON="$(json "$WORK/shots-probe2/detail.json" "(lambda s: (lambda r, b, h: '120 %d' % (max(r[1], r[3] - len(b) * h) + h * [x['action'] for x in b].index('SMSAction') + h // 2))(s['button_list_rect'], s['buttons'], s['buttons'][0]['height']))(d['detail_screen'])")"
+SMS_BUTTON="$(sms_button "$WORK/shots-probe2/detail.json")"
 OPEN="tap 120 $ROW_Y
 wait 500
 tap $SMS_BUTTON
