@@ -1,9 +1,8 @@
 #include "app/StartupTrace.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
+#include "platform/DebugChannel.h"
 #include "platform/ProcessUsage.h"
 
 namespace app {
@@ -25,8 +24,7 @@ StartupTrace::StartupTrace(platform::ui::InputSource* inner, Probe probe)
     : inner_(inner), probe_(std::move(probe)) {}
 
 bool StartupTrace::Enabled() {
-  const char* value = std::getenv("QUILLBOOK_DEBUG");
-  return value != nullptr && std::strstr(value, "startup") != nullptr;
+  return platform::DebugChannelOn("startup");
 }
 
 bool StartupTrace::Feed(platform::ui::WindowManager& manager) {

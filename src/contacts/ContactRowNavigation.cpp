@@ -2,11 +2,10 @@
 // before the platform editor.
 #include "contacts/ContactRowNavigation.h"
 
-#include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <utility>
 
+#include "platform/DebugChannel.h"
 #include "platform/ui/WindowApi.h"
 #include "theme/SettingManager.h"
 #include "toolkit/FadeScreen.h"
@@ -35,8 +34,7 @@ ContactRowNavigation::TraceSink& Sink() {
 }
 
 bool TraceChannelOn() {
-  const char* value = std::getenv("QUILLBOOK_DEBUG");
-  return value != nullptr && std::strstr(value, "contacts") != nullptr;
+  return platform::DebugChannelOn("contacts");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "messaging/SMSPanel.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cwctype>
 #include <mutex>
 #include <vector>
@@ -27,7 +28,9 @@
 #include "messaging/SmsToggleReadAction.h"
 #include "messaging/VariableSmartListControl.h"
 #include "platform/Clock.h"
+#include "platform/DebugChannel.h"
 #include "platform/Messages.h"
+#include "platform/PhoneState.h"
 #include "platform/msgstore/MapiDefs.h"
 #include "platform/registry/Registry.h"
 #include "platform/sms/SmsService.h"
@@ -47,9 +50,6 @@
 namespace {
 
 namespace ui = platform::ui;
-
-constexpr std::u16string_view kPhoneStateKey = u"System\\State\\Phone";
-constexpr std::u16string_view kSignalValue = u"Signal Strength Raw";
 
 // Whether `sms` is still a row of `list` (a menu may outlive the row it was opened for).
 bool Holds(VariableSmartListControl& list, const SMSMessage& sms) {
@@ -181,8 +181,8 @@ void SMSPanel::Resize(const RECT& client) {
 }
 
 int SMSPanel::SignalValue() {
-  const auto value =
-      platform::ReadRegistryDword(platform::HKEY_LOCAL_MACHINE, kPhoneStateKey, kSignalValue);
+  const auto value = platform::ReadRegistryDword(
+      platform::HKEY_LOCAL_MACHINE, platform::kPhoneStateKey, platform::kSignalStrengthValue);
   // Other programs write the value: anything outside a percentage is clamped.
   return static_cast<int>(std::min<uint32_t>(value.value_or(0), 100));
 }
@@ -306,6 +306,16 @@ void SMSPanel::OnTransitionEnd() {
   }
 }
 
+namespace {
+
+// The "sms" debug channel: when a send that may block starts and when its answer is taken.
+void TraceSend(const char* what) {
+  static const bool on = platform::DebugChannelOn("sms");
+  if (on) std::fprintf(stderr, "quillbook: sms send %s %.3f\n", what, platform::Clock::TraceMs());
+}
+
+}  // namespace
+
 void SMSPanel::Send() {
   if (sending_) return;
   const std::u16string text = text_box_->GetText();
@@ -318,6 +328,7 @@ void SMSPanel::Send() {
     item->text = text;
     item->time = platform::msgstore::FileTimeFromUnixSeconds(platform::Clock::UnixSeconds());
     sending_ = item.get();
+    TraceSend("started");
     pending_ = {contact_ ? contact_->display_name : std::u16string(), number_.number, text};
     if (sender_.joinable()) sender_.join();
     sender_ = std::thread([this, number = pending_.number, text] {
@@ -362,6 +373,7 @@ void SMSPanel::OnSendFinished() {
   }
   if (!outcome || !sending_) return;
   if (sender_.joinable()) sender_.join();
+  TraceSend("finished");
   // The Sent copy is filed whatever the screen shows now: the SMS went.
   std::unique_ptr<SMSMessage> item =
       FinishSend(pending_.recipient_name, pending_.text, pending_.number, *outcome);

@@ -28,11 +28,17 @@ void Clock::UseVirtual(uint32_t start) {
   g_virtual.store(true, std::memory_order_release);
 }
 
-void Clock::UseReal() { g_virtual.store(false, std::memory_order_release); }
+void Clock::UseReal() {
+  g_virtual.store(false, std::memory_order_release);
+}
 
-bool Clock::IsVirtual() { return g_virtual.load(std::memory_order_acquire); }
+bool Clock::IsVirtual() {
+  return g_virtual.load(std::memory_order_acquire);
+}
 
-void Clock::Advance(uint32_t ms) { g_virtual_ticks.fetch_add(ms, std::memory_order_acq_rel); }
+void Clock::Advance(uint32_t ms) {
+  g_virtual_ticks.fetch_add(ms, std::memory_order_acq_rel);
+}
 
 int64_t Clock::UnixSeconds() {
   if (g_virtual.load(std::memory_order_acquire)) {
@@ -42,6 +48,13 @@ int64_t Clock::UnixSeconds() {
   return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
 }
 
-void Clock::SetVirtualUnixSeconds(int64_t seconds) { g_virtual_unix.store(seconds); }
+void Clock::SetVirtualUnixSeconds(int64_t seconds) {
+  g_virtual_unix.store(seconds);
+}
+
+double Clock::TraceMs() {
+  using namespace std::chrono;
+  return duration<double, std::milli>(system_clock::now().time_since_epoch()).count();
+}
 
 }  // namespace platform

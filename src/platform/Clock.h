@@ -25,6 +25,10 @@ class Clock {
   // clock keeps a fixed wall time plus the virtual ticks, so date texts are deterministic.
   static int64_t UnixSeconds();
   static void SetVirtualUnixSeconds(int64_t seconds);
+
+  // Real wall-clock milliseconds since the epoch with a fraction, whatever clock the UI runs
+  // on: the time stamp of trace lines, which benchmarks line up with other processes' times.
+  static double TraceMs();
 };
 
 }  // namespace platform

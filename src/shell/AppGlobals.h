@@ -59,6 +59,9 @@ struct AppGlobals {
   int theme_loads = 0;
   int language_loads = 0;
   bool fullscreen_preference = true;  // as last read
+  // A scripted run holds each command while an SMS send is pending, unless the script turned
+  // this off to act during the send ("test sms hold off").
+  bool scripts_wait_for_sends = true;
   // The last screen transition run: its kind ("slide", "flip", "genie open", "genie close")
   // and direction, for dumps and tests.
   std::string last_transition;

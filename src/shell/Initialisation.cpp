@@ -5,6 +5,7 @@
 #include "messaging/SMSPanel.h"
 #include "messaging/SmsBridge.h"
 #include "messaging/SmsCounts.h"
+#include "platform/PhoneState.h"
 #include "platform/msgstore/SmsState.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/WindowApi.h"
@@ -28,8 +29,6 @@ namespace ui = platform::ui;
 
 constexpr char16_t kUnreadKey[] = u"System\\State\\Messages\\SMS\\Unread";
 constexpr char16_t kUnreadValue[] = u"Count";
-constexpr char16_t kPhoneKey[] = u"System\\State\\Phone";
-constexpr char16_t kSignalValue[] = u"Signal Strength Raw";
 
 template <typename T>
 T* AddPanel(AppGlobals& app, std::unique_ptr<T> panel) {
@@ -77,7 +76,8 @@ void WatchRegistry(AppGlobals& app) {
                                   [main] { ui::PostMessage(main, kMsgRefreshSmsCounter, 0, 0); })) {
     app.watches.push_back(std::move(watch));
   }
-  if (auto watch = registry.Watch(platform::HKEY_LOCAL_MACHINE, kPhoneKey, kSignalValue,
+  if (auto watch = registry.Watch(platform::HKEY_LOCAL_MACHINE, platform::kPhoneStateKey,
+                                  platform::kSignalStrengthValue,
                                   [main] { ui::PostMessage(main, kMsgRepaint, 0, 0); })) {
     app.watches.push_back(std::move(watch));
   }

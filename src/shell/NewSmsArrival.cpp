@@ -1,11 +1,14 @@
 #include "shell/NewSmsArrival.h"
 
+#include <cstdio>
 #include <memory>
 
 #include "contacts/ContactSmartListControl.h"
 #include "contacts/SmsFilterItem.h"
 #include "messaging/SMSPanel.h"
 #include "messaging/SmsBridge.h"
+#include "platform/Clock.h"
+#include "platform/DebugChannel.h"
 #include "platform/ui/WindowApi.h"
 #include "screens/ContactContainerPanel.h"
 #include "shell/AppGlobals.h"
@@ -22,6 +25,8 @@ void HandleNewSms() {
   if (!app.sms_buffer || !app.list_screen) return;
   const std::optional<NewSmsNotice> notice = app.sms_buffer->Read();
   if (!notice) return;
+  static const bool trace = platform::DebugChannelOn("sms");
+  if (trace) std::fprintf(stderr, "quillbook: sms arrival %.3f\n", platform::Clock::TraceMs());
   ContactSmartListControl& list = app.list_screen->ContactList();
   const UnknownSenders unknown =
       list.IsLoading() ? UnknownSenders::kLeaveToRecount : UnknownSenders::kAddPseudoContact;

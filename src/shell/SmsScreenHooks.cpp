@@ -49,8 +49,12 @@ std::string SmsHook(const std::u16string& arguments) {
     if (screen && screen->visible && screen->Contact()) screen->Send();
     return {};
   }
+  if (arguments == u"hold on" || arguments == u"hold off") {
+    App().scripts_wait_for_sends = arguments == u"hold on";
+    return {};
+  }
   if (arguments.starts_with(u"open ")) return Open(std::u16string_view(arguments).substr(5));
-  return "expected open N or send";
+  return "expected open N, send, hold on or hold off";
 }
 
 }  // namespace

@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstdlib>
-#include <cstring>
 
 #include "platform/Clock.h"
+#include "platform/DebugChannel.h"
 #include "platform/ui/MessageBoxWindow.h"
 
 namespace platform::ui {
@@ -16,11 +15,6 @@ namespace {
 
 std::atomic<WindowManager*> g_current{nullptr};
 
-bool DebugChannelOn(const char* channel) {
-  const char* value = std::getenv("QUILLBOOK_DEBUG");
-  return value && std::strstr(value, channel) != nullptr;
-}
-
 }  // namespace
 
 WindowManager::WindowManager(const WindowManagerOptions& options, std::unique_ptr<Display> display)
@@ -28,7 +22,8 @@ WindowManager::WindowManager(const WindowManagerOptions& options, std::unique_pt
       screen_width_(std::clamp(options.screen_width, 16, 4096)),
       screen_height_(std::clamp(options.screen_height, 16, 4096)),
       display_(display ? std::move(display) : CreateHeadlessDisplay()),
-      debug_repaint_(DebugChannelOn("repaint")) {
+      debug_repaint_(DebugChannelOn("repaint")),
+      debug_frames_(DebugChannelOn("frames")) {
   queue_.SetWakeCallback([this] { display_->Wake(); });
   g_current.store(this, std::memory_order_release);
 }
@@ -239,6 +234,7 @@ bool WindowManager::GetMessage(MSG& msg) {
     Screen();
     if (input_source_ && input_source_->Feed(*this)) continue;
     display_->Wait(WaitTimeout());
+    if (debug_frames_) frame_started_ = std::chrono::steady_clock::now();
   }
 }
 

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -232,6 +233,7 @@ class WindowManager final : public InputSink {
   bool AboveModal(HWND hwnd) const;
   void MarkStale() { screen_stale_ = true; }
   void Compose();
+  void TraceFrame();
   void ComposeWindow(HWND hwnd, POINT origin);
   void DrawTaskBar();
   void DrawTaskBarButton();
@@ -274,6 +276,10 @@ class WindowManager final : public InputSink {
   int composition_cursor_ = 0;
   TaskBarButton task_bar_button_;
   bool debug_repaint_ = false;
+  // The "frames" channel: a line per presented screen with the real time the loop spent on it
+  // since it last presented or woke from waiting for input.
+  bool debug_frames_ = false;
+  std::chrono::steady_clock::time_point frame_started_ = std::chrono::steady_clock::now();
   std::vector<RECT> repainted_;  // screen rects painted since the last compose (debug overlay)
 };
 

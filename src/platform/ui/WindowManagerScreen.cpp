@@ -2,6 +2,7 @@
 // children, the task bar strip on top when the foreground application is not full screen, and
 // the repaint outline overlay of the debug channel.
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/Clock.h"
 #include "platform/Text.h"
@@ -209,8 +210,16 @@ const Surface& WindowManager::Screen() {
   if (!screen_ || screen_stale_) {
     Compose();
     display_->Present(*screen_);
+    if (debug_frames_) TraceFrame();
   }
   return *screen_;
+}
+
+void WindowManager::TraceFrame() {
+  const auto now = std::chrono::steady_clock::now();
+  const double spent = std::chrono::duration<double, std::milli>(now - frame_started_).count();
+  frame_started_ = now;
+  std::fprintf(stderr, "quillbook: frame %.3f %.3f\n", Clock::TraceMs(), spent);
 }
 
 void WindowManager::Compose() {

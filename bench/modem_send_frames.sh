@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Frame times of the conversation screen while a slow modem sends: the ModemManager mock takes
+# 3 s (QB_SEND_DELAY) to send, and the headless program keeps flinging the conversation
+# during the send (its script no longer waits for the pending send: "test sms hold off").
+# The program's "frames" and "sms" debug channels give each presented frame's real time and
+# the send's start and end; prints the frames presented during the send, their median, 95th
+# percentile and longest time, and the longest gap between two frames.
+# Usage: bench/modem_send_frames.sh BUILD [DRAGS]
+set -u
+if [ -z "${QB_PRIVATE_BUS:-}" ]; then
+  exec env QB_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+fi
+export DBUS_SYSTEM_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
+BUILD="$(realpath "${1:?usage: bench/modem_send_frames.sh BUILD [DRAGS]}")"
+DRAGS="${2:-300}"
+HERE="$(cd "$(dirname "$0")" && pwd)"
+WORK="$(mktemp -d)"
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
+export XDG_RUNTIME_DIR="$WORK/run" FONTCONFIG_FILE="$HERE/../tests/fonts/fonts.conf"
+mkdir -p "$XDG_RUNTIME_DIR"
+MM=org.freedesktop.ModemManager1
+ROOT=/org/freedesktop/ModemManager1
+mock() { gdbus call --system -d "$MM" -o "$ROOT" -m "org.freedesktop.DBus.Mock.$1" "${@:2}"; }
+phone() { "$BUILD/qbphone" --device "$WORK/device" "$@"; }
+/usr/bin/python3 -m dbusmock --system --template "$HERE/../tests/mock/modemmanager.py" >/dev/null 2>&1 &
+for _ in $(seq 100); do mock Reset >/dev/null 2>&1 && break; sleep 0.05; done
+phone seed-demo --contacts 50 --sms 2000 >/dev/null
+phone reg set HKLM 'Software\Quillbook\Platform' Sms sz modem >/dev/null
+phone reg set HKCU 'Software\Quillbook\Contact' CurrentSIP sz nosip >/dev/null
+mock AddModem >/dev/null
+mock SetSendDelay "${QB_SEND_DELAY:-3.0}" >/dev/null
+{
+  echo "test sms open 0"
+  echo "wait 1500"
+  echo "test sms hold off"
+  echo "char Frames during a slow send"
+  echo "test sms send"
+  for _ in $(seq "$DRAGS"); do
+    echo "drag 120 260 120 120 160"
+    echo "drag 120 120 120 260 160"
+  done
+  echo "test sms hold on"
+  echo "wait 100"
+  echo "dump after.json"
+  echo "quit"
+} >"$WORK/frames.qbs"
+QUILLBOOK_DEBUG=frames,sms "$BUILD/quillbook" --headless --home "$WORK/home" --device "$WORK/device" \
+  --script "$WORK/frames.qbs" --shots "$WORK/shots" 2>"$WORK/trace.log" >/dev/null
+rc=$?
+[ "$rc" = 0 ] || { echo "quillbook ended with $rc"; tail "$WORK/trace.log"; exit 1; }
+python3 - "$WORK/trace.log" "$WORK/shots/after.json" <<'PY'
+import json, statistics, sys
+frames, start, end = [], None, None
+for line in open(sys.argv[1]):
+    part = line.split()
+    if part[:2] == ["quillbook:", "frame"]:
+        frames.append((float(part[2]), float(part[3])))
+    elif part[:3] == ["quillbook:", "sms", "send"]:
+        if part[3] == "started": start = float(part[4])
+        else: end = float(part[4])
+if start is None or end is None:
+    sys.exit("no send was traced")
+during = [f for f in frames if start < f[0] <= end]
+spent = sorted(s for _, s in during)
+times = [start] + [t for t, _ in during] + [end]
+gap = max(b - a for a, b in zip(times, times[1:]))
+last = json.load(open(sys.argv[2]))["sms_screen"]["bubbles"][-1]
+print("send took %.0f ms; %d frames during it: median %.2f ms, p95 %.2f, max %.2f; longest gap %.2f ms"
+      % (end - start, len(spent), statistics.median(spent), spent[int(0.95 * (len(spent) - 1))],
+         spent[-1], gap))
+print("the send ended as %s" % ("sent" if not last["failed"] and not last["sending"] else "failed"))
+PY
