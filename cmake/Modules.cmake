@@ -37,6 +37,16 @@ function(qb_testsupport)
   target_compile_definitions(qb_testsupport PUBLIC QB_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endfunction()
 
+# Tests named ModemThreadTest need the ModemManager mock on a private bus: run once more
+# under tests/mock/with_modem_mock.sh (they skip themselves elsewhere).
+function(qb_modem_tests executable sources)
+  if("${sources}" MATCHES "ModemThreadTest\\.cpp")
+    add_test(NAME ${executable}_modem COMMAND bash ${CMAKE_SOURCE_DIR}/tests/mock/with_modem_mock.sh
+             $<TARGET_FILE:${executable}> --gtest_filter=ModemThreadTest.*)
+    set_tests_properties(${executable}_modem PROPERTIES ENVIRONMENT "${QB_TEST_ENV}" LABELS thread)
+  endif()
+endfunction()
+
 # One GoogleTest executable per module. Files named *ThreadTest.cpp also form a
 # <module>_thread_tests executable, the only tests built under ThreadSanitizer.
 function(qb_unit_tests)
@@ -56,12 +66,14 @@ function(qb_unit_tests)
         target_link_libraries(${name}_thread_tests qb_testsupport GTest::gtest_main)
         add_test(NAME ${name}_threads COMMAND ${name}_thread_tests)
         set_tests_properties(${name}_threads PROPERTIES ENVIRONMENT "${QB_TEST_ENV}" LABELS thread)
+        qb_modem_tests(${name}_thread_tests "${thread_srcs}")
       endif()
     else()
       add_executable(${name}_tests ${tsrcs})
       target_link_libraries(${name}_tests qb_testsupport GTest::gtest_main)
       add_test(NAME ${name} COMMAND ${name}_tests)
       set_tests_properties(${name} PROPERTIES ENVIRONMENT "${QB_TEST_ENV}" LABELS unit)
+      qb_modem_tests(${name}_tests "${tsrcs}")
     endif()
   endforeach()
 endfunction()

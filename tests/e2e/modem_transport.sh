@@ -5,9 +5,10 @@
 # modems write; files a multipart SMS once, complete, and removes one whose parts stopped
 # coming; keeps the signal value with the modem's; sends through the modem backend (a second
 # transport ends at once); matches status reports (reference 0, a wrap from 255, an unknown
-# one) to the Sent copies; follows the modem removed and added again; and an SMS filed while
-# Quillbook was closed is in its list on the next start. With no modem, a send fails and
-# nothing is filed.
+# one) to the Sent copies; follows the modem removed and added again; does not file twice an SMS
+# the modem would not delete; an SMS filed while Quillbook was closed is in its list on the next
+# start. With no modem, a send fails and nothing is filed. Quillbook in a window starts the
+# transport for a modem profile.
 set -u
 
 if [ -z "${QB_PRIVATE_BUS:-}" ]; then
@@ -129,9 +130,22 @@ MODEM="$(mock AddModem | grep -o "$ROOT/Modem/[0-9]*")"
 mock ReceiveSms "$MODEM" "+33611111111" "After the modem came back" "" >/dev/null
 check "an SMS on the new modem is filed" until_true 20 count_is 8
 check "sending works again" phone sms send "+33611111111" "again"
+
+# --- A filed SMS the modem would not delete is not filed again by the next transport ----------
+mock SetDeleteError org.freedesktop.ModemManager1.Error.Core.Failed "storage busy" >/dev/null
+mock ReceiveSms "$MODEM" "+33611111111" "Filed, not deleted" "2026-02-02T10:00:00Z" >/dev/null
+check "an SMS whose delete fails is filed" until_true 20 count_is 9
+check "and stays on the modem" test -n "$(on_modem "$MODEM")"
 kill "$DAEMON"
 wait "$DAEMON"
 check "the transport ends on SIGTERM with 0" test $? -eq 0
+mock SetDeleteError "" "" >/dev/null
+"$QB_BIN/qbphoned" --device "$DEVICE" >>"$WORK/qbphoned.log" 2>&1 &
+DAEMON=$!
+check "the next transport deletes it without filing it twice" \
+  until_true 20 eval 'modem_empty "$MODEM" && count_is 9'
+kill "$DAEMON"
+wait "$DAEMON"
 
 # --- Quillbook closed: the SMS is in the list on the next start; the screen sends through the
 # modem from a worker, with the modem slow, then with no modem ---------------------------------
@@ -142,7 +156,7 @@ quit
 SCRIPT
 L="$WORK/shots-start/list.json"
 check "the start shows Alice with the SMS filed while it was closed" test "$(json "$L" \
-  "[(r['name'], r.get('unread_sms')) for r in d['list_screen']['rows'] if r['name'] == 'Alpha, Alice']")" = "[('Alpha, Alice', 8)]"
+  "[(r['name'], r.get('unread_sms')) for r in d['list_screen']['rows'] if r['name'] == 'Alpha, Alice']")" = "[('Alpha, Alice', 9)]"
 ROW_Y="$(row_y "$L" 'Alpha, Alice')"
 run_script probe <<SCRIPT
 tap 120 $ROW_Y
@@ -196,5 +210,15 @@ check "with no modem the send fails visibly and the text comes back into the box
 check "the failure bubble is painted as a full repaint paints it" \
   same_image "$WORK/shots-nomodem/after.png" "$WORK/shots-nomodem/after-full.png"
 check "and nothing more is filed" test "$(phone sms list sent --json | grep -c 'Slow modem')" = 1
+
+# --- Quillbook in a window starts the transport for a modem profile, which outlives it ----------
+held() { ! flock -n "$DEVICE/qbphoned.lock" true; }
+SDL_VIDEODRIVER=offscreen "$BIN" --home "$HOME_DIR" --device "$DEVICE" >"$WORK/window.log" 2>&1 &
+APP=$!
+check "Quillbook on a modem profile starts the transport" until_true 20 held
+kill "$APP"
+wait "$APP"
+check "which keeps running when Quillbook ends" held
+pkill -f "qbphoned --device $DEVICE"
 grep -q "filed SMS" "$WORK/qbphoned.log" || cat "$WORK/qbphoned.log"
 finish

@@ -32,6 +32,7 @@ Control methods on org.freedesktop.DBus.Mock of the main object:
     PreloadSms(o modem, s number, s text, s timestamp) -> o
     SetSendDelay(d seconds)
     SetSendError(s name, s message)
+    SetDeleteError(s name, s message)
     SetNextReference(u reference)
 '''
 
@@ -323,6 +324,8 @@ def _messaging_create(modem, properties):
 
 def _messaging_delete(modem, path):
     path = str(path)
+    if _main.mm_delete_error is not None:
+        raise _err(*_main.mm_delete_error)
     messages = [p for p in modem.props[MESSAGING_IFACE]['Messages'] if str(p) != path]
     if len(messages) == len(modem.props[MESSAGING_IFACE]['Messages']):
         raise _err(ERR_NOT_FOUND, f"No SMS found with path '{path}'")
@@ -394,6 +397,7 @@ def load(mock, _parameters):
     mock.mm_next_reference = 0
     mock.mm_send_delay = 0.0
     mock.mm_send_error = None
+    mock.mm_delete_error = None
     mock.mm_sms_methods = _make_sms_methods()
 
     mock.AddMethod(OBJECT_MANAGER_IFACE, 'GetManagedObjects', '', 'a{oa{sa{sv}}}', _get_managed_objects)
@@ -531,6 +535,20 @@ def SetSendError(self, name, message):
     except ValueError as e:
         raise _err(ERR_MOCK_ARGS, f'invalid error name {name}') from e
     self.mm_send_error = (str(name), str(message))
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='ss', out_signature='')
+def SetDeleteError(self, name, message):
+    '''Make every following Messaging.Delete fail with this D-Bus error (the SMS
+    stays on the modem); an empty name makes deletes work again.'''
+    if not name:
+        self.mm_delete_error = None
+        return
+    try:
+        dbus.validate_error_name(name)
+    except ValueError as e:
+        raise _err(ERR_MOCK_ARGS, f'invalid error name {name}') from e
+    self.mm_delete_error = (str(name), str(message))
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='u', out_signature='')

@@ -3,6 +3,7 @@
 #include <glib-unix.h>
 #include <libmm-glib.h>
 
+#include <atomic>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -10,6 +11,9 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/PhoneState.h"
+#include "platform/modem/FiledJournal.h"
 #include "platform/modem/GHandles.h"
 #include "platform/modem/ModemSms.h"
 #include "platform/msgstore/MapiDefs.h"
@@ -20,9 +24,6 @@
 namespace platform::modem {
 
 namespace {
-
-constexpr char16_t kPhoneKey[] = u"System\\State\\Phone";
-constexpr char16_t kSignalValue[] = u"Signal Strength Raw";
 
 void Log(const std::string& text) {
   std::fprintf(stderr, "qbphoned: %s\n", text.c_str());
@@ -45,7 +46,8 @@ ModemSms PropertiesOf(MMSms* sms) {
 }
 
 void WriteSignal(uint32_t quality) {
-  WriteRegistryDword(HKEY_LOCAL_MACHINE, kPhoneKey, kSignalValue, std::min<uint32_t>(quality, 100));
+  WriteRegistryDword(HKEY_LOCAL_MACHINE, kPhoneStateKey, kSignalStrengthValue,
+                     std::min<uint32_t>(quality, 100));
 }
 
 }  // namespace
@@ -84,6 +86,7 @@ class SmsTransportDaemon::Impl {
     g_signal_connect(object_manager, "interface-added", G_CALLBACK(OnInterfaceChanged), this);
     g_signal_connect(object_manager, "interface-removed", G_CALLBACK(OnInterfaceChanged), this);
     WriteSignal(0);
+    journal_ = std::make_unique<FiledJournal>(DeviceDir() + "/qbphoned-filed");
     GObjectList objects(g_dbus_object_manager_get_objects(object_manager));
     for (GList* it = objects.get(); it; it = it->next) Refresh(MM_OBJECT(it->data));
 
@@ -93,11 +96,17 @@ class SmsTransportDaemon::Impl {
     const guint period = static_cast<guint>(std::clamp(options_.stale_parts_seconds / 2, 1, 60));
     const guint sweep = g_timeout_add_seconds(period, OnSweep, this);
     Log("watching ModemManager");
-    g_main_loop_run(loop_.get());
+    if (!stop_requested_) g_main_loop_run(loop_.get());
     g_source_remove(sweep);
     g_source_remove(interrupt);
     g_source_remove(term);
     return 0;
+  }
+
+  // The quit waits on the default context that Run's loop runs, so it cannot come too early.
+  void Stop() {
+    stop_requested_ = true;
+    g_idle_add(OnStop, this);
   }
 
  private:
@@ -173,6 +182,12 @@ class SmsTransportDaemon::Impl {
   static gboolean OnQuit(gpointer self) {
     g_main_loop_quit(static_cast<Impl*>(self)->loop_.get());
     return G_SOURCE_CONTINUE;
+  }
+  static gboolean OnStop(gpointer self) {
+    // Only the thread in Run dispatches the default context's sources; the loop may be null
+    // when a blocking call during start-up dispatched it.
+    if (auto* loop = static_cast<Impl*>(self)->loop_.get()) g_main_loop_quit(loop);
+    return G_SOURCE_REMOVE;
   }
   static gboolean OnSweep(gpointer self) {
     static_cast<Impl*>(self)->RemoveStaleParts();
@@ -278,13 +293,17 @@ class SmsTransportDaemon::Impl {
 
   void File(const ModemSms& props, const std::string& path, const std::string& modem_path) {
     std::optional<msgstore::SmsRecord> record = InboxRecord(props, Clock::UnixSeconds());
-    if (record) {
+    const std::optional<uint64_t> key = FiledJournal::KeyOf(props);
+    if (record && key && journal_->Contains(*key)) {
+      Log("SMS " + path + " was filed before; deleted");
+    } else if (record) {
       std::vector<uint8_t> entry_id;
       if (msgstore::Failed(msgstore::ReceiveSms(*record, entry_id))) {
         // Left on the modem: the next list (at the next arrival or start) files it.
         Log("cannot file SMS " + path + " (store error); it stays on the modem");
         return;
       }
+      if (key && !journal_->Add(*key)) Log("cannot write the journal of filed SMS");
       Log("filed SMS " + path);
     } else {
       Log("SMS " + path + " has no usable sender; deleted unfiled");
@@ -339,6 +358,8 @@ class SmsTransportDaemon::Impl {
   TransportOptions options_;
   GObjectPtr<MMManager> manager_;
   std::unique_ptr<GMainLoop, MainLoopUnref> loop_;
+  std::atomic<bool> stop_requested_{false};
+  std::unique_ptr<FiledJournal> journal_;
   std::map<std::string, std::unique_ptr<Modem>> modems_;
   std::map<std::string, std::unique_ptr<Receiving>> receiving_;
   std::set<std::string> done_;  // SMS paths filed, reported or removed in this run
@@ -351,6 +372,10 @@ SmsTransportDaemon::~SmsTransportDaemon() = default;
 
 int SmsTransportDaemon::Run() {
   return impl_->Run();
+}
+
+void SmsTransportDaemon::Stop() {
+  impl_->Stop();
 }
 
 }  // namespace platform::modem

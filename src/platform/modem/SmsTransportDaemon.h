@@ -3,7 +3,8 @@
 // - files each received SMS in the Inbox of the SMS store once (a multipart SMS when it is
 //   complete; SMS already on the modem when the transport starts, through the modem's list),
 //   runs the rule clients, raises the unread count, then deletes the SMS from the modem,
-//   because a full modem stops receiving;
+//   because a full modem stops receiving; an SMS filed lately (FiledJournal.h) is deleted
+//   without filing it again, as when the transport ended before the delete;
 // - matches each status report to the Sent copy it is about, marks it, and deletes it;
 // - removes SMS whose parts stopped arriving ("receiving" for longer than the stale time);
 // - keeps HKEY_LOCAL_MACHINE "System\State\Phone" "Signal Strength Raw" in step with the
@@ -30,6 +31,8 @@ class SmsTransportDaemon {
   // Connects to the system bus and runs until SIGTERM or SIGINT: 0, or 1 when the bus cannot
   // be reached (the reason goes to standard error).
   int Run();
+  // Ends Run from any thread (also when called before Run's loop started).
+  void Stop();
 
  private:
   class Impl;

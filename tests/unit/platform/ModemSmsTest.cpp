@@ -9,6 +9,7 @@
 
 #include "platform/IsoTime.h"
 #include "platform/Paths.h"
+#include "platform/modem/FiledJournal.h"
 #include "platform/modem/ModemSms.h"
 #include "platform/msgstore/Folder.h"
 #include "platform/msgstore/Message.h"
@@ -89,6 +90,34 @@ TEST(ModemSms, OnlyCompleteDeliveriesAreFiledAndReportsAreMatched) {
                  {0x49, DeliveryOutcome::kFailed},    {0x65, DeliveryOutcome::kFailed},
                  {0x100, DeliveryOutcome::kPending},  {0xFFFFFFFF, DeliveryOutcome::kPending}};
   for (const auto& r : reports) EXPECT_EQ(DeliveryOutcomeOf(r.state), r.outcome) << r.state;
+}
+
+// The journal of filed SMS survives a restart, keeps only the newest keys, skips malformed
+// lines, and knows no SMS without a time (the same words may come twice).
+TEST(ModemSms, TheJournalOfFiledSmsKnowsWhatWasFiled) {
+  testing_support::TempDir dir;
+  const std::string path = dir.File("filed");
+  const ModemSms sms{kSmsStateReceived, kPduDeliver, "+33611111111", "hi", "2026-12-07T10:00:00Z"};
+  ModemSms other = sms;
+  other.text = "hi!";
+  ModemSms untimed = sms;
+  untimed.timestamp.clear();
+  EXPECT_FALSE(FiledJournal::KeyOf(untimed));
+  ASSERT_TRUE(FiledJournal::KeyOf(sms));
+  EXPECT_NE(*FiledJournal::KeyOf(sms), *FiledJournal::KeyOf(other));
+  {
+    FiledJournal journal(path);  // no file yet
+    EXPECT_FALSE(journal.Contains(*FiledJournal::KeyOf(sms)));
+    EXPECT_TRUE(journal.Add(*FiledJournal::KeyOf(sms)));
+  }
+  dir.Write("filed", testing_support::ReadAll(path) + "not a key\n0123\n");
+  FiledJournal reloaded(path);
+  EXPECT_TRUE(reloaded.Contains(*FiledJournal::KeyOf(sms)));
+  EXPECT_FALSE(reloaded.Contains(*FiledJournal::KeyOf(other)));
+  for (uint64_t key = 1; key <= kMaxFiledKeys; ++key) ASSERT_TRUE(reloaded.Add(key));
+  EXPECT_FALSE(FiledJournal(path).Contains(*FiledJournal::KeyOf(sms))) << "the oldest went";
+  EXPECT_TRUE(FiledJournal(path).Contains(1));
+  EXPECT_EQ(testing_support::ReadAll(path).size(), kMaxFiledKeys * 17);
 }
 
 TEST(ModemSms, InboxRecordsTakeOnlyUsableNumbersAndBoundedText) {
