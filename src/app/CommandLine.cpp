@@ -41,6 +41,14 @@ bool ApplyValue(const std::string& option, const std::string& value, CommandLine
   return !value.empty();
 }
 
+// An argument in the sms: scheme (any case), which a desktop entry hands over as it is.
+bool IsSmsUri(const std::string& arg) {
+  if (arg.size() < 4) return false;
+  std::string scheme = arg.substr(0, 4);
+  for (char& c : scheme) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return scheme == "sms:";
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -52,6 +60,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       line.help = true;
     } else if (arg == "--headless") {
       line.headless = true;
+    } else if (IsSmsUri(arg) && line.uri.empty()) {
+      line.uri = arg;
     } else if (i + 1 < args.size() && ApplyValue(arg, args[i + 1], line)) {
       ++i;
     } else {

@@ -17,11 +17,12 @@ struct CommandLine {
   std::string script;
   std::string shots;
   bool help = false;
+  std::string uri;  // an sms: URI to open (RFC 5724), checked by its parser later
 };
 
 inline constexpr char kUsage[] =
     "usage: quillbook [--home DIR] [--device DIR] [--screen WxH] [--zoom N]\n"
-    "                 [--headless] [--script FILE] [--shots DIR] [--help]\n";
+    "                 [--headless] [--script FILE] [--shots DIR] [--help] [sms:URI]\n";
 
 // Parses the arguments after the program name; nullopt (with `error` set) when malformed.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,

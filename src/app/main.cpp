@@ -19,6 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/modem/TransportLock.h"
 #include "platform/sip/SystemInputPanel.h"
+#include "platform/sms/SmsUri.h"
 #include "platform/ui/DumpRegistry.h"
 #include "platform/ui/ScriptRunner.h"
 #include "platform/ui/WindowManager.h"
@@ -123,7 +124,7 @@ int Run(const app::CommandLine& line) {
   } else if (settled) {
     manager.SetInputSource(settled.get());
   }
-  const int exit_code = shell::RunQuillbook();
+  const int exit_code = shell::RunQuillbook(line.uri);
   if (script && script->Failed()) {
     std::fprintf(stderr, "quillbook: %s: %s\n", line.script.c_str(), script->Error().c_str());
     return kScriptErrorExit;
@@ -143,6 +144,11 @@ int main(int argc, char** argv) {
   if (line->help) {
     std::fputs(app::kUsage, stdout);
     return 0;
+  }
+  // A malformed link opens nothing, before anything starts or a running instance is asked.
+  if (std::string why; !line->uri.empty() && !platform::sms::ParseSmsUri(line->uri, why)) {
+    std::fprintf(stderr, "quillbook: the sms: URI was not opened: %s\n", why.c_str());
+    return 2;
   }
   return Run(*line);
 }

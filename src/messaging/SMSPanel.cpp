@@ -132,6 +132,12 @@ void SMSPanel::SetContact(ContactListItem* contact, const PhoneEntry& number) {
   ui::InvalidateRect(host_window_, &rect);
 }
 
+void SMSPanel::SetDraft(const std::u16string& text) {
+  text_box_->SetText(text);
+  UpdateCounter();
+  ui::InvalidateRect(host_window_, &rect);
+}
+
 void SMSPanel::SetNumber(const PhoneEntry& number) {
   number_ = number;
   ui::InvalidateRect(host_window_, nullptr);

@@ -59,6 +59,8 @@ class SMSPanel : public ContainerPanel {
   void SetContact(ContactListItem* contact, const PhoneEntry& number);
   // The number the next SMS goes to; the header shows its label.
   void SetNumber(const PhoneEntry& number);
+  // Puts `text` in the text box (a draft handed over by a link); the counter follows.
+  void SetDraft(const std::u16string& text);
 
   void Resize(const RECT& client) override;
   bool Paint(platform::Surface& dc, int left, int top, int right, int bottom) override;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "contacts/ContactListItem.h"
 #include "messaging/SmsBridge.h"
 #include "platform/Surface.h"
 #include "platform/pim/PimApplication.h"
@@ -35,6 +36,11 @@ struct AppGlobals {
   // The contact-store session, open for the whole run (null when the store failed to open).
   // Declared before the panels: the contact list's loader uses it until the list is gone.
   std::unique_ptr<platform::pim::PimApplication> contact_store;
+  // An sms: URI to open (from the command line or a later start) once the contact list has
+  // loaded, and the pseudo-contact the last one opened when its number is nobody's. Declared
+  // before the panels: the SMS screen's loading thread may use that contact until it is gone.
+  std::string pending_uri;
+  std::unique_ptr<ContactListItem> uri_contact;
   // Every top-level control in input order: gesture control, detail, list, SMS screen. The
   // first is painted last (on top). Owned by owned_panels.
   std::vector<LightControl*> panels;

@@ -13,6 +13,7 @@
 #include "shell/ShellMessages.h"
 #include "shell/SmsScreenHooks.h"
 #include "shell/TextBoxProbe.h"
+#include "shell/UriOpening.h"
 #include "toolkit/LightControl.h"
 #include "toolkit/SoftInputPanel.h"
 
@@ -35,6 +36,7 @@ void OnSecondStart(ui::WindowManager* manager, const InstanceRequest& request) {
         manager->PostMessage(main, *id, 0, 0);
       }
     }
+    if (!request.uri.empty()) RequestUri(request.uri);
     if (request.close) manager->PostMessage(main, WM_CLOSE, 0, 0);
   });
 }
@@ -65,24 +67,27 @@ ui::HWND CreateMainWindow() {
   RegisterSmsScreenHooks();
   RegisterPlatformEditorProbe();
   manager->AddLoopHook([] { LightControl::DrainDeferredDeletions(); });
+  manager->AddLoopHook(OpenPendingUri);
   ui::ShowWindow(main, ui::SW_SHOW);
   return main;
 }
 
-int RunQuillbook() {
+int RunQuillbook(const std::string& uri) {
   ui::WindowManager* manager = ui::WindowManager::Current();
   if (!manager) return 0;
   // Another instance in this process (the window manager knows it) or in another process
   // (the endpoint finds it): bring it forward and end.
   if (ui::HWND running = manager->FindWindow(kMainWindowClass, kMainWindowTitle)) {
     manager->BringToFront(running);
+    if (!uri.empty()) RequestUri(uri);
     return 0;
   }
   InstanceEndpoint endpoint(kMainWindowClass, kMainWindowTitle, platform::DeviceDir());
   const auto role =
-      endpoint.Start(InstanceRequest{true, {}, false},
+      endpoint.Start(InstanceRequest{true, {}, false, uri},
                      [manager](const InstanceRequest& r) { OnSecondStart(manager, r); });
   if (role == InstanceEndpoint::Role::kSecondary) return 0;
+  if (!uri.empty()) RequestUri(uri);
   if (!CreateMainWindow()) return 0;
   const int exit_code = RunLoop();
   // The close symbol ends the loop with WM_DESTROY alone, leaving the window: destroy it, so

@@ -11,8 +11,9 @@ namespace shell {
 
 // Runs the program until the quit message; returns its exit code. A second start (another
 // instance of the same device profile runs) brings that instance forward and returns 0 at
-// once, as does a failure to create the window.
-int RunQuillbook();
+// once, as does a failure to create the window. `uri` (an sms: URI, or empty) is opened by
+// whichever instance runs.
+int RunQuillbook(const std::string& uri = {});
 
 // The instance start without the single-instance check: the main window, created and shown
 // (which activates it). Null on failure. Tests start the shell with it.

@@ -22,7 +22,8 @@ namespace platform::ipc {
 
 namespace {
 
-constexpr size_t kMaxRequestBytes = 1024;
+// The longest line is an sms: URI (kMaxUriBytes); the rest fits in 1 KiB.
+constexpr size_t kMaxRequestBytes = kMaxUriBytes + 1024;
 constexpr size_t kMaxMessageName = 255;
 constexpr int kAnswerTimeoutMs = 1000;
 
@@ -82,12 +83,16 @@ std::string ReadBounded(int fd, size_t limit, int timeout_ms) {
   return bytes;
 }
 
-bool IsPrintableName(std::string_view name) {
-  if (name.empty() || name.size() > kMaxMessageName) return false;
-  for (char c : name) {
+bool IsPrintable(std::string_view text, size_t max_bytes) {
+  if (text.empty() || text.size() > max_bytes) return false;
+  for (char c : text) {
     if (c < 0x21 || c > 0x7E) return false;
   }
   return true;
+}
+
+bool IsPrintableName(std::string_view name) {
+  return IsPrintable(name, kMaxMessageName);
 }
 
 std::string EncodeRequest(const InstanceRequest& request) {
@@ -95,6 +100,7 @@ std::string EncodeRequest(const InstanceRequest& request) {
   if (request.bring_forward) bytes += "FOREGROUND\n";
   if (request.close) bytes += "CLOSE\n";
   if (IsPrintableName(request.post_message)) bytes += "POST " + request.post_message + "\n";
+  if (IsPrintable(request.uri, kMaxUriBytes)) bytes += "OPEN " + request.uri + "\n";
   return bytes;
 }
 
@@ -138,6 +144,8 @@ InstanceRequest ParseInstanceRequest(std::string_view bytes) {
       request.close = true;
     } else if (line.starts_with("POST ") && IsPrintableName(line.substr(5))) {
       request.post_message = std::string(line.substr(5));
+    } else if (line.starts_with("OPEN ") && IsPrintable(line.substr(5), kMaxUriBytes)) {
+      request.uri = std::string(line.substr(5));
     }
   }
   return request;

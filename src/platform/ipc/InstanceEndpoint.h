@@ -7,8 +7,9 @@
 // starts at the same moment leave exactly one listener. A socket file left by a killed process
 // refuses connections (ECONNREFUSED) and is taken over.
 //
-// Wire format, client to server: lines "FOREGROUND", "CLOSE" and "POST <name>" (at most 1 KiB,
-// names of printable ASCII up to 255 bytes); the server answers "OK\n". Anything else is
+// Wire format, client to server: lines "FOREGROUND", "CLOSE", "POST <name>" and "OPEN <uri>"
+// (names of printable ASCII up to 255 bytes, URIs of printable ASCII up to kMaxUriBytes, the
+// whole request at most 1 KiB more than that); the server answers "OK\n". Anything else is
 // ignored. The server side runs on its own thread and calls the handler there.
 #pragma once
 
@@ -19,10 +20,13 @@
 
 namespace platform::ipc {
 
+inline constexpr size_t kMaxUriBytes = 8 * 1024;
+
 struct InstanceRequest {
   bool bring_forward = false;
   std::string post_message;  // a registered message name, or empty
   bool close = false;        // ask the running instance to close (WM_CLOSE)
+  std::string uri;           // a URI for the running instance to open (sms:), or empty
 };
 
 class InstanceEndpoint {

@@ -64,8 +64,13 @@ TEST_F(IpcInstanceEndpointTest, HostileRequestsAreIgnored) {
   EXPECT_EQ(platform::ipc::ParseInstanceRequest("POST \x01\n").post_message, "");
   EXPECT_EQ(
       platform::ipc::ParseInstanceRequest("POST " + std::string(256, 'x') + "\n").post_message, "");
-  std::string flood(5000, 'A');
-  flood += "\nFOREGROUND\n";  // beyond the 1 KiB limit
+  EXPECT_EQ(platform::ipc::ParseInstanceRequest("OPEN sms:1?body=a%20b\n").uri, "sms:1?body=a%20b");
+  EXPECT_EQ(platform::ipc::ParseInstanceRequest("OPEN sms:1 b\n").uri, "");
+  const std::string longest(platform::ipc::kMaxUriBytes, 'u');
+  EXPECT_EQ(platform::ipc::ParseInstanceRequest("OPEN " + longest + "\n").uri, longest);
+  EXPECT_EQ(platform::ipc::ParseInstanceRequest("OPEN " + longest + "u\n").uri, "");
+  std::string flood(10000, 'A');
+  flood += "\nFOREGROUND\n";  // beyond the 9 KiB limit
   EXPECT_FALSE(platform::ipc::ParseInstanceRequest(flood).bring_forward);
 }
 
