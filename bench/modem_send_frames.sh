@@ -12,7 +12,7 @@ if [ -z "${QB_PRIVATE_BUS:-}" ]; then
 fi
 export DBUS_SYSTEM_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
 BUILD="$(realpath "${1:?usage: bench/modem_send_frames.sh BUILD [DRAGS]}")"
-DRAGS="${2:-300}"
+DRAGS="${2:-2000}"
 HERE="$(cd "$(dirname "$0")" && pwd)"
 WORK="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
@@ -62,11 +62,19 @@ if start is None or end is None:
     sys.exit("no send was traced")
 during = [f for f in frames if start < f[0] <= end]
 spent = sorted(s for _, s in during)
-times = [start] + [t for t, _ in during] + [end]
+# The gaps between frames from the send's start to the last frame during it; when the script
+# ran out before the send ended, the rest of the send is left out (and said).
+times = [start] + [t for t, _ in during]
 gap = max(b - a for a, b in zip(times, times[1:]))
-last = json.load(open(sys.argv[2]))["sms_screen"]["bubbles"][-1]
+covered = times[-1] - start
+bubbles = json.load(open(sys.argv[2]))["sms_screen"]["bubbles"]
+last = bubbles[-1]
 print("send took %.0f ms; %d frames during it: median %.2f ms, p95 %.2f, max %.2f; longest gap %.2f ms"
       % (end - start, len(spent), statistics.median(spent), spent[int(0.95 * (len(spent) - 1))],
          spent[-1], gap))
-print("the send ended as %s" % ("sent" if not last["failed"] and not last["sending"] else "failed"))
+if covered < end - start - 50:
+    print("the script's frames covered only %.0f ms of the send: give more drags" % covered)
+print("the send ended as %s; the conversation has %d bubbles, %d on screen"
+      % ("sent" if not last["failed"] and not last["sending"] else "failed", len(bubbles),
+         sum(b["on_screen"] for b in bubbles)))
 PY
