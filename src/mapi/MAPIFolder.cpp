@@ -85,14 +85,38 @@ bool CMAPIFolder::ReadOlderContents(std::vector<CMAPIEntry>& entries, const Newe
                                     const RowFilter& keep) {
   entries.clear();
   if (!folder_) return false;
-  static const std::vector<uint8_t> kNoEntryId;
-  const auto older_and_kept = [&](const PropRow& row, ContentsPlace place) {
-    if (cursor.started && !(place < cursor.last)) return false;
-    const std::u16string_view sender =
-        row[2].IsError() ? std::u16string_view() : std::u16string_view(row[2].str);
-    return keep(sender, row[1].IsError() ? kNoEntryId : row[1].bin);
-  };
-  return ReadSortedEntries(*folder_, older_and_kept, true, entries);
+  // Two reads: the sender of every row (one property each), then the entries of the kept
+  // rows alone; a walk that keeps few rows of a large folder reads a third of the properties.
+  static constexpr uint32_t kFilterColumns[] = {PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS};
+  std::vector<std::vector<uint8_t>> kept;
+  HRESULT hr = folder_->VisitContentsRows(kFilterColumns, platform::msgstore::RowOrder::kFiled,
+                                          [&](const PropRow& row, ContentsPlace place) {
+                                            if (cursor.started && !(place < cursor.last)) return;
+                                            const std::u16string_view sender =
+                                                row[1].IsError() ? std::u16string_view()
+                                                                 : std::u16string_view(row[1].str);
+                                            if (keep(sender, row[0].bin))
+                                              kept.push_back(row[0].bin);
+                                          });
+  return !Failed(hr) && ReadEntriesOf(kept, cursor, entries);
+}
+
+bool CMAPIFolder::ReadEntriesOf(const std::vector<std::vector<uint8_t>>& entry_ids,
+                                const NewestCursor& cursor, std::vector<CMAPIEntry>& entries) {
+  entries.clear();
+  if (!folder_) return false;
+  std::vector<std::pair<ContentsPlace, CMAPIEntry>> placed;
+  HRESULT hr =
+      folder_->VisitRowsOf(kEntryColumns, entry_ids, [&](const PropRow& row, ContentsPlace place) {
+        if (cursor.started && !(place < cursor.last)) return;
+        placed.emplace_back(place, MAPIEntryFromRow(row));
+      });
+  if (Failed(hr)) return false;
+  std::sort(placed.begin(), placed.end(),
+            [](const auto& a, const auto& b) { return b.first < a.first; });
+  entries.reserve(placed.size());
+  for (auto& [place, entry] : placed) entries.push_back(std::move(entry));
+  return true;
 }
 
 bool CMAPIFolder::CountContents(size_t& count) {

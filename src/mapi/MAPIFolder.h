@@ -61,6 +61,11 @@ class CMAPIFolder {
       std::function<bool(std::u16string_view sender, const std::vector<uint8_t>& entry_id)>;
   bool ReadOlderContents(std::vector<CMAPIEntry>& entries, const NewestCursor& cursor,
                          const RowFilter& keep);
+  // The rows of the listed messages (by entry id) older than `cursor`, newest first; ids of
+  // messages not in this folder are passed over. Reads those messages alone. False when the
+  // rows could not be read (then `entries` is empty).
+  bool ReadEntriesOf(const std::vector<std::vector<uint8_t>>& entry_ids, const NewestCursor& cursor,
+                     std::vector<CMAPIEntry>& entries);
   // The number of rows, without reading them; false when it could not be read.
   bool CountContents(size_t& count);
   // The folder's rows, each handed to `visit` as it is read and not kept, in one read of the

@@ -172,12 +172,13 @@ bool Loader::WalkInbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows)
 
 void Loader::LoadSent(CMAPIFolder& folder) {
   const auto matching = MatchingMessages(folder);
-  // Only the rows of messages with a matching recipient are read into entries (all of them
-  // when the recipients could not be told apart).
+  // Only the messages with a matching recipient are read (all of them when the recipients
+  // could not be told apart).
   std::vector<CMAPIEntry> rows;
-  if (!folder.ReadOlderContents(rows, {}, [&](std::u16string_view, const auto& entry_id) {
-        return !matching || matching->contains(entry_id);
-      })) {
+  const bool read = matching ? folder.ReadEntriesOf({matching->begin(), matching->end()}, {}, rows)
+                             : folder.ReadOlderContents(
+                                   rows, {}, [](std::u16string_view, const auto&) { return true; });
+  if (!read) {
     failed_ = true;
     return;
   }

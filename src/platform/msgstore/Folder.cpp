@@ -204,6 +204,34 @@ HRESULT Folder::VisitNewestRows(std::span<const uint32_t> columns, const Content
   });
 }
 
+HRESULT Folder::VisitRowsOf(std::span<const uint32_t> columns,
+                            std::span<const std::vector<uint8_t>> entry_ids,
+                            const RowVisitor& visit) {
+  if (columns.empty() || columns.size() > kMaxTableColumns || entry_ids.size() > kMaxRowsOf) {
+    return MAPI_E_INVALID_PARAMETER;
+  }
+  if (entry_ids.empty()) return S_OK;
+  return ReadFolderOnce(*connection_, id_, [&](Database& db) -> HRESULT {
+    Statement s = db.PrepareCached(
+        "SELECT m.id, m.nonce, p.tag, p.value, m.sort_time FROM messages m "
+        "LEFT JOIN props p ON p.message_id = m.id AND p.tag IN (" +
+        TagList(columns) + ") WHERE m.id = ?1 AND m.folder_id = ?2 AND m.nonce = ?3");
+    for (const std::vector<uint8_t>& bytes : entry_ids) {
+      const std::optional<EntryId> entry = EntryId::Decode(bytes);
+      if (!entry || entry->kind != EntryKind::kMessage || entry->store_id != id_.store_id) {
+        continue;
+      }
+      // The nonce tells a deleted message from a later one that took its number.
+      s.Reset();
+      s.Bind(1, entry->object_id).Bind(2, id_.object_id);
+      s.BindBlob(3, entry->nonce.data(), entry->nonce.size());
+      const HRESULT hr = VisitRows(s, id_, columns, visit);
+      if (Failed(hr)) return hr;
+    }
+    return S_OK;
+  });
+}
+
 HRESULT Folder::CountRows(uint32_t& count) {
   count = 0;
   return connection_->Read([&]() -> HRESULT {

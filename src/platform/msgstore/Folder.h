@@ -52,6 +52,13 @@ class Folder : public PropObject {
   // Same rows and rules as VisitContentsRows; `visit` must not use the store.
   HRESULT VisitNewestRows(std::span<const uint32_t> columns, const ContentsPlace* before,
                           size_t limit, const RowVisitor& visit);
+  // The rows of the listed messages (by entry id) in one read of the store, in the order
+  // given; ids of messages that are not in this folder (moved, deleted, or never were) are
+  // passed over. Same rows and rules as VisitContentsRows; for a few messages of a large folder
+  // this reads only those. At most kMaxRowsOf ids.
+  static constexpr size_t kMaxRowsOf = 1u << 20;
+  HRESULT VisitRowsOf(std::span<const uint32_t> columns,
+                      std::span<const std::vector<uint8_t>> entry_ids, const RowVisitor& visit);
   // The number of messages, without reading them.
   HRESULT CountRows(uint32_t& count);
   // One recipient property of every message of the folder in one read of the store, in the

@@ -132,6 +132,26 @@ TEST_F(MsgStoreFile, ReusedRowIdNeverReopensTheDeletedMessage) {
   EXPECT_EQ(session_->OpenEntry(new_id, 0, message), S_OK);
 }
 
+// Reading listed messages: in the order asked, and never a deleted message whose row id was
+// taken again, one of another folder, or bytes that are no entry id.
+TEST_F(MsgStoreFile, RowsOfListedMessagesAreThoseMessagesOnly) {
+  const std::vector<uint8_t> deleted = File(*inbox_, u"deleted", MSGFLAG_READ);
+  ASSERT_EQ(inbox_->DeleteMessages({deleted}, 0), S_OK);
+  const std::vector<uint8_t> reused = File(*inbox_, u"reused", MSGFLAG_READ);
+  const std::vector<uint8_t> second = File(*inbox_, u"second", std::nullopt);
+  std::unique_ptr<Folder> sent = OpenFolder(*store_, 4);
+  const std::vector<uint8_t> elsewhere = File(*sent, u"sent", MSGFLAG_READ);
+  const std::vector<std::vector<uint8_t>> asked{second, deleted, elsewhere, {1, 2, 3}, reused};
+  std::vector<std::u16string> texts;
+  const uint32_t columns[] = {PR_SUBJECT, PR_MESSAGE_FLAGS};
+  ASSERT_EQ(inbox_->VisitRowsOf(columns, asked,
+                                [&](const PropRow& row, ContentsPlace) {
+                                  texts.push_back(row[0].str + (row[1].IsError() ? u"?" : u""));
+                                }),
+            S_OK);
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"second?", u"reused"}));
+}
+
 TEST_F(MsgStoreFile, HostileValuesAndEntryIdsAreRefusedWithoutPartialWrites) {
   std::vector<uint8_t> id = File(*inbox_, u"keep", MSGFLAG_READ);
   std::unique_ptr<Message> message;
