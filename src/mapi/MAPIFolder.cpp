@@ -33,6 +33,9 @@ using platform::msgstore::PropRow;
 constexpr uint32_t kEntryColumns[] = {PR_DISPLAY_NAME, PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS,
                                       PR_MESSAGE_FLAGS};
 
+// What a filter is given: the sender's address (the entry id is made, not read).
+constexpr uint32_t kFilterColumns[] = {PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS};
+
 // Reads the folder in filing order (the cheapest read), keeps the rows `keep` accepts and
 // hands them out sorted by place, oldest or newest first.
 bool ReadSortedEntries(platform::msgstore::Folder& folder,
@@ -62,18 +65,24 @@ bool CMAPIFolder::ReadContents(std::vector<CMAPIEntry>& entries) {
       *folder_, [](const PropRow&, ContentsPlace) { return true; }, false, entries);
 }
 
-bool CMAPIFolder::ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCursor& cursor,
-                                     size_t limit) {
+bool CMAPIFolder::ReadNewestKept(std::vector<CMAPIEntry>& entries, NewestCursor& cursor,
+                                 size_t limit, const RowFilter& keep, size_t& seen) {
   entries.clear();
+  seen = 0;
   if (!folder_) return false;
+  std::vector<std::vector<uint8_t>> kept;
   ContentsPlace last = cursor.last;
-  HRESULT hr = folder_->VisitNewestRows(kEntryColumns, cursor.started ? &cursor.last : nullptr,
+  HRESULT hr = folder_->VisitNewestRows(kFilterColumns, cursor.started ? &cursor.last : nullptr,
                                         limit, [&](const PropRow& row, ContentsPlace place) {
-                                          entries.push_back(MAPIEntryFromRow(row));
+                                          ++seen;
                                           last = place;
+                                          const std::u16string_view sender =
+                                              row[1].IsError() ? std::u16string_view()
+                                                               : std::u16string_view(row[1].str);
+                                          if (keep(sender, row[0].bin)) kept.push_back(row[0].bin);
                                         });
-  if (Failed(hr)) {
-    entries.clear();
+  if (Failed(hr) || !ReadEntriesOf(kept, {}, entries)) {
+    seen = 0;
     return false;
   }
   cursor.started = true;
@@ -87,7 +96,6 @@ bool CMAPIFolder::ReadOlderContents(std::vector<CMAPIEntry>& entries, const Newe
   if (!folder_) return false;
   // Two reads: the sender of every row (one property each), then the entries of the kept
   // rows alone; a walk that keeps few rows of a large folder reads a third of the properties.
-  static constexpr uint32_t kFilterColumns[] = {PR_ENTRYID, PR_SENDER_EMAIL_ADDRESS};
   std::vector<std::vector<uint8_t>> kept;
   HRESULT hr = folder_->VisitContentsRows(kFilterColumns, platform::msgstore::RowOrder::kFiled,
                                           [&](const PropRow& row, ContentsPlace place) {

@@ -49,16 +49,18 @@ class CMAPIFolder {
     platform::msgstore::ContentsPlace last;  // the place of the last row handed out
   };
   // The next page of up to `limit` rows newest first (the order of ReadContents reversed),
-  // continuing from `cursor`; `entries` is empty at the end. False when the page could not
-  // be read.
-  bool ReadNewestContents(std::vector<CMAPIEntry>& entries, NewestCursor& cursor, size_t limit);
+  // continuing from `cursor`, with only the rows `keep` accepts made into entries (read in a
+  // second, small read); `seen` receives the number of rows of the page, 0 at the end. False
+  // when the page could not be read.
+  using RowFilter =
+      std::function<bool(std::u16string_view sender, const std::vector<uint8_t>& entry_id)>;
+  bool ReadNewestKept(std::vector<CMAPIEntry>& entries, NewestCursor& cursor, size_t limit,
+                      const RowFilter& keep, size_t& seen);
   // The rows older than `cursor` (all rows when it has not started) that `keep` accepts,
   // newest first, read in one pass in the store's cheapest order: a walk over most of a large
   // folder costs one read, and only the kept rows are made into entries. `keep` gets the
   // row's sender address and entry id and must not use the store. False when the rows could
   // not all be read (then `entries` is empty).
-  using RowFilter =
-      std::function<bool(std::u16string_view sender, const std::vector<uint8_t>& entry_id)>;
   bool ReadOlderContents(std::vector<CMAPIEntry>& entries, const NewestCursor& cursor,
                          const RowFilter& keep);
   // The rows of the listed messages (by entry id) older than `cursor`, newest first; ids of

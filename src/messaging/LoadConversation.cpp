@@ -136,23 +136,26 @@ void Loader::LoadOutbox(CMAPIFolder& folder, const std::vector<CMAPIEntry>& rows
 void Loader::LoadInbox(CMAPIFolder& folder) {
   // The newest rows a page at a time: the first bubbles need only the first pages, and the
   // walk often stops long before the oldest row (the list fills).
+  // Only the rows from the contact's numbers are made into entries.
+  const auto mine = [this](std::u16string_view sender, const auto&) { return Matches(sender); };
   CMAPIFolder::NewestCursor cursor;
   std::vector<CMAPIEntry> rows;
   size_t walked = 0;
   for (size_t page = kFirstInboxPage; walked < kPagedInboxRows; page *= 4) {
-    if (!folder.ReadNewestContents(rows, cursor, page)) {
+    size_t seen = 0;
+    if (!folder.ReadNewestKept(rows, cursor, page, mine, seen)) {
       failed_ = true;
       return;
     }
-    if (rows.empty() || !WalkInbox(folder, rows)) return;
-    walked += rows.size();
+    if (seen == 0) return;
+    position_ += static_cast<int>(seen - rows.size());  // the rows passed over
+    if (!WalkInbox(folder, rows)) return;
+    walked += seen;
   }
   // The rest in one read in filing order, which costs far less per row than pages in
   // contents order; only the rows from the contact's numbers are kept.
   if (ItemCount() >= kConversationReceivedLimit) return;
-  if (!folder.ReadOlderContents(rows, cursor, [this](std::u16string_view sender, const auto&) {
-        return Matches(sender);
-      })) {
+  if (!folder.ReadOlderContents(rows, cursor, mine)) {
     failed_ = true;
     return;
   }
