@@ -13,14 +13,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The environment's folder, else an installation's (PREFIX/share/quillbook/themes beside
+// PREFIX/bin), else the build folder's, else "themes" beside the program.
 fs::path ShippedThemesFolder() {
   if (const char* env = std::getenv("QUILLBOOK_THEMES"); env && *env) return env;
   std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return fs::path("themes");
+  const fs::path installed = exe.parent_path().parent_path() / "share" / "quillbook" / "themes";
+  if (fs::is_directory(installed, ec)) return installed;
 #ifdef QB_THEMES_DIR
   if (fs::is_directory(QB_THEMES_DIR, ec)) return QB_THEMES_DIR;
 #endif
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::path("themes") : exe.parent_path() / "themes";
+  return exe.parent_path() / "themes";
 }
 
 }  // namespace

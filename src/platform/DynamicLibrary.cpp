@@ -26,9 +26,14 @@ std::string DynamicLibrary::ResolvePath(std::u16string_view name) {
     if (suffix == ".dll") text.resize(text.size() - 4);
   }
   if (!IsPlainName(text, kMaxLibraryName)) return {};
+  const std::string file = "/lib" + text + ".so";
   const char* folder = std::getenv("QUILLBOOK_LIBDIR");
-  const std::string dir = folder && *folder ? std::string(folder) : ExecutableDir();
-  return dir + "/lib" + text + ".so";
+  if (folder && *folder) return folder + file;
+  // Beside the program (a build folder), else where an installation puts its libraries.
+  const std::string beside = ExecutableDir() + file;
+  const std::string installed = ExecutableDir() + "/../lib/quillbook" + file;
+  return ::access(beside.c_str(), F_OK) != 0 && ::access(installed.c_str(), F_OK) == 0 ? installed
+                                                                                       : beside;
 }
 
 std::unique_ptr<DynamicLibrary> DynamicLibrary::Load(std::u16string_view name) {
