@@ -33,9 +33,9 @@ bool ApplyValue(const std::string& option, const std::string& value, CommandLine
   else if (option == "--shots")
     line.shots = value;
   else if (option == "--screen")
-    return ParseScreen(value, line);
+    return (line.simulated_screen = true) && ParseScreen(value, line);
   else if (option == "--zoom")
-    return ParseInt(value, 1, 8, line.zoom);
+    return (line.simulated_screen = true) && ParseInt(value, 1, 8, line.zoom);
   else
     return false;
   return !value.empty();

@@ -13,6 +13,9 @@ struct CommandLine {
   int screen_width = 240;
   int screen_height = 320;
   int zoom = 1;
+  // --screen or --zoom: a simulated phone screen in a desktop window; without either, a window
+  // shows Quillbook full screen at its output's size (a headless run keeps 240x320).
+  bool simulated_screen = false;
   bool headless = false;  // also set by --script
   std::string script;
   std::string shots;

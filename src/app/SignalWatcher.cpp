@@ -18,10 +18,14 @@ sigset_t WatchedSignals() {
 
 }  // namespace
 
-SignalWatcher::SignalWatcher(std::function<void()> on_signal, std::function<void()> on_dump)
-    : on_signal_(std::move(on_signal)), on_dump_(std::move(on_dump)) {
+void SignalWatcher::BlockSignals() {
   const sigset_t set = WatchedSignals();
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+SignalWatcher::SignalWatcher(std::function<void()> on_signal, std::function<void()> on_dump)
+    : on_signal_(std::move(on_signal)), on_dump_(std::move(on_dump)) {
+  BlockSignals();
   thread_ = std::thread([this] {
     const sigset_t watched = WatchedSignals();
     for (;;) {

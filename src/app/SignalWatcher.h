@@ -1,7 +1,9 @@
 // Turns SIGINT and SIGTERM into a close request on the UI thread, and SIGUSR2 into a request
 // for a state dump (for tests that change the device from outside while the program runs). The
-// signals are blocked in every thread (construct this before any other thread starts) and taken by
-// a thread of its own with sigwait, which posts the request.
+// signals are blocked in every thread and taken by a thread of its own with sigwait, which posts
+// the request. The program blocks them first thing (BlockSignals), before any thread starts and
+// before the window exists, so that a signal sent during the start waits for the watcher instead
+// of ending the process.
 #pragma once
 
 #include <pthread.h>
@@ -16,6 +18,8 @@ class SignalWatcher {
   // Both run on the watcher thread; they must only post. `on_dump` may be empty.
   explicit SignalWatcher(std::function<void()> on_signal, std::function<void()> on_dump = {});
   ~SignalWatcher();
+  // Blocks the watched signals in the calling thread and every thread it starts later.
+  static void BlockSignals();
   SignalWatcher(const SignalWatcher&) = delete;
   SignalWatcher& operator=(const SignalWatcher&) = delete;
 

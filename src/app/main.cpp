@@ -49,9 +49,12 @@ std::unique_ptr<ui::ScriptRunner> LoadScript(const app::CommandLine& line) {
   return std::make_unique<ui::ScriptRunner>(std::move(parsed.commands), line.shots);
 }
 
-std::unique_ptr<ui::Display> MakeDisplay(const app::CommandLine& line) {
+// The display; a full-screen window sets the screen size to its output's.
+std::unique_ptr<ui::Display> MakeDisplay(app::CommandLine& line) {
   if (line.headless) return ui::CreateHeadlessDisplay();
-  auto display = ui::CreateSdlDisplay(line.screen_width, line.screen_height, line.zoom);
+  auto display = line.simulated_screen
+                     ? ui::CreateSdlDisplay(line.screen_width, line.screen_height, line.zoom)
+                     : ui::CreateSdlFullScreenDisplay(line.screen_width, line.screen_height);
   if (!display) std::fprintf(stderr, "quillbook: no display; running headless\n");
   return display ? std::move(display) : ui::CreateHeadlessDisplay();
 }
@@ -91,7 +94,7 @@ app::StartupTrace::Probe StartupProbe() {
   return probe;
 }
 
-int Run(const app::CommandLine& line) {
+int Run(app::CommandLine& line) {
   if (!line.home.empty()) platform::SetProgramDir(line.home);
   if (!line.device.empty()) platform::SetDeviceDir(line.device);
   app::InstallShippedThemes();
@@ -108,8 +111,10 @@ int Run(const app::CommandLine& line) {
     settled = std::make_unique<app::SettledInputSource>(*script, shell::BackgroundWorkRunning);
   }
   if (line.headless) platform::Clock::UseVirtual();
+  // First the display: a full-screen window gives the screen its size.
+  std::unique_ptr<ui::Display> display = MakeDisplay(line);
   ui::WindowManager manager(ui::WindowManagerOptions{line.screen_width, line.screen_height},
-                            MakeDisplay(line));
+                            std::move(display));
   app::SignalWatcher signals(
       [&manager] { manager.PostTask([&manager] { manager.OnCloseRequest(); }); },
       [&manager, &line] {
@@ -135,6 +140,7 @@ int Run(const app::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  app::SignalWatcher::BlockSignals();
   std::string error;
   auto line = app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!line) {

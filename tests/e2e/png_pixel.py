@@ -42,8 +42,10 @@ def read(path):
     return rows, bpp
 
 
-rows, bpp = read(sys.argv[1])
-x, y = int(sys.argv[2]), int(sys.argv[3])
-x2, y2 = (int(sys.argv[4]), int(sys.argv[5])) if len(sys.argv) > 5 else (x + 1, y + 1)
-colours = {bytes(rows[row][col * bpp:col * bpp + 3]) for row in range(y, y2) for col in range(x, x2)}
-print("\n".join(sorted(",".join(str(v) for v in c) for c in colours)))
+if __name__ == "__main__":
+    rows, bpp = read(sys.argv[1])
+    x, y = int(sys.argv[2]), int(sys.argv[3])
+    x2, y2 = (int(sys.argv[4]), int(sys.argv[5])) if len(sys.argv) > 5 else (x + 1, y + 1)
+    colours = {bytes(rows[row][col * bpp:col * bpp + 3])
+               for row in range(y, y2) for col in range(x, x2)}
+    print("\n".join(sorted(",".join(str(v) for v in c) for c in colours)))

@@ -25,6 +25,8 @@ class Display {
   virtual void Wake() = 0;
   // The phone screen changed size (rotation).
   virtual void Resize(int width, int height) = 0;
+  // Brings the desktop window to the front with the keyboard focus, where the desktop allows.
+  virtual void Raise() {}
   // Where the caret of the focused edit box is (screen pixels), for the desktop's input
   // method; nothing to do without one.
   virtual void SetTextInputRect(const RECT&) {}
@@ -38,7 +40,11 @@ class Display {
 // sleeps on a condition variable.
 std::unique_ptr<Display> CreateHeadlessDisplay();
 
-// An SDL window of the screen size times zoom; null when SDL cannot open one.
+// An SDL window of the screen size times zoom (the phone simulated on a desktop); null when
+// SDL cannot open one.
 std::unique_ptr<Display> CreateSdlDisplay(int width, int height, int zoom);
+// A full-screen SDL window on the first output (the phone's own screen), at the output's size
+// in the desktop's units; `width` and `height` receive it. Null when SDL cannot open one.
+std::unique_ptr<Display> CreateSdlFullScreenDisplay(int& width, int& height);
 
 }  // namespace platform::ui

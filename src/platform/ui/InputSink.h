@@ -23,6 +23,8 @@ class InputSink {
   virtual void OnActivate(bool active) = 0;
   // The desktop asked to close the display window.
   virtual void OnCloseRequest() = 0;
+  // The display's size changed (a full-screen window follows its output: a rotated phone).
+  virtual void OnScreenSize(int width, int height) = 0;
 };
 
 }  // namespace platform::ui

@@ -88,12 +88,14 @@ uint32_t VirtualKeyOf(SDL_Keycode key) {
 
 class SdlDisplay final : public Display {
  public:
-  SdlDisplay(SdlWindowPtr window, int width, int height, int zoom, uint32_t wake_event)
+  SdlDisplay(SdlWindowPtr window, int width, int height, int zoom, uint32_t wake_event,
+             bool full_screen)
       : window_(std::move(window)),
         width_(width),
         height_(height),
         zoom_(zoom),
-        wake_event_(wake_event) {}
+        wake_event_(wake_event),
+        full_screen_(full_screen) {}
 
   ~SdlDisplay() override {
     window_.reset();
@@ -133,7 +135,15 @@ class SdlDisplay final : public Display {
   void Resize(int width, int height) override {
     width_ = width;
     height_ = height;
-    SDL_SetWindowSize(window_.get(), width * zoom_, height * zoom_);
+    // A full-screen window has its output's size; the screen follows it, not the reverse.
+    if (!full_screen_) SDL_SetWindowSize(window_.get(), width * zoom_, height * zoom_);
+  }
+
+  void Raise() override {
+    SDL_RaiseWindow(window_.get());
+    // Without a window manager (a kiosk session, a test display) nothing else gives the
+    // window the keyboard.
+    SDL_SetWindowInputFocus(window_.get());
   }
 
   void SetTextInputRect(const RECT& r) override {
@@ -169,6 +179,7 @@ class SdlDisplay final : public Display {
   int height_;
   int zoom_;
   uint32_t wake_event_;
+  bool full_screen_;
   bool mouse_down_ = false;
 };
 
@@ -239,6 +250,11 @@ void SdlDisplay::DeliverWindowEvent(const SDL_WindowEvent& event, InputSink& sin
     case SDL_WINDOWEVENT_CLOSE:
       sink.OnCloseRequest();
       return;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      if (full_screen_ && event.data1 > 0 && event.data2 > 0) {
+        sink.OnScreenSize(event.data1 / zoom_, event.data2 / zoom_);
+      }
+      return;
     default:
       return;
   }
@@ -265,21 +281,57 @@ void SdlDisplay::DeliverEditing(const SDL_TextEditingEvent& event, InputSink& si
 
 }  // namespace
 
-std::unique_ptr<Display> CreateSdlDisplay(int width, int height, int zoom) {
+namespace {
+
+std::unique_ptr<Display> OpenWindow(int& width, int& height, int zoom, bool full_screen) {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
+  // The window's class on X11 and its app id on Wayland: the desktop entry's name, so the
+  // desktop matches the window to the entry (icon, grouping).
+  SDL_SetHint(SDL_HINT_APP_NAME, "quillbook");
+  SDL_setenv("SDL_VIDEO_X11_WMCLASS", "quillbook", 0);
+  SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "quillbook", 0);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return nullptr;
-  zoom = std::clamp(zoom, 1, 8);
+  zoom = full_screen ? 1 : std::clamp(zoom, 1, 8);
+  uint32_t flags = 0;
+  if (full_screen) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0 || mode.w < 16 || mode.h < 16) {
+      SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+      return nullptr;
+    }
+    width = mode.w;
+    height = mode.h;
+    flags = SDL_WINDOW_FULLSCREEN_DESKTOP;
+  }
   SdlWindowPtr window(SDL_CreateWindow("Quillbook", SDL_WINDOWPOS_UNDEFINED,
-                                       SDL_WINDOWPOS_UNDEFINED, width * zoom, height * zoom, 0));
+                                       SDL_WINDOWPOS_UNDEFINED, width * zoom, height * zoom,
+                                       flags));
   const uint32_t wake_event = SDL_RegisterEvents(1);
   if (!window || wake_event == static_cast<uint32_t>(-1)) {
     window.reset();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     return nullptr;
   }
+  // The output's size in the desktop's units (its scale applied): what the window got.
+  if (full_screen) SDL_GetWindowSize(window.get(), &width, &height);
+  width = std::clamp(width, 16, 4096);
+  height = std::clamp(height, 16, 4096);
   SDL_StartTextInput();
-  return std::make_unique<SdlDisplay>(std::move(window), width, height, zoom, wake_event);
+  SDL_RaiseWindow(window.get());
+  SDL_SetWindowInputFocus(window.get());
+  return std::make_unique<SdlDisplay>(std::move(window), width, height, zoom, wake_event,
+                                      full_screen);
+}
+
+}  // namespace
+
+std::unique_ptr<Display> CreateSdlDisplay(int width, int height, int zoom) {
+  return OpenWindow(width, height, zoom, false);
+}
+
+std::unique_ptr<Display> CreateSdlFullScreenDisplay(int& width, int& height) {
+  return OpenWindow(width, height, 1, true);
 }
 
 }  // namespace platform::ui

@@ -157,6 +157,8 @@ class WindowManager final : public InputSink {
   // Swaps the screen's width and height; windows covering the screen or the work area are
   // resized to the new one (WM_SIZE).
   void Rotate();
+  // The screen takes a new size (clamped as at construction); the windows follow as on Rotate.
+  void SetScreenSize(int width, int height);
 
   // ---- Keyboard state, composition, clipboard ----
   // Whether the key is held as of the message being handled (shift and control are tracked;
@@ -218,6 +220,7 @@ class WindowManager final : public InputSink {
   void OnComposition(std::u16string_view text, int cursor) override;
   void OnActivate(bool active) override;
   void OnCloseRequest() override;
+  void OnScreenSize(int width, int height) override;
 
  private:
   bool PeekNext(MSG& msg);

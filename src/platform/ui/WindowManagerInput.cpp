@@ -221,6 +221,8 @@ bool WindowManager::SetForegroundWindow(HWND hwnd) {
 void WindowManager::BringToFront(HWND hwnd) {
   hwnd = RootOf(hwnd);
   if (!IsWindow(hwnd)) return;
+  // A later start or an arriving SMS brings the desktop window forward too, with the keyboard.
+  display_->Raise();
   if (hwnd != foreground_ || !hwnd->visible_) {
     active_ = true;  // the activation below is the one that counts
     SetForegroundWindow(hwnd);

@@ -102,9 +102,21 @@ int WindowManager::GetSystemMetrics(int index) const {
 }
 
 void WindowManager::Rotate() {
+  SetScreenSize(screen_height_, screen_width_);
+}
+
+void WindowManager::OnScreenSize(int width, int height) {
+  SetScreenSize(width, height);
+}
+
+void WindowManager::SetScreenSize(int width, int height) {
+  width = std::clamp(width, 16, 4096);
+  height = std::clamp(height, 16, 4096);
+  if (width == screen_width_ && height == screen_height_) return;
   const RECT old_full = FullScreenRect();
   const RECT old_work = WorkArea();
-  std::swap(screen_width_, screen_height_);
+  screen_width_ = width;
+  screen_height_ = height;
   display_->Resize(screen_width_, screen_height_);
   screen_.reset();
   MarkStale();
