@@ -8,7 +8,7 @@ set(QB_TEST_ENV
     "QB_BINARY_DIR=${CMAKE_BINARY_DIR}"
     "ASAN_OPTIONS=detect_leaks=1"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1")
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
 
 function(qb_module name)
   cmake_parse_arguments(M "" "" "DEPS" ${ARGN})

@@ -38,7 +38,8 @@ REF="$WORK/shots-ref"
 
 for n in $(seq 50 99); do [ -e "/tmp/.X$n-lock" ] || break; done
 Xvfb ":$n" -screen 0 240x320x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-export DISPLAY=":$n"
+# The window goes to this X display, whatever driver the test environment names.
+export DISPLAY=":$n" SDL_VIDEODRIVER=x11
 check "the X display starts" until_true 10 xdotool getdisplaygeometry
 # shows NAME REF.png: the screen now (kept as NAME.xwd) is the headless shot, pixel for pixel.
 shows() {
