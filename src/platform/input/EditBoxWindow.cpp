@@ -136,9 +136,15 @@ LRESULT EditBoxWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SETFOCUS:
       focused_ = true;
+      if (ui::WindowManager* manager = ui::WindowManager::Current()) {
+        manager->SetTextFocus(hwnd_, true);
+      }
       Changed(false);
       return 0;
     case WM_KILLFOCUS:
+      if (ui::WindowManager* manager = ui::WindowManager::Current()) {
+        manager->SetTextFocus(hwnd_, false);
+      }
       focused_ = false;
       caret_on_ = false;
       composition_.clear();

@@ -71,6 +71,7 @@ SystemInputPanel::SystemInputPanel() {
       [this](ui::HWND h, UINT m, WPARAM w, LPARAM l) { return Handle(h, m, w, l); }, 0,
       WS_EX_TOPMOST | WS_EX_NOACTIVATE);
   manager->SetTaskBarButton(ui::TaskBarButton{[this] { Toggle(); }, [this] { return IsShown(); }});
+  manager->SetKeyboardWindow(hwnd_);
   g_panel = this;
 }
 

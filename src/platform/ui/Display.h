@@ -25,6 +25,11 @@ class Display {
   virtual void Wake() = 0;
   // The phone screen changed size (rotation).
   virtual void Resize(int width, int height) = 0;
+  // Whether a text box has the focus without the platform's soft keyboard: a full-screen window
+  // then takes the desktop's text input (which shows a phone's own on-screen keyboard), and
+  // lets go of it otherwise; a simulator window takes text input all the time (typing
+  // anywhere on the desktop's keyboard).
+  virtual void SetTextInputWanted(bool) {}
   // Brings the desktop window to the front with the keyboard focus, where the desktop allows.
   virtual void Raise() {}
   // Where the caret of the focused edit box is (screen pixels), for the desktop's input

@@ -139,6 +139,15 @@ class SdlDisplay final : public Display {
     if (!full_screen_) SDL_SetWindowSize(window_.get(), width * zoom_, height * zoom_);
   }
 
+  void SetTextInputWanted(bool wanted) override {
+    if (!full_screen_) return;
+    if (wanted) {
+      SDL_StartTextInput();
+    } else {
+      SDL_StopTextInput();
+    }
+  }
+
   void Raise() override {
     SDL_RaiseWindow(window_.get());
     // Without a window manager (a kiosk session, a test display) nothing else gives the
@@ -317,7 +326,12 @@ std::unique_ptr<Display> OpenWindow(int& width, int& height, int zoom, bool full
   if (full_screen) SDL_GetWindowSize(window.get(), &width, &height);
   width = std::clamp(width, 16, 4096);
   height = std::clamp(height, 16, 4096);
-  SDL_StartTextInput();
+  // A simulator window types anywhere; a full-screen one only into a text box (below).
+  if (full_screen) {
+    SDL_StopTextInput();
+  } else {
+    SDL_StartTextInput();
+  }
   SDL_RaiseWindow(window.get());
   SDL_SetWindowInputFocus(window.get());
   return std::make_unique<SdlDisplay>(std::move(window), width, height, zoom, wake_event,

@@ -228,10 +228,29 @@ std::optional<uint32_t> WindowManager::WaitTimeout() const {
   return TimeToNextTimer();
 }
 
+void WindowManager::SetTextFocus(HWND hwnd, bool focused) {
+  if (focused) {
+    text_focus_ = hwnd;
+  } else if (text_focus_ == hwnd) {
+    text_focus_ = nullptr;
+  }
+}
+
+bool WindowManager::DesktopTextInputWanted() const {
+  const bool keyboard_shown = IsWindow(keyboard_window_) && keyboard_window_->visible_;
+  return text_focus_ && text_focus_ == focus_ && IsWindow(text_focus_) && !keyboard_shown;
+}
+
 bool WindowManager::GetMessage(MSG& msg) {
   for (;;) {
     if (PeekNext(msg)) return msg.message != WM_QUIT;
     Screen();
+    // Told when idle, so that focus moving between boxes does not flicker the desktop's
+    // keyboard.
+    if (const bool wanted = DesktopTextInputWanted(); text_input_wanted_ != wanted) {
+      text_input_wanted_ = wanted;
+      display_->SetTextInputWanted(wanted);
+    }
     if (input_source_ && input_source_->Feed(*this)) continue;
     display_->Wait(WaitTimeout());
     if (debug_frames_) frame_started_ = std::chrono::steady_clock::now();

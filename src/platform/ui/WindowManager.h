@@ -187,6 +187,12 @@ class WindowManager final : public InputSink {
   // wParam); returns the old focus.
   HWND SetFocus(HWND hwnd);
   HWND GetFocus() const { return focus_; }
+  // A text box tells when it gets (true) or loses the focus; the platform's soft keyboard names
+  // its window. While a text box has the focus and that keyboard is not shown, the desktop's
+  // text input is wanted (a phone's own on-screen keyboard, through the display).
+  void SetTextFocus(HWND hwnd, bool focused);
+  void SetKeyboardWindow(HWND hwnd) { keyboard_window_ = hwnd; }
+  bool DesktopTextInputWanted() const;
   // Raises the top-level window (restoring it when minimised) and makes it the foreground
   // window: WM_ACTIVATE(WA_INACTIVE) to the old one, WM_ACTIVATE(WA_ACTIVE) to the new one.
   bool SetForegroundWindow(HWND hwnd);
@@ -260,6 +266,9 @@ class WindowManager final : public InputSink {
   InputSource* input_source_ = nullptr;
   HWND capture_ = nullptr;
   HWND focus_ = nullptr;
+  HWND text_focus_ = nullptr;
+  HWND keyboard_window_ = nullptr;
+  std::optional<bool> text_input_wanted_;  // as last told to the display
   HWND foreground_ = nullptr;
   HWND modal_ = nullptr;
   int modal_depth_ = 0;

@@ -164,6 +164,27 @@ TEST_F(UiWindowManagerTest, FocusMessagesCarryTheOtherWindow) {
   EXPECT_EQ(log_[1].wParam, reinterpret_cast<WPARAM>(main));
 }
 
+// The desktop's text input (a phone's own on-screen keyboard) is wanted only while a text box
+// has the focus and the platform's soft keyboard is not shown.
+TEST_F(UiWindowManagerTest, DesktopTextInputFollowsTheTextBoxFocusAndTheSoftKeyboard) {
+  ui::HWND main = Create(u"main");
+  ui::HWND box = Create(u"box", RECT{0, 0, 10, 10}, main);
+  ui::HWND keyboard = Create(u"keyboard", RECT{0, 240, 240, 320});
+  manager_.SetKeyboardWindow(keyboard);
+  ui::ShowWindow(keyboard, ui::SW_HIDE);
+  manager_.SetTextFocus(box, true);
+  EXPECT_FALSE(manager_.DesktopTextInputWanted()) << "the box told, but the focus is elsewhere";
+  manager_.SetFocus(box);
+  EXPECT_TRUE(manager_.DesktopTextInputWanted());
+  ui::ShowWindow(keyboard, ui::SW_SHOW);
+  EXPECT_FALSE(manager_.DesktopTextInputWanted()) << "the platform's keyboard types instead";
+  ui::ShowWindow(keyboard, ui::SW_HIDE);
+  manager_.SetTextFocus(main, false);
+  EXPECT_TRUE(manager_.DesktopTextInputWanted()) << "another window's loss changes nothing";
+  ui::DestroyWindow(box);
+  EXPECT_FALSE(manager_.DesktopTextInputWanted());
+}
+
 TEST_F(UiWindowManagerTest, KeysGoToTheFocusAndCanBeFlushed) {
   ui::HWND main = Create(u"main");
   Settle();
