@@ -6,10 +6,8 @@
 # sender's row under the SMS filter. N SMS each (default 20); prints medians and spreads in ms.
 # Usage: bench/modem_filing.sh BUILD [N]
 set -u
-if [ -z "${QB_PRIVATE_BUS:-}" ]; then
-  exec env QB_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
-fi
-export DBUS_SYSTEM_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
+# On a private bus with the ModemManager mock.
+[ -n "${QB_MODEM_MOCK:-}" ] || exec "$(dirname "$0")/../tests/mock/with_modem_mock.sh" bash "$0" "$@"
 BUILD="$(realpath "${1:?usage: bench/modem_filing.sh BUILD [N]}")"
 N="${2:-20}"
 HERE="$(cd "$(dirname "$0")" && pwd)"
@@ -21,8 +19,6 @@ MM=org.freedesktop.ModemManager1
 ROOT=/org/freedesktop/ModemManager1
 mock() { gdbus call --system -d "$MM" -o "$ROOT" -m "org.freedesktop.DBus.Mock.$1" "${@:2}"; }
 phone() { "$BUILD/qbphone" --device "$WORK/device" "$@"; }
-/usr/bin/python3 -m dbusmock --system --template "$HERE/../tests/mock/modemmanager.py" >/dev/null 2>&1 &
-for _ in $(seq 100); do mock Reset >/dev/null 2>&1 && break; sleep 0.05; done
 phone seed-demo --contacts 500 --sms 5000 >/dev/null
 phone reg set HKLM 'Software\Quillbook\Platform' Sms sz modem >/dev/null
 MODEM="$(mock AddModem | grep -o "$ROOT/Modem/[0-9]*")"

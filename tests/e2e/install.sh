@@ -7,7 +7,6 @@
 # paths; uninstall leaves nothing of it.
 set -u
 
-BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
 . "$(dirname "$0")/lib.sh"
 SRC="$(cd "$(dirname "$0")/../.." && pwd)"
 X="$WORK/x"

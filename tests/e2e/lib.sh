@@ -6,6 +6,14 @@ trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$WORK"' EXIT
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -p "$XDG_RUNTIME_DIR"
 
+# The programs, a device profile and a program folder in the work folder (a script may name
+# others), and the device tool on that profile.
+BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
+PHONE="$QB_BIN/qbphone"
+DEVICE="$WORK/device"
+HOME_DIR="$WORK/home"
+phone() { "$PHONE" --device "$DEVICE" "$@"; }
+
 passed=0
 failed=0
 check() {  # check NAME COMMAND...
@@ -34,6 +42,14 @@ dump_now() {
   wait_for_file "$2/signal-dump.json" && mv "$2/signal-dump.json" "$2/$3"
 }
 lacks() { ! grep -q -- "$2" "$1"; }
+# until_true SECONDS COMMAND...: retries the command (its output dropped) every 0.2 s until it
+# succeeds.
+until_true() {
+  local tries=$(($1 * 5))
+  shift
+  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done
+  return 1
+}
 
 # run_script NAME [OPTION...] (script on stdin): runs the headless program ($BIN) on $DEVICE
 # with the home $HOME_DIR, shots in $WORK/shots-NAME, output in $WORK/NAME.out; sets rc.

@@ -36,13 +36,6 @@ inbox() { phone sms list inbox --json; }
 inbox_count() {
   inbox | python3 -c "import json,sys; print(sum(m['address'] == '+33611111111' for m in json.load(sys.stdin)))"
 }
-# until_true SECONDS COMMAND...: retries the command every 0.25 s until it succeeds.
-until_true() {
-  local tries=$(($1 * 4))
-  shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.25; done
-  return 1
-}
 count_is() { [ "$(inbox_count)" = "$1" ]; }
 # reg get prints "NAME TYPE DATA".
 reg_data() { phone reg get "$@" 2>/dev/null | awk '{print $NF}'; }

@@ -5,21 +5,10 @@
 # an sms: link opens the conversation with its body, with and without a running instance.
 set -u
 
-BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
-PHONE="$QB_BIN/qbphone"
 . "$(dirname "$0")/lib.sh"
 
-DEVICE="$WORK/device"
-HOME_DIR="$WORK/home"
 LIVE="$WORK/live"
 LINK='sms:+33612345678?body=Hi%20there'
-phone() { "$PHONE" --device "$DEVICE" "$@"; }
-until_true() {  # until_true SECONDS COMMAND...
-  local tries=$(($1 * 10))
-  shift
-  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  return 1
-}
 phone seed-demo --contacts 30 >/dev/null
 phone reg set HKCU 'Software\Quillbook\Contact' CurrentSIP sz nosip >/dev/null
 

@@ -5,13 +5,8 @@
 # a later start hands its link to the running instance, which opens it.
 set -u
 
-BIN="${QB_BIN:?QB_BIN must name the build folder}/quillbook"
-PHONE="$QB_BIN/qbphone"
 . "$(dirname "$0")/lib.sh"
 
-DEVICE="$WORK/device"
-HOME_DIR="$WORK/home"
-phone() { "$PHONE" --device "$DEVICE" "$@"; }
 phone seed-demo --contacts 0 >/dev/null
 phone contacts add firstname=Alice lastname=Alpha mobilephone="+33 6 12 34 56 78" >/dev/null
 phone sms receive "+33612345678" "Are you coming?" >/dev/null
