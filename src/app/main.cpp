@@ -97,6 +97,9 @@ app::StartupTrace::Probe StartupProbe() {
 int Run(app::CommandLine& line) {
   if (!line.home.empty()) platform::SetProgramDir(line.home);
   if (!line.device.empty()) platform::SetDeviceDir(line.device);
+  // A later start hands over to the running instance before any window shows (a tapped link
+  // must not flash a second full-screen window on the phone).
+  if (shell::HandOverToRunningInstance(line.uri)) return 0;
   app::InstallShippedThemes();
   // SMS arrive through the phone's transport, which outlives this window; a scripted
   // headless run leaves it alone.

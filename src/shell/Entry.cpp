@@ -72,6 +72,11 @@ ui::HWND CreateMainWindow() {
   return main;
 }
 
+bool HandOverToRunningInstance(const std::string& uri) {
+  const InstanceEndpoint endpoint(kMainWindowClass, kMainWindowTitle, platform::DeviceDir());
+  return endpoint.Send(InstanceRequest{true, {}, false, uri});
+}
+
 int RunQuillbook(const std::string& uri) {
   ui::WindowManager* manager = ui::WindowManager::Current();
   if (!manager) return 0;

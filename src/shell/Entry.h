@@ -15,6 +15,11 @@ namespace shell {
 // whichever instance runs.
 int RunQuillbook(const std::string& uri = {});
 
+// When an instance of this device profile runs (in another process), hands it the start's
+// request (come forward, open `uri`) and returns true: the start then ends before it opens a
+// window of its own. False when none answers.
+bool HandOverToRunningInstance(const std::string& uri);
+
 // The instance start without the single-instance check: the main window, created and shown
 // (which activates it). Null on failure. Tests start the shell with it.
 platform::ui::HWND CreateMainWindow();
