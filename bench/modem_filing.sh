@@ -6,19 +6,9 @@
 # sender's row under the SMS filter. N SMS each (default 20); prints medians and spreads in ms.
 # Usage: bench/modem_filing.sh BUILD [N]
 set -u
-# On a private bus with the ModemManager mock.
-[ -n "${QB_MODEM_MOCK:-}" ] || exec "$(dirname "$0")/../tests/mock/with_modem_mock.sh" bash "$0" "$@"
-BUILD="$(realpath "${1:?usage: bench/modem_filing.sh BUILD [N]}")"
+USAGE="usage: bench/modem_filing.sh BUILD [N]"
+. "$(dirname "$0")/modem_lib.sh"
 N="${2:-20}"
-HERE="$(cd "$(dirname "$0")" && pwd)"
-WORK="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
-export XDG_RUNTIME_DIR="$WORK/run" FONTCONFIG_FILE="$HERE/../tests/fonts/fonts.conf"
-mkdir -p "$XDG_RUNTIME_DIR"
-MM=org.freedesktop.ModemManager1
-ROOT=/org/freedesktop/ModemManager1
-mock() { gdbus call --system -d "$MM" -o "$ROOT" -m "org.freedesktop.DBus.Mock.$1" "${@:2}"; }
-phone() { "$BUILD/qbphone" --device "$WORK/device" "$@"; }
 phone seed-demo --contacts 500 --sms 5000 >/dev/null
 phone reg set HKLM 'Software\Quillbook\Platform' Sms sz modem >/dev/null
 MODEM="$(mock AddModem | grep -o "$ROOT/Modem/[0-9]*")"

@@ -7,19 +7,9 @@
 # percentile and longest time, and the longest gap between two frames.
 # Usage: bench/modem_send_frames.sh BUILD [DRAGS]
 set -u
-# On a private bus with the ModemManager mock.
-[ -n "${QB_MODEM_MOCK:-}" ] || exec "$(dirname "$0")/../tests/mock/with_modem_mock.sh" bash "$0" "$@"
-BUILD="$(realpath "${1:?usage: bench/modem_send_frames.sh BUILD [DRAGS]}")"
+USAGE="usage: bench/modem_send_frames.sh BUILD [DRAGS]"
+. "$(dirname "$0")/modem_lib.sh"
 DRAGS="${2:-2000}"
-HERE="$(cd "$(dirname "$0")" && pwd)"
-WORK="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
-export XDG_RUNTIME_DIR="$WORK/run" FONTCONFIG_FILE="$HERE/../tests/fonts/fonts.conf"
-mkdir -p "$XDG_RUNTIME_DIR"
-MM=org.freedesktop.ModemManager1
-ROOT=/org/freedesktop/ModemManager1
-mock() { gdbus call --system -d "$MM" -o "$ROOT" -m "org.freedesktop.DBus.Mock.$1" "${@:2}"; }
-phone() { "$BUILD/qbphone" --device "$WORK/device" "$@"; }
 phone seed-demo --contacts 50 --sms 2000 >/dev/null
 phone reg set HKLM 'Software\Quillbook\Platform' Sms sz modem >/dev/null
 phone reg set HKCU 'Software\Quillbook\Contact' CurrentSIP sz nosip >/dev/null

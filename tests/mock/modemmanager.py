@@ -523,32 +523,29 @@ def SetSendDelay(self, seconds):
     self.mm_send_delay = float(seconds)
 
 
-@dbus.service.method(MOCK_IFACE, in_signature='ss', out_signature='')
-def SetSendError(self, name, message):
-    '''Make every following Send fail with this D-Bus error (the SMS keeps its
-    previous state); an empty name makes sends succeed again.'''
+def _error_or_none(name, message):
+    '''The (name, message) of a D-Bus error a call is to fail with; None for an empty name.'''
     if not name:
-        self.mm_send_error = None
-        return
+        return None
     try:
         dbus.validate_error_name(name)
     except ValueError as e:
         raise _err(ERR_MOCK_ARGS, f'invalid error name {name}') from e
-    self.mm_send_error = (str(name), str(message))
+    return (str(name), str(message))
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='ss', out_signature='')
+def SetSendError(self, name, message):
+    '''Make every following Send fail with this D-Bus error (the SMS keeps its
+    previous state); an empty name makes sends succeed again.'''
+    self.mm_send_error = _error_or_none(name, message)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='ss', out_signature='')
 def SetDeleteError(self, name, message):
     '''Make every following Messaging.Delete fail with this D-Bus error (the SMS
     stays on the modem); an empty name makes deletes work again.'''
-    if not name:
-        self.mm_delete_error = None
-        return
-    try:
-        dbus.validate_error_name(name)
-    except ValueError as e:
-        raise _err(ERR_MOCK_ARGS, f'invalid error name {name}') from e
-    self.mm_delete_error = (str(name), str(message))
+    self.mm_delete_error = _error_or_none(name, message)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='u', out_signature='')
